@@ -1,0 +1,191 @@
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "corrections/attenuators.h"
+#include "corrections/impedance_correction.h"
+#include "design/frequency_sheets.h"
+#include "design/menu_rules.h"
+#include "toolkit/number_text.h"
+
+namespace larkspan::cli {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: larkspan-cli [design options] values [--json]\n"
+    "       larkspan-cli [design options] sweep --view amp|imp|ph [--json|--csv]\n"
+    "design options: --ways 2|3  --order 1..4  --align Butter|Linkwi|ButAsy|Bessel|Chebyc\n"
+    "                --fx HZ  --fxl HZ  --fxh HZ\n";
+
+// Every design option of the tool, in the order they are applied. Those that
+// are not built yet are refused rather than ignored.
+struct OptionInfo {
+    std::string_view name;
+    bool available;
+};
+
+constexpr std::array kDesignOptions{
+    OptionInfo{"--doc", false},       OptionInfo{"--ways", true},
+    OptionInfo{"--order", true},      OptionInfo{"--align", true},
+    OptionInfo{"--fx", true},         OptionInfo{"--fxl", true},
+    OptionInfo{"--fxh", true},        OptionInfo{"--re", false},
+    OptionInfo{"--rm", false},        OptionInfo{"--rh", false},
+    OptionInfo{"--le", false},        OptionInfo{"--lm", false},
+    OptionInfo{"--lh", false},        OptionInfo{"--spl-low", false},
+    OptionInfo{"--spl-mid", false},   OptionInfo{"--spl-high", false},
+    OptionInfo{"--att-high", false},  OptionInfo{"--pin-high", false},
+    OptionInfo{"--att-mid", false},   OptionInfo{"--pin-mid", false},
+    OptionInfo{"--notch-high", false}, OptionInfo{"--notch-mid", false},
+};
+
+const OptionInfo* findOption(std::string_view name)
+{
+    for (const auto& o : kDesignOptions)
+        if (o.name == name) return &o;
+    return nullptr;
+}
+
+Failure refused(std::string message) { return {kRefused, "larkspan-cli: " + std::move(message)}; }
+
+// A whole number from 1 to 9 written plainly, or nothing.
+std::optional<int> smallInteger(const std::string& text)
+{
+    if (text.size() != 1 || text[0] < '0' || text[0] > '9') return std::nullopt;
+    return text[0] - '0';
+}
+
+std::string joined(const std::vector<std::string>& keys)
+{
+    std::string out;
+    for (const auto& k : keys) out += (out.empty() ? "" : ", ") + k;
+    return out;
+}
+
+std::optional<Failure> applyWays(Design& d, const std::string& v)
+{
+    const auto ways = smallInteger(v);
+    if (ways != 2 && ways != 3) return refused("--ways takes 2 or 3, not '" + v + "'");
+    chooseChannel(d, *ways == 2 ? 1 : 2);
+    return std::nullopt;
+}
+
+std::optional<Failure> applyOrder(Design& d, const std::string& v)
+{
+    const auto order = smallInteger(v);
+    if (!order || *order < 1 || *order > 4) return refused("--order takes 1, 2, 3 or 4, not '" + v + "'");
+    chooseOrder(d, *order);
+    return std::nullopt;
+}
+
+std::optional<Failure> applyAlign(Design& d, const std::string& v, std::ostream& err)
+{
+    if (d.order == 1) {
+        // The first-order Filter menu is disabled: Butterworth is all there is.
+        if (v == "Butter") return std::nullopt;
+        return refused("--align: a first-order network is always Butter; '" + v + "' is not offered");
+    }
+    const auto item = filterItemForKey(d.order, v);
+    if (!item)
+        return refused("--align: order " + std::to_string(d.order) + " offers " +
+                       joined(filterKeysForOrder(d.order)) + "; '" + v + "' is not one of them");
+    if (const auto alert = chooseFilter(d, *item))
+        err << "larkspan-cli: --align " << v << ": " << alert->title << " " << alert->message
+            << " (FXH is now" << numberToText(d.FXH) << ")\n";
+    return std::nullopt;
+}
+
+std::optional<Failure> sheetRefusal(const SheetOutcome& outcome, const std::string& what)
+{
+    if (outcome.closed) return std::nullopt;
+    if (outcome.alert) return refused(outcome.alert->title + "\n" + outcome.alert->message);
+    return refused(what);
+}
+
+std::optional<Failure> applyFrequencies(Design& d, const CommandLine& cl)
+{
+    if (const auto it = cl.design.find("--fx"); it != cl.design.end()) {
+        FrequencySheet2Way sheet(d);
+        sheet.field10 = it->second;
+        if (auto f = sheetRefusal(sheet.ok(), "--fx: the crossover frequency must be a positive number, not '" +
+                                                  it->second + "'"))
+            return f;
+    }
+    const auto fxl = cl.design.find("--fxl");
+    const auto fxh = cl.design.find("--fxh");
+    if (fxl != cl.design.end() || fxh != cl.design.end()) {
+        FrequencySheet3Way sheet(d);
+        if (fxl != cl.design.end()) sheet.field10 = fxl->second;
+        if (fxh != cl.design.end()) sheet.field11 = fxh->second;
+        const std::string entered = "'" + sheet.field10 + "' and '" + sheet.field11 + "'";
+        if (auto f = sheetRefusal(sheet.ok(), "--fxl/--fxh: both crossover frequencies must be positive numbers, not " +
+                                                  entered))
+            return f;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Failure> parseCommandLine(const std::vector<std::string>& args, CommandLine& out)
+{
+    std::size_t i = 0;
+    for (; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.rfind("--", 0) != 0) break;
+        const OptionInfo* o = findOption(a);
+        if (!o) return refused("unknown option '" + a + "'\n" + std::string(kUsage));
+        if (!o->available) return refused(a + " is not available in this version of larkspan-cli");
+        if (i + 1 >= args.size()) return refused(a + " needs a value");
+        out.design[a] = args[++i];
+    }
+    if (i >= args.size()) return refused("no command given\n" + std::string(kUsage));
+    out.command = args[i];
+    out.commandArgs.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+    return std::nullopt;
+}
+
+std::optional<Failure> buildDesign(const CommandLine& cl, Design& d, std::ostream& err)
+{
+    // A new design, as the File menu makes one.
+    InitSetupParaOnSave(d);
+    InitSetupParaNoSave(d);
+    CalcDiffAtt(d);
+    CalcImpIncAtt(d);
+
+    const auto value = [&](const char* name) -> const std::string* {
+        const auto it = cl.design.find(name);
+        return it == cl.design.end() ? nullptr : &it->second;
+    };
+    if (const auto* v = value("--ways"))
+        if (auto f = applyWays(d, *v)) return f;
+    if (const auto* v = value("--order"))
+        if (auto f = applyOrder(d, *v)) return f;
+    if (const auto* v = value("--align"))
+        if (auto f = applyAlign(d, *v, err)) return f;
+    return applyFrequencies(d, cl);
+}
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    CommandLine cl;
+    Design d;
+    auto failure = parseCommandLine(args, cl);
+    if (!failure) failure = buildDesign(cl, d, err);
+    if (failure) {
+        err << failure->message << "\n";
+        return failure->status;
+    }
+    if (cl.command == "values") return valuesCommand(d, cl.commandArgs, out, err);
+    if (cl.command == "sweep") return sweepCommand(d, cl.commandArgs, out, err);
+    if (cl.command == "render" || cl.command == "save") {
+        err << "larkspan-cli: the command '" << cl.command << "' is not available in this version\n";
+        return kRefused;
+    }
+    err << "larkspan-cli: unknown command '" << cl.command << "'\n" << kUsage;
+    return kRefused;
+}
+
+}  // namespace larkspan::cli

@@ -1,0 +1,49 @@
+// larkspan-cli: the headless companion of the desktop program.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "design/design.h"
+
+namespace larkspan::cli {
+
+// Exit statuses.
+inline constexpr int kOk = 0;
+inline constexpr int kIoError = 1;
+inline constexpr int kRefused = 2;
+
+// A failure to report: the text goes to standard error, the status is the
+// exit status.
+struct Failure {
+    int status = kRefused;
+    std::string message;
+};
+
+// The command line split into the design options (value by option name,
+// e.g. "--fx"), the command and the command's own arguments.
+struct CommandLine {
+    std::map<std::string, std::string> design;
+    std::string command;
+    std::vector<std::string> commandArgs;
+};
+
+std::optional<Failure> parseCommandLine(const std::vector<std::string>& args, CommandLine& out);
+
+// A new design's defaults with the design options applied in their fixed
+// order, as the menus and sheets of the program would apply them. Warnings
+// (a Filter-menu spacing alert, which corrects FXH but refuses nothing) go
+// to `err`.
+std::optional<Failure> buildDesign(const CommandLine& cl, Design& d, std::ostream& err);
+
+// The commands; each returns the exit status.
+int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Parses, builds the design and runs the command.
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace larkspan::cli

@@ -1,0 +1,117 @@
+#include <functional>
+
+#include "cli/cli.h"
+#include "cli/json.h"
+#include "response/sweeps.h"
+
+namespace larkspan::cli {
+
+namespace {
+
+// Which raw result a view's points carry.
+enum class PointForm { KValue, KReIm, TValue };
+
+struct SweepView {
+    const char* name;
+    std::function<std::vector<Curve>(Design&)> sweep;
+    PointForm form;
+};
+
+const std::vector<SweepView>& views()
+{
+    static const std::vector<SweepView> all{
+        {"amp", ampPlot, PointForm::KValue},
+        {"imp", impPlot, PointForm::KValue},
+        {"ph", phPlot, PointForm::KValue},
+    };
+    return all;
+}
+
+bool knownButUnbuilt(const std::string& name)
+{
+    for (const char* v : {"gd", "nq", "st", "HigCorrImp", "MidCorrImp"})
+        if (name == v) return true;
+    return false;
+}
+
+std::string pointJson(const CurvePoint& p, PointForm form)
+{
+    JsonObject o;
+    switch (form) {
+    case PointForm::KValue: o.add("k", p.k).add("value", p.value); break;
+    case PointForm::KReIm: o.add("k", p.k).add("re", p.re).add("im", p.im); break;
+    case PointForm::TValue: o.add("t", p.k).add("value", p.value); break;
+    }
+    o.add("x", p.x).add("y", p.y).addBool("drawn", p.drawn);
+    return o.str();
+}
+
+void writeJson(std::ostream& out, const SweepView& view, const std::vector<Curve>& curves)
+{
+    std::vector<std::string> renderedCurves;
+    for (const auto& c : curves) {
+        std::vector<std::string> points;
+        points.reserve(c.points.size());
+        for (const auto& p : c.points) points.push_back(pointJson(p, view.form));
+        JsonObject co;
+        co.addString("branch", c.branch).add("points", jsonArray(points));
+        renderedCurves.push_back(co.str());
+    }
+    JsonObject o;
+    o.addString("view", view.name).add("curves", jsonArray(renderedCurves));
+    out << o.str() << "\n";
+}
+
+void writeCsv(std::ostream& out, const SweepView& view, const std::vector<Curve>& curves)
+{
+    switch (view.form) {
+    case PointForm::KValue: out << "branch,k,value,x,y,drawn\n"; break;
+    case PointForm::KReIm: out << "branch,k,re,im,x,y,drawn\n"; break;
+    case PointForm::TValue: out << "branch,t,value,x,y,drawn\n"; break;
+    }
+    for (const auto& c : curves) {
+        for (const auto& p : c.points) {
+            out << c.branch << "," << jsonNumber(p.k) << ",";
+            if (view.form == PointForm::KReIm)
+                out << jsonNumber(p.re) << "," << jsonNumber(p.im);
+            else
+                out << jsonNumber(p.value);
+            out << "," << jsonNumber(p.x) << "," << jsonNumber(p.y) << "," << (p.drawn ? 1 : 0) << "\n";
+        }
+    }
+}
+
+}  // namespace
+
+int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::string viewName;
+    std::string format = "csv";
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--view" && i + 1 < args.size()) {
+            viewName = args[++i];
+        } else if (args[i] == "--json" || args[i] == "--csv") {
+            format = args[i].substr(2);
+        } else {
+            err << "larkspan-cli: sweep takes --view VIEW and --json or --csv, not '" << args[i] << "'\n";
+            return kRefused;
+        }
+    }
+    for (const auto& view : views()) {
+        if (view.name != viewName) continue;
+        const auto curves = view.sweep(d);
+        if (format == "json")
+            writeJson(out, view, curves);
+        else
+            writeCsv(out, view, curves);
+        return kOk;
+    }
+    if (knownButUnbuilt(viewName))
+        err << "larkspan-cli: the view '" << viewName << "' is not available in this version\n";
+    else
+        err << "larkspan-cli: sweep needs --view amp, imp or ph" << (viewName.empty() ? "" : ", not '" + viewName + "'")
+            << "\n";
+    return kRefused;
+}
+
+}  // namespace larkspan::cli

@@ -1,0 +1,88 @@
+#include <cstdio>
+#include <iomanip>
+
+#include "cli/cli.h"
+#include "cli/json.h"
+#include "corrections/impedance_correction.h"
+#include "synthesis/cofcal.h"
+#include "toolkit/number_text.h"
+
+namespace larkspan::cli {
+
+namespace {
+
+struct FloatMember {
+    const char* name;
+    float Design::*value;
+};
+
+// The design inputs that lead the JSON object.
+constexpr FloatMember kInputs[] = {
+    {"FX", &Design::FX},         {"FXL", &Design::FXL},       {"FXH", &Design::FXH},
+    {"RE", &Design::RE},         {"RM", &Design::RM},         {"RH", &Design::RH},
+    {"LE", &Design::LE},         {"LM", &Design::LM},         {"LH", &Design::LH},
+    {"LowSPL", &Design::LowSPL}, {"MidSPL", &Design::MidSPL}, {"HigSPL", &Design::HigSPL},
+    {"PinH", &Design::PinH},     {"PinM", &Design::PinM},
+};
+
+// Values after the components; `pole` is an integer and printed apart.
+constexpr FloatMember kDerived[] = {
+    {"RAN", &Design::RAN},
+};
+
+}  // namespace
+
+int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    bool json = false;
+    for (const auto& a : args) {
+        if (a == "--json") {
+            json = true;
+        } else {
+            err << "larkspan-cli: values takes only --json, not '" << a << "'\n";
+            return kRefused;
+        }
+    }
+
+    // As the schematic view does before it shows the value sheet.
+    cofCal(d);
+    CalcImpIncAtt(d);
+    const NetworkUnit* unit = unitFor(d.channel, d.order);
+
+    if (json) {
+        JsonObject o;
+        o.add("channel", static_cast<int>(d.channel)).add("order", static_cast<int>(d.order));
+        o.addString("s_Type", d.s_Type);
+        for (const auto& m : kInputs) o.add(m.name, d.*m.value);
+        JsonObject components;
+        if (unit)
+            for (const auto& c : unit->components) components.add(c.name, d.*c.value);
+        o.add("components", components.str());
+        for (const auto& m : kDerived) o.add(m.name, d.*m.value);
+        o.add("pole", static_cast<int>(d.pole));
+        out << o.str() << "\n";
+        return kOk;
+    }
+
+    out << "Larkspan design: " << d.channel << "-way, order " << d.order << ", " << d.s_Type << "\n";
+    const auto row = [&](const char* name, float v, const char* unitText) {
+        out << "  " << std::left << std::setw(8) << name << std::right << std::setw(16) << numberToText(v) << " "
+            << unitText << "\n";
+    };
+    if (d.channel == 3) {
+        row("FXL", d.FXL, "Hz");
+        row("FXH", d.FXH, "Hz");
+    } else {
+        row("FX", d.FX, "Hz");
+    }
+    if (!unit) {
+        out << "  (no network for this channel and order)\n";
+        return kOk;
+    }
+    for (const auto& c : unit->components) row(c.name, d.*c.value, c.name[0] == 'L' ? "mH" : "uF");
+    if (d.channel == 3) row("RAN", d.RAN, "ohm");
+    out << "  pole    " << std::setw(16) << d.pole << "\n";
+    return kOk;
+}
+
+}  // namespace larkspan::cli

@@ -1,0 +1,10 @@
+#include "corrections/impedance_correction.h"
+
+namespace larkspan {
+
+void CalcImpIncAtt(Design& /*d*/)
+{
+    // Filled in with the correction formulas.
+}
+
+}  // namespace larkspan

@@ -1,0 +1,13 @@
+// The impedance-increase correction of each driver and the attenuator resistor
+// values and power ratings derived with it.
+#pragma once
+
+#include "design/design.h"
+
+namespace larkspan {
+
+// Recomputes REQL..CEQH, the high and mid L-pads and the level resistor's
+// rating from the driver data, attenuations and input powers.
+void CalcImpIncAtt(Design& d);
+
+}  // namespace larkspan

@@ -1,0 +1,47 @@
+// A curve as a sweep computes it: points in data units and graph coordinates,
+// and for each point whether the line into it is stroked.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace larkspan {
+
+struct Colour {
+    float red = 0;
+    float green = 0;
+    float blue = 0;
+    bool operator==(const Colour&) const = default;
+};
+
+struct CurvePoint {
+    float k = 0;        // log10 of the frequency in Hz; time in 0.1 ms for a step curve
+    double value = 0;   // the evaluator's result (dB, log10 ohm, degrees, ms, step value)
+    float re = 0;       // Nyquist point before scaling
+    float im = 0;
+    float x = 0;        // graph coordinates, points, y downward
+    float y = 0;
+    bool drawn = false; // the line from the previous point to this one is stroked
+};
+
+struct Curve {
+    std::string branch;  // "Lo", "Mid", "Hi", "To", "Before", "After"
+    Colour colour;
+    float LineW = 1;
+    std::vector<CurvePoint> points;
+};
+
+// The colour and width of branch `ii` of a channel's curves (the Nyquist total
+// is drawn with width 1 by its own plot).
+Colour branchColour(int channel, int ii);
+float branchLineWidth(int channel, int ii);
+std::string branchName(int channel, int ii);
+
+// Clears `drawn` on every point whose line would start or end at a
+// non-finite coordinate, so that no NaN or infinity reaches a painter.
+void dropNonFiniteSegments(Curve& curve);
+
+// Frequency axis of every frequency-domain graph: 20 Hz at x = 45.
+float xFromK(float k);
+
+}  // namespace larkspan

@@ -1,0 +1,10 @@
+// Placeholder until this network's synthesis and evaluators are written.
+#pragma once
+
+#include "synthesis/network_unit.h"
+
+namespace larkspan {
+
+const NetworkUnit& fth2WayUnit();
+
+}  // namespace larkspan

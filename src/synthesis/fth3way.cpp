@@ -1,0 +1,11 @@
+#include "synthesis/fth3way.h"
+
+namespace larkspan {
+
+const NetworkUnit& fth3WayUnit()
+{
+    static const NetworkUnit unit{};
+    return unit;
+}
+
+}  // namespace larkspan

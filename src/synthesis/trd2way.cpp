@@ -1,0 +1,11 @@
+#include "synthesis/trd2way.h"
+
+namespace larkspan {
+
+const NetworkUnit& trd2WayUnit()
+{
+    static const NetworkUnit unit{};
+    return unit;
+}
+
+}  // namespace larkspan
