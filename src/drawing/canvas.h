@@ -1,0 +1,41 @@
+// The drawing surface every graph, curve and schematic is drawn on: points
+// with the origin at the top-left corner, y downward. Backends: SVG (core),
+// QPainter (screen, printer, PNG) in the app's toolkit, and a recording canvas
+// for tests.
+#pragma once
+
+#include <string>
+
+#include "response/curve.h"
+
+namespace larkspan {
+
+// Dash patterns: solid; 1 on 3 off; 1 on 1 off.
+enum class Dash { Solid = 0, OneThree = 1, OneOne = 2 };
+
+struct Pen {
+    float width = 0;  // 0 or less: the backend's thinnest line
+    Colour colour{};
+    Dash dash = Dash::Solid;
+    bool operator==(const Pen&) const = default;
+};
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // A straight line from (x1, y1) to (x2, y2).
+    virtual void line(float x1, float y1, float x2, float y2, const Pen& pen) = 0;
+    // The rectangle with corners (x1, y1) and (x2, y2), outlined or filled.
+    virtual void rect(float x1, float y1, float x2, float y2, const Pen& pen, bool fill) = 0;
+    // A circular arc around (cx, cy) from angle `begin` to `end` (radians, in
+    // the direction of increasing angle, measured from +x toward +y, so
+    // clockwise on screen); stroked, or filled as a pie.
+    virtual void arc(float cx, float cy, float radius, float begin, float end, const Pen& pen, bool fill) = 0;
+    // Text (UTF-8) with its baseline starting at (x, y).
+    virtual void text(float x, float y, const std::string& utf8, float fontSize, const Colour& colour) = 0;
+    // An image file drawn into the rectangle; a missing file leaves it empty.
+    virtual void image(float x, float y, float width, float height, const std::string& path) = 0;
+};
+
+}  // namespace larkspan
