@@ -1,0 +1,34 @@
+// The desktop program's own state besides the design: window and document
+// flags, the pending close or quit, and the print and snapshot counters.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "design/preferences.h"
+
+namespace larkspan {
+
+struct ShellState {
+    std::uint8_t WndCloseFlag = 0;     // a close waits for the save-changes question
+    std::uint8_t QuitAppFlag = 0;      // a quit waits for the save-changes question
+    std::uint8_t FileOpenFlag = 0;     // the design came from a document file
+    std::uint8_t WndOpenFlag = 0;      // a response window has been opened in this run
+    std::uint8_t RespWndOpenFlag = 0;  // the response window shows a design now
+    std::uint8_t CurentWndON = 0;
+    std::uint8_t FastOpenFlag = 1;     // the first plot after start-up has not happened
+    std::uint8_t CheckForUpFlag = 0;
+    std::uint8_t BoundsSwFlag = 0;
+    std::uint8_t BoundBiasFlag = 0;
+    std::int32_t BoundBias = 0;
+    double GPrintScale = 100.0;
+    std::uint8_t PMOrientFlag = 0;
+    std::int16_t SnapNum = 0;
+    std::string s_Corr;
+    std::int16_t Notch = 1;
+    std::string NotchWndTitle;
+    std::string fileUrl;  // the file Save writes to
+    Preferences prefs;
+};
+
+}  // namespace larkspan
