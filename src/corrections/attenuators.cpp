@@ -4,10 +4,12 @@ namespace larkspan {
 
 void CalcDiffAtt(Design& d)
 {
-    d.AttH = d.HigSPL - d.LowSPL;
-    if (!(d.AttH > 0)) d.AttH = 0;
-    d.AttM = d.MidSPL - d.LowSPL;
-    if (!(d.AttM > 0)) d.AttM = 0;
+    // The woofer is the reference; a driver quieter than it gets no L-pad,
+    // since nothing is ever amplified.
+    d.AttH = static_cast<float>(static_cast<double>(d.HigSPL) - static_cast<double>(d.LowSPL));
+    d.AttM = static_cast<float>(static_cast<double>(d.MidSPL) - static_cast<double>(d.LowSPL));
+    if (d.AttH <= 0) d.AttH = 0;
+    if (d.AttM <= 0) d.AttM = 0;
     d.AttMbak = d.AttM;
     d.AttHbak = d.AttH;
     d.PinMbak = d.PinM;

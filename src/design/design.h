@@ -112,6 +112,10 @@ struct Design {
     std::uint8_t DoPrint = 0;
     // 1 when the last frequency check found the spacing outside its limits.
     std::uint8_t FreqCheckFlag = 0;
+    // 1 when the last OK of the impedance-correction or attenuator sheet was
+    // refused.
+    std::int16_t corrImpFlg = 0;
+    std::int16_t attValueFlag = 0;
 
     // J. Response selection
     std::string s_Resp = "amp";
