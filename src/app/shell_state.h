@@ -5,14 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "design/document_rules.h"
 #include "design/preferences.h"
 
 namespace larkspan {
 
 struct ShellState {
-    std::uint8_t WndCloseFlag = 0;     // a close waits for the save-changes question
-    std::uint8_t QuitAppFlag = 0;      // a quit waits for the save-changes question
-    std::uint8_t FileOpenFlag = 0;     // the design came from a document file
+    DocumentState doc;                 // file, and the close or quit waiting for a save
     std::uint8_t WndOpenFlag = 0;      // a response window has been opened in this run
     std::uint8_t RespWndOpenFlag = 0;  // the response window shows a design now
     std::uint8_t CurentWndON = 0;
@@ -27,7 +26,6 @@ struct ShellState {
     std::string s_Corr;
     std::int16_t Notch = 1;
     std::string NotchWndTitle;
-    std::string fileUrl;  // the file Save writes to
     Preferences prefs;
 };
 

@@ -1,0 +1,78 @@
+#include "app/frequency_sheet_dialogs.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace larkspan {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+std::string text(const QLineEdit* e) { return e->text().toStdString(); }
+
+// The sheet's heading, bold and centred.
+void makeTitle(QLabel* title)
+{
+    QFont f = title->font();
+    f.setBold(true);
+    title->setFont(f);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+}
+
+}  // namespace
+
+FrequencySheet2WayDialog::FrequencySheet2WayDialog(QWidget* parent, Design& d, SheetHooks hooks)
+    : SheetDialog(parent, 4, QSize(300, 170), std::move(hooks)), model_(d)
+{
+    makeTitle(addLabel(0, QRect(10, 14, 280, 22), QStringLiteral("Enter Crossover Frequency (FX)")));
+    addField(10, QRect(90, 62, 110, 24));
+    addLabel(0, QRect(208, 62, 40, 24), QStringLiteral("Hz"));
+    addButton(2, QRect(110, 124, 80, 28), QStringLiteral("Cancel"));
+    addButton(1, QRect(200, 124, 80, 28), QStringLiteral("OK"));
+    display();
+    focusField(10);
+}
+
+SheetOutcome FrequencySheet2WayDialog::okAction()
+{
+    model_.field10 = text(field(10));
+    return model_.ok();
+}
+
+void FrequencySheet2WayDialog::display()
+{
+    field(10)->setText(qs(model_.field10));
+    focusField(10);
+}
+
+FrequencySheet3WayDialog::FrequencySheet3WayDialog(QWidget* parent, Design& d, SheetHooks hooks)
+    : SheetDialog(parent, 5, QSize(300, 170), std::move(hooks)), model_(d)
+{
+    makeTitle(addLabel(0, QRect(10, 14, 280, 22), QStringLiteral("Enter Crossover Frequency (FXL/FXH)")));
+    addLabel(0, QRect(20, 48, 80, 24), QStringLiteral("Low Side"));
+    addField(10, QRect(100, 48, 110, 24));
+    addLabel(0, QRect(218, 48, 40, 24), QStringLiteral("Hz"));
+    addLabel(0, QRect(20, 82, 80, 24), QStringLiteral("High Side"));
+    addField(11, QRect(100, 82, 110, 24));
+    addLabel(0, QRect(218, 82, 40, 24), QStringLiteral("Hz"));
+    addButton(2, QRect(110, 124, 80, 28), QStringLiteral("Cancel"));
+    addButton(1, QRect(200, 124, 80, 28), QStringLiteral("OK"));
+    display();
+}
+
+SheetOutcome FrequencySheet3WayDialog::okAction()
+{
+    model_.field10 = text(field(10));
+    model_.field11 = text(field(11));
+    return model_.ok();
+}
+
+void FrequencySheet3WayDialog::display()
+{
+    field(10)->setText(qs(model_.field10));
+    field(11)->setText(qs(model_.field11));
+    focusField(10);
+}
+
+}  // namespace larkspan

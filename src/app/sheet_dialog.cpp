@@ -1,0 +1,178 @@
+#include "app/sheet_dialog.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolTip>
+
+#include "app/fonts.h"
+
+namespace larkspan {
+
+namespace {
+
+// Splits "text\@BL" into the text and its placement code.
+std::pair<QString, QString> splitHelp(const QString& help)
+{
+    const int at = help.lastIndexOf(QStringLiteral("\\@"));
+    if (at < 0) return {help, QStringLiteral("BL")};
+    return {help.left(at), help.mid(at + 2)};
+}
+
+}  // namespace
+
+SheetDialog::SheetDialog(QWidget* parent, int windowNumber, QSize size, SheetHooks hooks)
+    : QDialog(parent, Qt::Sheet), windowNumber_(windowNumber), hooks_(std::move(hooks))
+{
+    setWindowModality(Qt::WindowModal);
+    setFixedSize(size);
+    setFont(uiFont(13));
+}
+
+QLineEdit* SheetDialog::field(int id) const
+{
+    const auto it = fields_.find(id);
+    return it == fields_.end() ? nullptr : it->second;
+}
+
+QPushButton* SheetDialog::button(int id) const
+{
+    const auto it = buttons_.find(id);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+QLabel* SheetDialog::label(int id) const
+{
+    const auto it = labels_.find(id);
+    return it == labels_.end() ? nullptr : it->second;
+}
+
+QLabel* SheetDialog::addLabel(int id, const QRect& r, const QString& text, const QString& help, int pointSize)
+{
+    auto* l = new QLabel(text, this);
+    l->setGeometry(r);
+    l->setFont(uiFont(pointSize));
+    if (!help.isEmpty()) setHelp(l, help);
+    if (id) labels_[id] = l;
+    return l;
+}
+
+QLineEdit* SheetDialog::addField(int id, const QRect& r, const QString& help)
+{
+    auto* e = new QLineEdit(this);
+    e->setGeometry(r);
+    e->setObjectName(QStringLiteral("field%1").arg(id));
+    // The I-beam over edit fields is QLineEdit's own cursor.
+    e->installEventFilter(this);
+    if (!help.isEmpty()) setHelp(e, help);
+    fields_[id] = e;
+    return e;
+}
+
+QPushButton* SheetDialog::addButton(int id, const QRect& r, const QString& text, const QString& help)
+{
+    auto* b = new QPushButton(text, this);
+    b->setGeometry(r);
+    b->setObjectName(QStringLiteral("button%1").arg(id));
+    b->setAutoDefault(false);
+    if (!help.isEmpty()) setHelp(b, help);
+    buttons_[id] = b;
+    if (id == 1) {
+        b->setDefault(true);
+        connect(b, &QPushButton::clicked, this, &SheetDialog::pressOk);
+    } else if (id == 2) {
+        connect(b, &QPushButton::clicked, this, &SheetDialog::pressCancel);
+    }
+    return b;
+}
+
+void SheetDialog::setHelp(QWidget* w, const QString& helpWithCode)
+{
+    const auto [text, code] = splitHelp(helpWithCode);
+    w->setToolTip(text);
+    placement_[w] = code;
+    w->installEventFilter(this);
+}
+
+void SheetDialog::focusField(int id)
+{
+    if (QLineEdit* e = field(id)) {
+        e->setFocus(Qt::OtherFocusReason);
+        e->selectAll();
+        edtFldID_ = id;
+    }
+}
+
+bool SheetDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w && event->type() == QEvent::FocusIn) {
+        for (const auto& [id, e] : fields_)
+            if (e == w) edtFldID_ = id;
+    }
+    if (w && event->type() == QEvent::ToolTip) {
+        const auto it = placement_.find(w);
+        if (it != placement_.end() && !w->toolTip().isEmpty()) {
+            const QString& text = w->toolTip();
+            QPoint at = w->mapToGlobal(QPoint(0, w->height()));  // below, left edges aligned
+            if (it->second == QLatin1String("LB")) {
+                const int width = QFontMetrics(QToolTip::font()).horizontalAdvance(text) + 12;
+                at = w->mapToGlobal(QPoint(-width, w->height() - QFontMetrics(QToolTip::font()).height() - 6));
+            }
+            QToolTip::showText(at, text, w);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SheetDialog::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: pressOk(); return;
+    case Qt::Key_Escape: pressCancel(); return;
+    default: QDialog::keyPressEvent(event);
+    }
+}
+
+void SheetDialog::reject() { pressCancel(); }
+
+void SheetDialog::pressOk() { apply(okAction()); }
+
+void SheetDialog::pressCancel() { apply(cancelAction()); }
+
+void SheetDialog::apply(const SheetOutcome& outcome)
+{
+    for (int i = 0; i < outcome.beeps; ++i) {
+        if (hooks_.beep)
+            hooks_.beep();
+        else
+            QApplication::beep();
+    }
+    display();
+    if (outcome.alert) {
+        const QString title = QString::fromStdString(outcome.alert->title);
+        const QString message = QString::fromStdString(outcome.alert->message);
+        if (hooks_.alert) {
+            hooks_.alert(title, message);
+        } else {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Larkspan"), title, QMessageBox::Ok, this);
+            box.setInformativeText(message);
+            box.setWindowModality(Qt::WindowModal);
+            box.exec();
+        }
+    }
+    if (!outcome.sound.empty() && hooks_.playSound) hooks_.playSound(QString::fromStdString(outcome.sound));
+    if (!outcome.closed) return;
+    if (outcome.redraw)
+        QDialog::accept();
+    else
+        QDialog::done(QDialog::Rejected);
+}
+
+}  // namespace larkspan

@@ -1,0 +1,81 @@
+// The frame of every input sheet: a window-modal dialog of fixed size on the
+// response window, with numbered controls at fixed places, OK (1, default)
+// and Cancel (2), Return/Enter acting as OK and Escape as Cancel. The sheet's
+// behaviour lives in a Qt-free model; a subclass only connects the model's
+// fields and buttons to these controls and hands back its outcomes.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <map>
+
+#include "design/sheet_outcome.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace larkspan {
+
+struct SheetHooks {
+    std::function<void()> beep;
+    // Shows a caution alert over the sheet; by default a window-modal box.
+    std::function<void(const QString& title, const QString& message)> alert;
+    std::function<void(const QString& soundFile)> playSound;
+};
+
+class SheetDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    SheetDialog(QWidget* parent, int windowNumber, QSize size, SheetHooks hooks);
+
+    int windowNumber() const { return windowNumber_; }
+    // The edit field that last had the keyboard focus.
+    int edtFldID() const { return edtFldID_; }
+
+    QLineEdit* field(int id) const;
+    QPushButton* button(int id) const;
+    QLabel* label(int id) const;
+
+    // Presses OK (also Return and Enter) or Cancel (also Escape).
+    void pressOk();
+    void pressCancel();
+
+protected:
+    // What the buttons do: each returns the model's outcome.
+    virtual SheetOutcome okAction() = 0;
+    virtual SheetOutcome cancelAction() = 0;
+    // Refreshes every field from the model after an outcome.
+    virtual void display() = 0;
+
+    // Carries out an outcome: beeps, the alert over the sheet, a sound, and
+    // closes the sheet when the outcome says so (accepted when it redraws).
+    void apply(const SheetOutcome& outcome);
+
+    // Controls at (left, top)-(right, bottom) in the sheet's points. A help
+    // text may end in "\@" and a placement code: "BL" shows the tag below
+    // the control, aligned with its left edge; "LB" to its left, aligned with
+    // its bottom.
+    QLabel* addLabel(int id, const QRect& r, const QString& text, const QString& help = {}, int pointSize = 13);
+    QLineEdit* addField(int id, const QRect& r, const QString& help = {});
+    QPushButton* addButton(int id, const QRect& r, const QString& text, const QString& help = {});
+    void setHelp(QWidget* w, const QString& helpWithCode);
+    void focusField(int id);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void reject() override;  // Escape and the window's close go through Cancel
+
+private:
+    int windowNumber_;
+    SheetHooks hooks_;
+    int edtFldID_ = 0;
+    std::map<int, QLineEdit*> fields_;
+    std::map<int, QPushButton*> buttons_;
+    std::map<int, QLabel*> labels_;
+    std::map<QWidget*, QString> placement_;
+};
+
+}  // namespace larkspan

@@ -1,0 +1,437 @@
+// The desktop program's window driven as a user would, headless.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "app/menu_ids.h"
+#include "app/preferences_dialog.h"
+#include "app/preferences_store.h"
+#include "app/response_view.h"
+#include "app/single_instance.h"
+#include "design/document_file.h"
+
+namespace larkspan {
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    struct Fixture {
+        ShellState shell;
+        MainWindow window{shell};
+        int beeps = 0;
+        std::vector<QString> alerts;
+        std::vector<std::string> fileErrors;
+        Fixture()
+        {
+            window.beepHook = [this] { ++beeps; };
+            window.alertHook = [this](const QString& t, const QString& m) { alerts.push_back(t + "|" + m); };
+            window.fileErrorHook = [this](const std::array<std::string, 3>& l) { fileErrors.push_back(l[2]); };
+        }
+        // Start-up as the program runs it, the timer fired at once.
+        void start()
+        {
+            window.startUp();
+            window.show();
+            window.startUpTimerFired();
+        }
+        bool enabled(int menuId, int item) const { return window.action(menuId, item)->isEnabled(); }
+        bool checked(int menuId, int item) const { return window.action(menuId, item)->isChecked(); }
+        bool menuShown(int menuId) const { return window.menu(menuId)->menuAction()->isVisible(); }
+        bool menuEnabled(int menuId) const { return window.menu(menuId)->menuAction()->isEnabled(); }
+    };
+
+    QTemporaryDir dir_;
+
+    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+    // A document with a 3-way second-order design written by the core writer.
+    QString writeDocument(const char* name, float fxh)
+    {
+        Design d;
+        d.channel = 3;
+        d.order = 2;
+        d.s_Type = "Bessel";
+        d.chnelID = 2;
+        d.orderID = 2;
+        d.filtrID = 4;
+        d.FXH = fxh;
+        const QString p = path(name);
+        if (WriteFile(d, p.toStdString())) qFatal("could not write the test document");
+        return p;
+    }
+
+private slots:
+    void startUpIsModalUntilTheTimerOpensANewDesign()
+    {
+        Fixture f;
+        f.window.startUp();
+        QVERIFY(!f.enabled(menu::kFile, 1));
+        QVERIFY(!f.menuEnabled(menu::kFile));
+        QVERIFY(!f.enabled(menu::kResponse, 1));
+        QVERIFY(!f.window.view()->isShowingDesign());
+        f.window.startUpTimerFired();
+        QVERIFY(f.window.view()->isShowingDesign());
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
+        QVERIFY(f.menuEnabled(menu::kFile));
+        QVERIFY(!f.enabled(menu::kFile, 1));  // New and Open wait until the design is closed
+        QVERIFY(f.enabled(menu::kFile, 3));
+        QVERIFY(f.checked(menu::kResponse, 1));
+        QVERIFY(f.menuShown(menu::kFilterOdd));
+        QVERIFY(!f.menuEnabled(menu::kFilterOdd));  // first order: Butterworth only
+        QVERIFY(f.menuShown(menu::kCorrection2Way));
+        QVERIFY(!f.menuShown(menu::kCorrection3Way));
+    }
+
+    void documentAtLaunchMeansNoUntitledDesign()
+    {
+        const QString doc = writeDocument("launch.xvrdoc", 2500);
+        Fixture f;
+        f.window.startUp();
+        QVERIFY(f.window.openFile(doc));
+        f.window.startUpTimerFired();  // finds the window already open
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("launch.xvrdoc[*]"));
+        QCOMPARE(f.window.design().FXH, 2500.0F);
+        QCOMPARE(f.window.design().channel, std::int16_t{3});
+        QVERIFY(f.menuShown(menu::kCorrection3Way));
+        QVERIFY(f.menuShown(menu::kFilterEven));
+        QVERIFY(f.checked(menu::kFilterEven, 4));  // Bessel
+    }
+
+    void filesOfOtherExtensionsAreIgnored()
+    {
+        Fixture f;
+        f.start();
+        const QString wrongCase = writeDocument("upper.XVRDOC", 3000);
+        QVERIFY(!f.window.openFile(wrongCase));
+        QCOMPARE(f.window.design().FXH, 2000.0F);
+    }
+
+    void orderChangeSwapsTheFilterMenu()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kOrder, 2)->trigger();
+        QVERIFY(f.menuShown(menu::kFilterEven));
+        QVERIFY(!f.menuShown(menu::kFilterOdd));
+        QVERIFY(f.checked(menu::kFilterEven, 1));  // Linkwitz-Riley
+        f.window.action(menu::kFilterEven, 3)->trigger();
+        QCOMPARE(f.window.design().s_Type, std::string("ButAsy"));
+        f.window.action(menu::kOrder, 3)->trigger();
+        QVERIFY(f.menuShown(menu::kFilterOdd));
+        QVERIFY(f.menuEnabled(menu::kFilterOdd));
+        QVERIFY(f.checked(menu::kFilterOdd, 1));
+        QCOMPARE(f.window.design().s_Type, std::string("Butter"));
+        QVERIFY(f.checked(menu::kOrder, 3));
+        QVERIFY(!f.checked(menu::kOrder, 2));
+        QVERIFY(f.window.isWindowModified());
+    }
+
+    void channelResetsAlignmentAndRecomputesAttenuators()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kOrder, 4)->trigger();
+        f.window.action(menu::kFilterEven, 5)->trigger();
+        f.window.design().HigSPL = 80;
+        f.window.action(menu::kChannel, 2)->trigger();
+        QCOMPARE(f.window.design().s_Type, std::string("Linkwi"));
+        QCOMPARE(f.window.design().AttH, 0.0F);
+        QVERIFY(f.checked(menu::kChannel, 2));
+        QVERIFY(f.menuShown(menu::kCorrection3Way));
+    }
+
+    void filterSpacingAlertCorrectsFxh()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kOrder, 2)->trigger();
+        f.window.design().FXH = 700;
+        f.window.action(menu::kFilterEven, 3)->trigger();
+        QCOMPARE(f.beeps, 1);
+        QCOMPARE(f.alerts.size(), std::size_t{1});
+        QCOMPARE(f.alerts[0], QStringLiteral("ALERT!      Frequencis are too near.|"
+                                             "Enter more separate frequencis.   FXL x 4  \u2264  FXH"));
+        QCOMPARE(f.window.design().FXH, 800.0F);
+    }
+
+    void responseItemsDrawAndCheck()
+    {
+        Fixture f;
+        f.start();
+        const int before = f.window.view()->drawCount();
+        f.window.action(menu::kResponse, 3)->trigger();
+        QCOMPARE(f.window.design().s_Resp, std::string("ph"));
+        QVERIFY(f.checked(menu::kResponse, 3));
+        QVERIFY(!f.checked(menu::kResponse, 1));
+        QCOMPARE(f.window.view()->drawCount(), before + 1);
+        QVERIFY(!f.enabled(menu::kResponse, 10));
+        QVERIFY(!f.window.isWindowModified());  // a view is no change of the design
+    }
+
+    void schematicWidensTheWindowAndBackRestoresIt()
+    {
+        Fixture f;
+        f.start();
+        QCOMPARE(f.window.view()->size(), QSize(540, 390));
+        f.window.action(menu::kResponse, 8)->trigger();
+        QCOMPARE(f.window.view()->size(), QSize(810, 566));
+        f.window.action(menu::kResponse, 1)->trigger();
+        QCOMPARE(f.window.view()->size(), QSize(540, 390));
+    }
+
+    void saveAsThenSaveWritesTheFileAndClearsTheMark()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kOrder, 2)->trigger();
+        QVERIFY(f.window.isWindowModified());
+        const QString target = path("saved.xvrdoc");
+        QString prompt;
+        f.window.savePathHook = [&](const QString& p, const QString& proposed) {
+            prompt = p;
+            return proposed == QStringLiteral("untitled.xvrdoc") ? target : QString();
+        };
+        f.window.action(menu::kFile, 5)->trigger();  // Save without a file asks for a name
+        QCOMPARE(prompt, QStringLiteral("Save This File As..."));
+        QCOMPARE(QFileInfo(target).size(), qint64{450});
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("saved.xvrdoc[*]"));
+        QVERIFY(!f.window.isWindowModified());
+        QCOMPARE(f.window.windowFilePath(), target);
+
+        f.window.action(menu::kOrder, 4)->trigger();
+        prompt.clear();
+        f.window.action(menu::kFile, 5)->trigger();  // now Save writes without asking
+        QVERIFY(prompt.isEmpty());
+        Design read;
+        QVERIFY(!ReadFile(read, target.toStdString()));
+        QCOMPARE(read.order, std::int16_t{4});
+    }
+
+    void saveAsStationeryLeavesTheDocumentAsItWas()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kOrder, 3)->trigger();
+        QString proposedName;
+        f.window.savePathHook = [&](const QString&, const QString& proposed) {
+            proposedName = proposed;
+            return path("template.xvrdocsta");
+        };
+        f.window.action(menu::kFile, 7)->trigger();
+        QCOMPARE(proposedName, QStringLiteral("untitled.xvrdocsta"));
+        QVERIFY(QFileInfo::exists(path("template.xvrdocsta")));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
+        QVERIFY(f.window.isWindowModified());
+
+        // Opening the stationery gives an untitled design that Save asks a name for.
+        Fixture g;
+        g.start();
+        QVERIFY(g.window.openFile(path("template.xvrdocsta")));
+        QCOMPARE(g.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
+        QCOMPARE(g.window.design().order, std::int16_t{3});
+        bool asked = false;
+        g.window.savePathHook = [&](const QString&, const QString&) {
+            asked = true;
+            return QString();
+        };
+        g.window.action(menu::kFile, 5)->trigger();
+        QVERIFY(asked);
+    }
+
+    void closeWithChangesAsksAndCancelInSaveAsKeepsTheWindow()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kOrder, 2)->trigger();
+        int questions = 0;
+        f.window.saveChangesHook = [&] {
+            ++questions;
+            return int(QMessageBox::Save);
+        };
+        f.window.savePathHook = [](const QString&, const QString&) { return QString(); };  // Cancel
+        f.window.action(menu::kFile, 3)->trigger();
+        QCOMPARE(questions, 1);
+        QVERIFY(f.window.view()->isShowingDesign());
+        QCOMPARE(f.shell.doc.WndCloseFlag, std::uint8_t{0});
+        QVERIFY(f.enabled(menu::kFile, 3));  // back to the design-open menus
+
+        f.window.saveChangesHook = [] { return int(QMessageBox::Discard); };
+        f.window.action(menu::kFile, 3)->trigger();
+        QVERIFY(!f.window.view()->isShowingDesign());
+        QVERIFY(f.enabled(menu::kFile, 1));   // no design: New and Open only
+        QVERIFY(!f.enabled(menu::kFile, 5));
+        QVERIFY(!f.menuEnabled(menu::kResponse));
+        QVERIFY(f.window.isVisible());  // the window stays, empty
+
+        f.window.action(menu::kFile, 1)->trigger();
+        QVERIFY(f.window.view()->isShowingDesign());
+        QCOMPARE(f.window.design().order, std::int16_t{1});
+    }
+
+    void quitWithChangesAsksFirst()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kChannel, 2)->trigger();
+        f.window.saveChangesHook = [] { return int(QMessageBox::Cancel); };
+        f.window.quit();
+        QVERIFY(f.window.isVisible());
+        QCOMPARE(f.shell.doc.QuitAppFlag, std::uint8_t{0});
+        QVERIFY(f.window.isWindowModified());
+
+        const QString target = path("quit.xvrdoc");
+        f.window.saveChangesHook = [] { return int(QMessageBox::Save); };
+        f.window.savePathHook = [&](const QString&, const QString&) { return target; };
+        f.window.quit();
+        QVERIFY(QFileInfo::exists(target));
+        QVERIFY(!f.window.isVisible());
+    }
+
+    void unreadableDocumentShowsTheFileErrorAndKeepsTheWindow()
+    {
+        Fixture f;
+        f.start();
+        QVERIFY(!f.window.openFile(path("missing.xvrdoc")));
+        QCOMPARE(f.fileErrors.size(), std::size_t{1});
+        QVERIFY(f.window.view()->isShowingDesign());
+    }
+
+    void preferencesRoundTripAndGarbageGivesDefaults()
+    {
+        const QString file = path("prefs.ini");
+        Preferences written;
+        written.FastOpenFlag = false;
+        written.Bounds = {120, 80, 510, 620};
+        written.SoundCheck = 0;
+        {
+            QSettings store(file, QSettings::IniFormat);
+            SavePrefs(store, written);
+        }
+        Preferences read;
+        {
+            QSettings store(file, QSettings::IniFormat);
+            LoadPrefs(store, read);
+            QCOMPARE(store.value("Bounds").toString(), QStringLiteral(" 120, 80, 510, 620"));
+        }
+        QVERIFY(read == written);
+
+        {
+            QSettings store(file, QSettings::IniFormat);
+            store.setValue("BoundsCheck", "yes please");
+            store.setValue("Bounds", "garbage");
+            store.remove("UpdateForCheck");
+        }
+        Preferences garbage;
+        QSettings store(file, QSettings::IniFormat);
+        LoadPrefs(store, garbage);
+        QCOMPARE(garbage.BoundsCheck, 1);
+        QCOMPARE(garbage.UpdateForCheck, 1);
+        QVERIFY(garbage.Bounds == (Bounds16{0, 0, 0, 0}));
+    }
+
+    void preferenceCheckBoxesTakeEffectAtOnce()
+    {
+        Preferences prefs;
+        PreferencesDialog dialog(prefs);
+        QCOMPARE(dialog.size(), QSize(330, 225));
+        QVERIFY(dialog.checkBox(503)->isChecked());
+        dialog.checkBox(503)->click();
+        QCOMPARE(prefs.SoundCheck, 0);
+        QCOMPARE(dialog.checkBox(505)->text(), QStringLiteral(" Check for New Updates on Launch"));
+    }
+
+    void frequencySheetRefusesWithABeepAndAcceptsAPositiveValue()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kCorrection2Way, 1)->trigger();
+        SheetDialog* sheet = f.window.currentSheet();
+        QVERIFY(sheet);
+        QCOMPARE(sheet->size(), QSize(300, 170));
+        QVERIFY(!f.menuEnabled(menu::kFile));  // modal while the sheet is open
+        QLineEdit* fx = sheet->field(10);
+        QCOMPARE(fx->text(), QStringLiteral(" 650"));
+        QCOMPARE(sheet->edtFldID(), 10);
+
+        for (const char* bad : {"0", "-3", "abc"}) {
+            fx->setText(QString::fromLatin1(bad));
+            QTest::keyClick(fx, Qt::Key_Return);
+            QVERIFY(sheet->isVisible());
+            QCOMPARE(fx->text(), QStringLiteral(" 650"));
+        }
+        QCOMPARE(f.beeps, 3);
+        QVERIFY(!f.window.isWindowModified());
+
+        const int draws = f.window.view()->drawCount();
+        fx->setText(QStringLiteral("800"));
+        QTest::keyClick(fx, Qt::Key_Enter);
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.window.design().FX, 800.0F);
+        QVERIFY(f.window.isWindowModified());
+        QCOMPARE(f.window.view()->drawCount(), draws + 1);
+        QVERIFY(f.menuEnabled(menu::kFile));
+    }
+
+    void escapeRestoresTheFrequencyAndDoesNotRedraw()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kCorrection2Way, 1)->trigger();
+        SheetDialog* sheet = f.window.currentSheet();
+        sheet->field(10)->setText(QStringLiteral("1234"));
+        const int draws = f.window.view()->drawCount();
+        QTest::keyClick(sheet->field(10), Qt::Key_Escape);
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.window.design().FX, 650.0F);
+        QCOMPARE(f.window.view()->drawCount(), draws);
+        QVERIFY(!f.window.isWindowModified());
+    }
+
+    void threeWaySpacingAlertKeepsTheSheetWithTheOldValues()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kChannel, 2)->trigger();
+        f.window.action(menu::kCorrection3Way, 1)->trigger();
+        SheetDialog* sheet = f.window.currentSheet();
+        QVERIFY(sheet);
+        sheet->field(10)->setText(QStringLiteral("500"));
+        sheet->field(11)->setText(QStringLiteral("1400"));
+        sheet->pressOk();
+        QVERIFY(sheet->isVisible());
+        QCOMPARE(f.alerts.size(), std::size_t{1});
+        QCOMPARE(f.alerts[0], QStringLiteral("ALERT!      Frequencis are too near.|"
+                                             "Enter more separate frequencis.   FXL x 3  \u2264  FXH"));
+        QCOMPARE(sheet->field(10)->text(), QStringLiteral(" 200"));
+        QCOMPARE(sheet->field(11)->text(), QStringLiteral(" 2000"));
+        sheet->pressCancel();
+    }
+
+    void secondLaunchHandsItsFilesOver()
+    {
+        const QString name = QStringLiteral("larkspan-test-%1").arg(QCoreApplication::applicationPid());
+        SingleInstance first(name);
+        QVERIFY(!first.handOverOrListen({}));
+        QSignalSpy received(&first, &SingleInstance::filesReceived);
+        SingleInstance second(name);
+        QVERIFY(second.handOverOrListen({QStringLiteral("/tmp/a.xvrdoc"), QStringLiteral("/tmp/b.xvrdoc")}));
+        QVERIFY(received.wait(2000));
+        QCOMPARE(received.first().first().toStringList(),
+                 (QStringList{QStringLiteral("/tmp/a.xvrdoc"), QStringLiteral("/tmp/b.xvrdoc")}));
+    }
+};
+
+}  // namespace larkspan
+
+QTEST_MAIN(larkspan::MainWindowTest)
+#include "main_window_test.moc"
