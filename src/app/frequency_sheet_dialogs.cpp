@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/sheet_layout.h"
+
 namespace larkspan {
 
 namespace {
@@ -11,21 +13,12 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 std::string text(const QLineEdit* e) { return e->text().toStdString(); }
 
-// The sheet's heading, bold and centred.
-void makeTitle(QLabel* title)
-{
-    QFont f = title->font();
-    f.setBold(true);
-    title->setFont(f);
-    title->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-}
-
 }  // namespace
 
 FrequencySheet2WayDialog::FrequencySheet2WayDialog(QWidget* parent, Design& d, SheetHooks hooks)
     : SheetDialog(parent, 4, QSize(300, 170), std::move(hooks)), model_(d)
 {
-    makeTitle(addLabel(0, QRect(10, 14, 280, 22), QStringLiteral("Enter Crossover Frequency (FX)")));
+    makeSheetTitle(addLabel(0, QRect(10, 14, 280, 22), QStringLiteral("Enter Crossover Frequency (FX)")));
     addField(10, QRect(90, 62, 110, 24));
     addLabel(0, QRect(208, 62, 40, 24), QStringLiteral("Hz"));
     addButton(2, QRect(110, 124, 80, 28), QStringLiteral("Cancel"));
@@ -49,7 +42,7 @@ void FrequencySheet2WayDialog::display()
 FrequencySheet3WayDialog::FrequencySheet3WayDialog(QWidget* parent, Design& d, SheetHooks hooks)
     : SheetDialog(parent, 5, QSize(300, 170), std::move(hooks)), model_(d)
 {
-    makeTitle(addLabel(0, QRect(10, 14, 280, 22), QStringLiteral("Enter Crossover Frequency (FXL/FXH)")));
+    makeSheetTitle(addLabel(0, QRect(10, 14, 280, 22), QStringLiteral("Enter Crossover Frequency (FXL/FXH)")));
     addLabel(0, QRect(20, 48, 80, 24), QStringLiteral("Low Side"));
     addField(10, QRect(100, 48, 110, 24));
     addLabel(0, QRect(218, 48, 40, 24), QStringLiteral("Hz"));

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app/about_dialog.h"
+#include "app/correction_sheet_dialogs.h"
 #include "app/frequency_sheet_dialogs.h"
 #include "app/menu_ids.h"
 #include "app/preferences_dialog.h"
@@ -149,24 +150,36 @@ void MainWindow::buildMenus()
     open(menu::kCorrection2Way, QStringLiteral("Correction"));
     add("Crossover Frequency...", "Ctrl+F", [this] { openFrequencySheet(); });
     separator();
-    add("SPL Enter...", "Ctrl+L", nullptr);
+    add("SPL Enter...", "Ctrl+L", [this] { openSplSheet(); });
     separator();
     submenu("Impedance Increase", menu::kImpedanceIncrease2Way, {"High...", "Low..."});
     separator();
-    add("Attenuator High...", nullptr, nullptr);
+    add("Attenuator High...", nullptr, [this] { openAttenuatorSheet("HighAtt"); });
     separator();
     add("Notch High...", nullptr, nullptr);
 
     open(menu::kCorrection3Way, QStringLiteral("Correction"));
     add("Crossover Frequency...", "Ctrl+F", [this] { openFrequencySheet(); });
     separator();
-    add("SPL Enter...", "Ctrl+L", nullptr);
+    add("SPL Enter...", "Ctrl+L", [this] { openSplSheet(); });
     separator();
     submenu("Impedance Increase", menu::kImpedanceIncrease3Way, {"High...", "Mid...", "Low..."});
     separator();
     submenu("Attenuator", menu::kAttenuator3Way, {"High...", "Mid..."});
     separator();
     submenu("Notch", menu::kNotch3Way, {"High...", "Mid..."});
+
+    // The submenus' commands, by command number and item.
+    const auto onSub = [this](int commandId, int subItem, std::function<void()> run) {
+        connect(action(commandId, subItem), &QAction::triggered, this, std::move(run));
+    };
+    onSub(menu::kImpedanceIncrease2Way, 1, [this] { openImpedanceCorrectionSheet("HighInc"); });
+    onSub(menu::kImpedanceIncrease2Way, 2, [this] { openImpedanceCorrectionSheet("LowInc"); });
+    onSub(menu::kImpedanceIncrease3Way, 1, [this] { openImpedanceCorrectionSheet("HighInc"); });
+    onSub(menu::kImpedanceIncrease3Way, 2, [this] { openImpedanceCorrectionSheet("MidInc"); });
+    onSub(menu::kImpedanceIncrease3Way, 3, [this] { openImpedanceCorrectionSheet("LowInc"); });
+    onSub(menu::kAttenuator3Way, 1, [this] { openAttenuatorSheet("HighAtt"); });
+    onSub(menu::kAttenuator3Way, 2, [this] { openAttenuatorSheet("MidAtt"); });
 
     open(menu::kWindow, QStringLiteral("Window"));
     add("Minimize", "Ctrl+M", [this] { showMinimized(); });
@@ -577,6 +590,22 @@ void MainWindow::runSheet(SheetDialog* sheet)
     });
     sheet->open();
 }
+
+void MainWindow::openImpedanceCorrectionSheet(const std::string& key)
+{
+    shell_.s_Corr = key;
+    if (const auto driver = correctedDriverForKey(key))
+        runSheet(new ImpedanceCorrectionDialog(this, design_, *driver, sheetHooks()));
+}
+
+void MainWindow::openAttenuatorSheet(const std::string& key)
+{
+    shell_.s_Corr = key;
+    if (const auto driver = attenuatedDriverForKey(key))
+        runSheet(new AttenuatorDialog(this, design_, *driver, sheetHooks()));
+}
+
+void MainWindow::openSplSheet() { runSheet(new SplDialog(this, design_, sheetHooks())); }
 
 void MainWindow::openFrequencySheet()
 {

@@ -56,6 +56,9 @@ public:
     void chooseFilterItem(int item);
     void showAbout();
     void openFrequencySheet();
+    void openSplSheet();
+    void openImpedanceCorrectionSheet(const std::string& key);  // "HighInc", "MidInc", "LowInc"
+    void openAttenuatorSheet(const std::string& key);           // "HighAtt", "MidAtt"
 
     // The sheet open on the window, if any.
     SheetDialog* currentSheet() const { return sheet_; }

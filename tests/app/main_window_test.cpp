@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/correction_sheet_dialogs.h"
 #include "app/main_window.h"
 #include "app/menu_ids.h"
 #include "app/preferences_dialog.h"
@@ -415,6 +417,86 @@ private slots:
         QCOMPARE(sheet->field(10)->text(), QStringLiteral(" 200"));
         QCOMPARE(sheet->field(11)->text(), QStringLiteral(" 2000"));
         sheet->pressCancel();
+    }
+
+    void impedanceCorrectionSheetCalcKeepsItOpenAndCancelRestores()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kImpedanceIncrease2Way, 2)->trigger();  // Low...
+        auto* sheet = qobject_cast<ImpedanceCorrectionDialog*>(f.window.currentSheet());
+        QVERIFY(sheet);
+        QCOMPARE(sheet->size(), QSize(300, 357));
+        QCOMPARE(sheet->edtFldID(), 12);
+        QCOMPARE(sheet->field(10)->text(), QStringLiteral(" 6"));
+        QCOMPARE(sheet->field(11)->text(), QStringLiteral(" 0.5"));
+        // Req = Re and Ceq = Le/Re²: 8 ohm and 0.5 mH give 7.8125 µF.
+        sheet->field(10)->setText(QStringLiteral("8"));
+        sheet->pressCalc();
+        QVERIFY(sheet->isVisible());
+        QCOMPARE(sheet->field(51)->text(), QStringLiteral(" 8"));
+        // Shown as rint(x·1000)/1000: 7812.5 rounds to the even 7812.
+        QCOMPARE(sheet->field(52)->text(), QStringLiteral(" 7.812"));
+        QCOMPARE(f.window.design().RE, 8.0F);
+
+        sheet->field(11)->setText(QStringLiteral("-1"));
+        sheet->pressOk();
+        QCOMPARE(f.beeps, 1);
+        QVERIFY(sheet->isVisible());
+
+        QTest::keyClick(sheet->field(10), Qt::Key_Escape);
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.window.design().RE, 8.0F);  // Cancel goes back to the last Calc.
+        QVERIFY(!f.window.isWindowModified());
+    }
+
+    void splSheetIsTallerForThreeWaysAndRefusesZero()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kCorrection2Way, 3)->trigger();
+        SheetDialog* sheet = f.window.currentSheet();
+        QCOMPARE(sheet->size(), QSize(300, 195));
+        QVERIFY(!sheet->field(11));
+        sheet->pressCancel();
+        QTRY_VERIFY(!f.window.currentSheet());
+
+        f.window.action(menu::kChannel, 2)->trigger();
+        f.window.action(menu::kCorrection3Way, 3)->trigger();
+        sheet = f.window.currentSheet();
+        QCOMPARE(sheet->size(), QSize(300, 225));
+        sheet->field(11)->setText(QStringLiteral("0"));
+        sheet->pressOk();
+        QCOMPARE(f.beeps, 1);
+        QVERIFY(sheet->isVisible());
+        QCOMPARE(sheet->field(11)->text(), QStringLiteral("0"));  // the typed text stays
+        sheet->field(11)->setText(QStringLiteral("93"));
+        sheet->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.window.design().MidSPL, 93.0F);
+        // 93 − 90 dB, stored back negative by the L-pad calculation.
+        QCOMPARE(f.window.design().AttM, -3.0F);
+    }
+
+    void attenuatorSheetRefusesAZeroPowerButKeepsTheAttenuation()
+    {
+        Fixture f;
+        f.start();
+        f.window.action(menu::kCorrection2Way, 7)->trigger();
+        auto* sheet = qobject_cast<AttenuatorDialog*>(f.window.currentSheet());
+        QVERIFY(sheet);
+        QCOMPARE(sheet->size(), QSize(300, 325));
+        QCOMPARE(sheet->label(42)->text(), QStringLiteral("High Range Attenuator Calculation"));
+        sheet->field(10)->setText(QStringLiteral("6"));
+        sheet->field(11)->setText(QStringLiteral("0"));
+        sheet->pressOk();
+        QCOMPARE(f.beeps, 1);
+        QVERIFY(sheet->isVisible());
+        sheet->field(11)->setText(QStringLiteral("50"));
+        sheet->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.window.design().PinH, 50.0F);
+        QVERIFY(f.window.isWindowModified());
     }
 
     void secondLaunchHandsItsFilesOver()

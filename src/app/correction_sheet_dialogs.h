@@ -1,0 +1,60 @@
+// The impedance-correction, SPL and attenuator sheets (windows 6, 8 and 7).
+#pragma once
+
+#include "app/sheet_dialog.h"
+#include "corrections/attenuator_sheets.h"
+#include "corrections/impedance_correction_sheet.h"
+
+namespace larkspan {
+
+class ImpedanceCorrectionDialog : public SheetDialog {
+    Q_OBJECT
+
+public:
+    ImpedanceCorrectionDialog(QWidget* parent, Design& d, CorrectedDriver driver, SheetHooks hooks);
+    void pressCalc();
+
+protected:
+    SheetOutcome okAction() override;
+    SheetOutcome cancelAction() override { return model_.cancel(); }
+    void display() override;
+
+private:
+    void readFields();
+    ImpedanceCorrectionSheet model_;
+};
+
+class SplDialog : public SheetDialog {
+    Q_OBJECT
+
+public:
+    SplDialog(QWidget* parent, Design& d, SheetHooks hooks);
+
+protected:
+    SheetOutcome okAction() override;
+    SheetOutcome cancelAction() override { return model_.cancel(); }
+    void display() override;
+
+private:
+    SplSheet model_;
+    bool threeWay_;
+};
+
+class AttenuatorDialog : public SheetDialog {
+    Q_OBJECT
+
+public:
+    AttenuatorDialog(QWidget* parent, Design& d, AttenuatedDriver driver, SheetHooks hooks);
+    void pressCalc();
+
+protected:
+    SheetOutcome okAction() override;
+    SheetOutcome cancelAction() override { return model_.cancel(); }
+    void display() override;
+
+private:
+    void readFields();
+    AttenuatorSheet model_;
+};
+
+}  // namespace larkspan
