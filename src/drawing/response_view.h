@@ -1,0 +1,39 @@
+// The whole content of the response window for the current view key
+// `s_Resp`: the graph frame and its curves, or the schematic view.
+#pragma once
+
+#include <string>
+
+#include "design/design.h"
+#include "drawing/caption.h"
+#include "drawing/draw_target.h"
+
+namespace larkspan {
+
+// What the drawing keeps from one view to the next.
+struct ViewState {
+    CaptionState caption;
+};
+
+// The content size of the window for a view, in points: 540 × 390 for a
+// graph, 810 × 565 for the schematic view.
+struct ViewSize {
+    float width = 540;
+    float height = 390;
+    bool operator==(const ViewSize&) const = default;
+};
+ViewSize viewSize(const std::string& s_Resp);
+
+// Draws the view of `s_Resp` (frame, caption, legend, curves) without
+// erasing first; a key that names no view draws nothing. Printing when the
+// design's DoPrint is set.
+void drawView(DrawTarget& target, Design& d, ViewState& state);
+
+// The response window's redraw: removes the previous view's controls,
+// erases the 810 × 565 content to white and draws the current view.
+void ResponsePlot(DrawTarget& target, Design& d, ViewState& state);
+
+// The printed page's drawing of the current view: DoPrint set while it draws.
+void ResponsePrint(DrawTarget& target, Design& d, ViewState& state);
+
+}  // namespace larkspan

@@ -1,0 +1,14 @@
+// The schematic view: the circuit diagram with its driver pictures, the
+// network caption and the component value sheet.
+#pragma once
+
+#include "design/design.h"
+#include "drawing/caption.h"
+#include "drawing/draw_target.h"
+
+namespace larkspan {
+
+// Recomputes the network and its corrections, then draws the view.
+void drawSchemaView(DrawTarget& target, Design& d, CaptionState& caption);
+
+}  // namespace larkspan
