@@ -1,10 +1,581 @@
 #include "synthesis/snd3way.h"
 
+#include <cmath>
+#include <string>
+
+#include "synthesis/combine.h"
+#include "synthesis/evaluator_steps.h"
+
 namespace larkspan {
+
+namespace {
+
+// Stores a result computed in double as the f32 variable that holds it and
+// returns the stored value, so that the next formula reads what the design
+// holds.
+double put(float& dst, double value)
+{
+    dst = static_cast<float>(value);
+    return dst;
+}
+
+double sq(double x)
+{
+    return std::pow(x, 2.0);
+}
+
+// How the mid level resistor follows from the band-pass parameters.
+enum class MidLevel { Plain, Asymmetric, Bessel };
+
+// The mid band-pass ladder of "Butter", "ButAsy", "Linkwi" and "Bessel": mid
+// edges eL, eH, damping numerator a.
+void ladderMid(Design& d, double eL, double eH, double a, MidLevel level)
+{
+    const double RM = d.RM;
+    const double F0 = put(d.F0, std::pow(eL * eH, 0.5));
+    const double R1 = put(d.R1, eL / F0);
+    const double R2 = put(d.R2, eH / F0);
+    const double AA1 = put(d.AA1, a * (sq(R2) - 1) / (R2 * std::pow(sq(R2) - 2, 0.5)));
+    const double H1 = put(d.H1, -(((sq(AA1) - 4) * sq(R1) + 1) + 3 * std::pow(R1, 4.0)));
+    const double AA2 = put(d.AA2, AA1 * (R1 + R2));
+    const double BB0 = put(d.BB0, sq(R1) + sq(AA1) + sq(R2));
+    const double H2 = put(d.H2, std::fabs(H1) * sq(R2));
+    const double k0 = put(d.k0, BB0 - 1);
+    const double E0 = put(d.E0, AA2 - AA2 / k0);
+
+    switch (level) {
+        case MidLevel::Plain:
+            put(d.RAN, RM * (k0 / H2 - 1));
+            break;
+        case MidLevel::Asymmetric: {
+            const double RAN = put(d.RAN, ((k0 / H2 - 1) * RM) / 2);
+            const double KK1 = put(d.KK1, R2 < 2 ? 9.70003 * sq(R2) - 36.8901 * R2 + 35.9801 : 1.0);
+            put(d.RAN, RAN * KK1);
+            break;
+        }
+        case MidLevel::Bessel: {
+            const double RAN = put(d.RAN, ((k0 / H2 - 1) * RM) * 0.75);
+            const double KK1 = put(d.KK1, R2 < 2 ? 9.6 * sq(R2) - 36.8 * R2 + 36.4 : 1.0);
+            put(d.RAN, RAN * KK1);
+            break;
+        }
+    }
+    const double R0 = put(d.R0, RM + d.RAN);
+
+    put(d.C2, k0 / (E0 * PI2 * F0 * R0));
+    put(d.L2, R0 * E0 / (PI2 * F0));
+    put(d.L3, AA2 * R0 / (k0 * PI2 * F0));
+    put(d.C3, 1 / (AA2 * PI2 * F0 * R0));
+}
+
+// The mid band-pass of "Chebyc": a band-pass transform of the 1 dB ripple
+// prototype (series L2-C2 resonator, then shunt C3 || L3), re-expressed as the
+// ladder of the other alignments with the same denominator.
+void chebyshevMid(Design& d)
+{
+    const double FXL = d.FXL, FXH = d.FXH, RM = d.RM, AA = d.AA;
+    const double F0 = put(d.F0, std::pow(FXL * FXH, 0.5));
+    const double FOF = put(d.FOF, FXH - FXL);
+    const double R2 = put(d.R2, FXH / F0);
+    const double P0 = put(d.P0, (FOF + std::pow(sq(FOF) + 4 * sq(F0), 0.5)) / (2 * F0));
+    const double P1 = put(d.P1, 0.0580085 * std::pow(P0, 3.0) - 0.725265 * sq(P0) + 3.05942 * P0 - 1.626);
+    double KK1 = 0;
+    if (R2 < 2)
+        KK1 = 8.060311 * sq(R2) - 34.48982 * R2 + 38.33839;
+    else if (R2 < 3)
+        KK1 = 1.124888 * sq(R2) - 6.80744 * R2 + 10.715328;
+    else if (R2 < 4)
+        KK1 = 0.084 * sq(R2) - 0.78 * R2 + 2.001;
+    else
+        KK1 = 0.0333333 * sq(R2) - 0.4 * R2 + 1.291667;
+    KK1 = put(d.KK1, KK1);
+    const double RAN = put(d.RAN, KK1 * RM);
+    const double R0 = put(d.R0, RM + RAN);
+
+    const double L2 = put(d.L2, (R0 * 0.99567 / (PI2 * FXH)) * 1.46 * 2 * AA / P1);
+    const double C3 = put(d.C3, (0.910967 / (PI2 * FXH * R0)) * 1.46 * 2 * AA / P1);
+    put(d.C2, 1 / (sq(PI2 * F0) * L2));
+    put(d.L3, 1 / (sq(PI2 * F0) * C3));
+
+    // The prototype's denominator, in the mid coefficients as scratch (single
+    // precision, as the coefficients are).
+    d.A21 = d.L2 * d.C2 * d.L3 * d.C3 * d.R0;
+    d.A22 = d.L2 * d.L3 * d.C2;
+    d.A23 = (d.L2 * d.C2 + d.L3 * d.C2 + d.L3 * d.C3) * d.R0;
+    d.A24 = d.L3;
+
+    // Ladder values with that denominator, each step reading the values the
+    // steps before it replaced.
+    const double A21 = d.A21, A22 = d.A22, A23 = d.A23, A24 = d.A24;
+    const double c3 = put(d.C3, A21 / (A22 * R0));
+    const double l3 = put(d.L3, A22 / (A23 / R0 - A24 * c3));
+    const double l2 = put(d.L2, A24 - l3);
+    put(d.C2, A21 / (l2 * l3 * c3 * R0));
+}
+
+// Low-pass at FXL and high-pass at FXH for each alignment.
+void outerBranches(Design& d, const std::string& key)
+{
+    const double RE = d.RE, RH = d.RH, FXL = d.FXL, FXH = d.FXH, AA = d.AA, AA1 = d.AA1;
+    const double r3 = std::pow(3.0, 0.5);
+    if (key == "Butter") {
+        put(d.L1, RE * AA / (PI2 * FXL));
+        put(d.C1, 1 / (AA * PI2 * FXL * RE));
+        put(d.L4, RH * AA / (PI2 * FXH));
+        put(d.C4, 1 / (AA * PI2 * FXH * RH));
+    } else if (key == "ButAsy") {
+        put(d.L1, RE * AA / (PI2 * FXL * 0.76));
+        put(d.C1, 1 / (AA * PI2 * FXL * RE * 0.76));
+        put(d.L4, 0.76 * RH * AA / (PI2 * FXH));
+        put(d.C4, 0.76 / (AA * PI2 * FXH * RH));
+    } else if (key == "Linkwi") {
+        put(d.L1, AA1 * RE / (PI2 * FXL));
+        put(d.C1, 1 / (AA1 * PI2 * FXL * RE));
+        put(d.L4, AA1 * RH / (PI2 * FXH));
+        put(d.C4, 1 / (AA1 * PI2 * FXH * RH));
+    } else if (key == "Bessel") {
+        put(d.L1, (RE * r3 / (PI2 * FXL)) * 1.13442);
+        put(d.C1, (1 / (r3 * PI2 * FXL * RE)) * 1.13442);
+        put(d.L4, (RH * r3 / (PI2 * FXH)) / 1.13442);
+        put(d.C4, (1 / (r3 * PI2 * FXH * RH)) / 1.13442);
+    } else if (key == "Chebyc") {
+        put(d.L1, (RE * 0.99567 / (PI2 * FXL)) * 1.46);
+        put(d.C1, (0.910967 / (PI2 * FXL * RE)) * 1.46);
+        put(d.L4, (1.09773 * RH / (PI2 * FXH)) / 1.46);
+        put(d.C4, (1.00435 / (PI2 * FXH * RH)) / 1.46);
+    }
+}
+
+// Coefficients of every branch from the components (single precision).
+void coefficients(Design& d)
+{
+    d.A01 = d.L1 * d.C1 * d.RE;
+    d.A02 = d.L1;
+    d.A03 = d.RE;
+    d.A11 = d.L4 * d.C4;
+    d.A12 = d.L4 / d.RH;
+    d.A13 = 1.0F;
+    d.A21 = d.L2 * d.C2 * d.L3 * d.C3 * d.R0;
+    d.A22 = d.L2 * d.C2 * d.L3;
+    d.A23 = (d.L2 * d.C2 + d.L2 * d.C3 + d.L3 * d.C3) * d.R0;
+    d.A24 = d.L2 + d.L3;
+    d.A25 = d.R0;
+    d.A26 = d.C2 * d.L2 * d.RM;
+
+    d.B01 = d.L1 * d.C1 * d.RE;
+    d.B02 = d.L1;
+    d.B03 = d.RE;
+    d.B04 = d.C1 * d.RE;
+    d.B05 = 1.0F;
+    d.B11 = d.L4 * d.C4 * d.RH;
+    d.B12 = d.L4;
+    d.B13 = d.RH;
+    d.B14 = d.L4 * d.C4;
+    d.B15 = d.C4 * d.RH;
+    d.B21 = d.A21;
+    d.B22 = d.A22;
+    d.B23 = d.A23;
+    d.B24 = d.A24;
+    d.B25 = d.A25;
+    d.B26 = (d.C2 * d.C3 * d.L3 + d.C2 * d.C3 * d.L2) * d.R0;
+    d.B27 = d.C2 * d.L3 + d.C2 * d.L2;
+    d.B28 = d.C2 * d.R0;
+}
+
+}  // namespace
+
+void Snd3WaycofCal(Design& d)
+{
+    d.AA = static_cast<float>(std::pow(2.0, 0.5));
+    const double FXL = d.FXL, FXH = d.FXH;
+    const std::string& key = d.s_Type;
+    bool known = true;
+    if (key == "Butter") {
+        ladderMid(d, FXL, FXH, d.AA, MidLevel::Plain);
+    } else if (key == "ButAsy") {
+        const double eL = put(d.FXL2, FXL / 0.76);
+        const double eH = put(d.FXH2, FXH * 0.76);
+        ladderMid(d, eL, eH, d.AA, MidLevel::Asymmetric);
+    } else if (key == "Linkwi") {
+        ladderMid(d, FXL, FXH, 2, MidLevel::Plain);
+    } else if (key == "Bessel") {
+        const double eL = put(d.FXL2, FXL * 1.13442);
+        const double eH = put(d.FXH2, FXH / 1.13442);
+        ladderMid(d, eL, eH, std::pow(3.0, 0.5), MidLevel::Bessel);
+    } else if (key == "Chebyc") {
+        chebyshevMid(d);
+    } else {
+        known = false;  // no formulas: the components stay as they were
+    }
+    if (known) outerBranches(d, key);
+    valChg3way2nd(d);
+    coefficients(d);
+}
+
+void valChg3way2nd(Design& d)
+{
+    d.LL1 = d.L1 * 1000;
+    d.CL1 = d.C1 * 1e6F;
+    d.CM1 = d.C2 * 1e6F;
+    d.LM1 = d.L2 * 1000;
+    d.LM2 = d.L3 * 1000;
+    d.CM2 = d.C3 * 1e6F;
+    d.LH1 = d.L4 * 1000;
+    d.CH1 = d.C4 * 1e6F;
+}
+
+namespace {
+
+double fw(const EvalState& e)
+{
+    return e.f;
+}
+
+// Real and imaginary parts of the branch polynomials at s = jw, in double.
+double loDenRe(const Design& d, double w)
+{
+    return d.A03 - d.A01 * sq(w);
+}
+double loDenIm(const Design& d, double w)
+{
+    return d.A02 * w;
+}
+double hiDenRe(const Design& d, double w)
+{
+    return d.A13 - d.A11 * sq(w);
+}
+double hiDenIm(const Design& d, double w)
+{
+    return d.A12 * w;
+}
+double midDenRe(const Design& d, double w)
+{
+    return d.A21 * std::pow(w, 4.0) - d.A23 * sq(w) + d.A25;
+}
+double midDenIm(const Design& d, double w)
+{
+    return -d.A22 * std::pow(w, 3.0) + d.A24 * w;
+}
+double midImpNumRe(const Design& d, double w)
+{
+    return d.B21 * std::pow(w, 4.0) - d.B23 * sq(w) + d.B25;
+}
+double midImpNumIm(const Design& d, double w)
+{
+    return -d.B22 * std::pow(w, 3.0) + d.B24 * w;
+}
+double midImpDenRe(const Design& d, double w)
+{
+    return -d.B27 * sq(w);
+}
+double midImpDenIm(const Design& d, double w)
+{
+    return -d.B26 * std::pow(w, 3.0) + d.B28 * w;
+}
+
+void loMagnitude(const Design& d, EvalState& e)
+{
+    e.NU = static_cast<float>(sq(d.A03));
+    e.DE = static_cast<float>(sq(loDenRe(d, fw(e))) + sq(loDenIm(d, fw(e))));
+}
+
+void hiMagnitude(const Design& d, EvalState& e)
+{
+    e.NU = static_cast<float>(sq(-d.A11 * sq(fw(e))));
+    e.DE = static_cast<float>(sq(hiDenRe(d, fw(e))) + sq(hiDenIm(d, fw(e))));
+}
+
+void midMagnitude(const Design& d, EvalState& e)
+{
+    e.NU = static_cast<float>(sq(-d.A26 * sq(fw(e))));
+    e.DE = static_cast<float>(sq(midDenRe(d, fw(e))) + sq(midDenIm(d, fw(e))));
+}
+
+// The branch's phase parts, its raw phase, folded and unwrapped.
+void branchPhase(EvalState& e, double re, double im)
+{
+    e.DR = re;
+    e.DJ = im;
+    e.yy = static_cast<float>(-degreesOf(e.DJ, e.DR));
+    foldAndUnwrap(e);
+}
+
+void loPhase(const Design& d, EvalState& e)
+{
+    branchPhase(e, loDenRe(d, fw(e)), loDenIm(d, fw(e)));
+}
+void hiPhase(const Design& d, EvalState& e)
+{
+    branchPhase(e, hiDenRe(d, fw(e)), hiDenIm(d, fw(e)));
+}
+void midPhase(const Design& d, EvalState& e)
+{
+    branchPhase(e, midDenRe(d, fw(e)), midDenIm(d, fw(e)));
+}
+
+// Branch transfer parts for the total. The mid numerator is loaded as
+// +A26·w², the negative of its value at s = jw, so the total is Lo − Mid + Hi.
+void loadTotalTransfer(const Design& d, EvalState& e)
+{
+    const double w = fw(e);
+    e.LNR = d.A03;
+    e.LNJ = 0;
+    e.LDR = static_cast<float>(loDenRe(d, w));
+    e.LDJ = static_cast<float>(loDenIm(d, w));
+    e.MNR = static_cast<float>(d.A26 * sq(w));
+    e.MNJ = 0;
+    e.MDR = static_cast<float>(midDenRe(d, w));
+    e.MDJ = static_cast<float>(midDenIm(d, w));
+    e.HNR = static_cast<float>(-d.A11 * sq(w));
+    e.HNJ = 0;
+    e.HDR = static_cast<float>(hiDenRe(d, w));
+    e.HDJ = static_cast<float>(hiDenIm(d, w));
+    ThreeWayToCal(e);
+}
+
+void totalPhase(const Design& d, EvalState& e)
+{
+    loadTotalTransfer(d, e);
+    e.yy = static_cast<float>(degreesOf(e.NJ, e.NR) - degreesOf(e.DJ, e.DR));
+    foldAndUnwrap(e);
+}
+
+void addOffset(EvalState& e, double c)
+{
+    e.yy = static_cast<float>(static_cast<double>(e.yy) + e.ss + c);
+}
+
+void branchNyquist(EvalState& e)
+{
+    e.gg = static_cast<float>(std::pow(static_cast<double>(e.NU) / e.DE, 0.5));
+}
+
+}  // namespace
+
+void Snd3WayLoFrCal(const Design& d, EvalState& e)
+{
+    loMagnitude(d, e);
+    e.yy = attenuationDb(e.NU, e.DE);
+}
+
+void Snd3WayMidFrCal(const Design& d, EvalState& e)
+{
+    midMagnitude(d, e);
+    e.yy = attenuationDb(e.NU, e.DE);
+}
+
+void Snd3WayHiFrCal(const Design& d, EvalState& e)
+{
+    hiMagnitude(d, e);
+    e.yy = attenuationDb(e.NU, e.DE);
+}
+
+void Snd3WayToFrCal(const Design& d, EvalState& e)
+{
+    loadTotalTransfer(d, e);
+    e.yy = static_cast<float>(-10.0 * std::log10(combinedRatio(e)));
+}
+
+void Snd3WayLoImpCal(const Design& d, EvalState& e)
+{
+    const double w = fw(e);
+    e.NU = static_cast<float>(sq(d.B03 - d.B01 * sq(w)) + sq(d.B02 * w));
+    e.DE = static_cast<float>(sq(-d.B04 * w) + sq(d.B05));
+    e.yy = logMagnitude(e.NU, e.DE);
+}
+
+void Snd3WayMidImpCal(const Design& d, EvalState& e)
+{
+    const double w = fw(e);
+    e.NU = static_cast<float>(sq(midImpNumRe(d, w)) + sq(midImpNumIm(d, w)));
+    e.DE = static_cast<float>(sq(midImpDenRe(d, w)) + sq(midImpDenIm(d, w)));
+    e.yy = logMagnitude(e.NU, e.DE);
+}
+
+void Snd3WayHiImpCal(const Design& d, EvalState& e)
+{
+    const double w = fw(e);
+    e.NU = static_cast<float>(sq(d.B13 - d.B11 * sq(w)) + sq(d.B12 * w));
+    e.DE = static_cast<float>(sq(-d.B14 * sq(w)) + sq(d.B15 * w));
+    e.yy = logMagnitude(e.NU, e.DE);
+}
+
+void Snd3WayToImpCal(const Design& d, EvalState& e)
+{
+    const double w = fw(e);
+    e.LNR = static_cast<float>(d.B03 - d.B01 * sq(w));
+    e.LNJ = static_cast<float>(d.B02 * w);
+    e.LDR = d.B05;
+    e.LDJ = static_cast<float>(d.B04 * w);
+    e.MNR = static_cast<float>(midImpNumRe(d, w));
+    e.MNJ = static_cast<float>(midImpNumIm(d, w));
+    e.MDR = static_cast<float>(midImpDenRe(d, w));
+    e.MDJ = static_cast<float>(midImpDenIm(d, w));
+    e.HNR = static_cast<float>(d.B13 - d.B11 * sq(w));
+    e.HNJ = static_cast<float>(d.B12 * w);
+    e.HDR = static_cast<float>(-d.B14 * sq(w));
+    e.HDJ = static_cast<float>(d.B15 * w);
+    ThreeWayToImpCal(e);
+    e.yy = static_cast<float>(std::log10(std::pow(combinedRatio(e), 0.5)));
+}
+
+void Snd3WayLoPhCal(const Design& d, EvalState& e)
+{
+    loPhase(d, e);
+    addOffset(e, 0);
+}
+
+void Snd3WayMidPhCal(const Design& d, EvalState& e)
+{
+    midPhase(d, e);
+    addOffset(e, 0);
+}
+
+void Snd3WayHiPhCal(const Design& d, EvalState& e)
+{
+    hiPhase(d, e);
+    addOffset(e, 180);
+}
+
+// Unlike the 2-way total, the 3-way total phase carries no constant.
+void Snd3WayToPhCal(const Design& d, EvalState& e)
+{
+    totalPhase(d, e);
+    addOffset(e, 0);
+}
+
+void Snd3WayLoGdCal(const Design& d, EvalState& e)
+{
+    loPhase(d, e);
+    addOffset(e, 0);
+    groupDelayStep(e);
+}
+
+void Snd3WayMidGdCal(const Design& d, EvalState& e)
+{
+    midPhase(d, e);
+    addOffset(e, 0);
+    groupDelayStep(e);
+}
+
+void Snd3WayHiGdCal(const Design& d, EvalState& e)
+{
+    hiPhase(d, e);
+    addOffset(e, 0);
+    groupDelayStep(e);
+}
+
+void Snd3WayToGdCal(const Design& d, EvalState& e)
+{
+    totalPhase(d, e);
+    addOffset(e, 0);
+    groupDelayStep(e);
+}
+
+void Snd3WayLoNqCal(const Design& d, EvalState& e)
+{
+    loMagnitude(d, e);
+    e.DR = loDenRe(d, fw(e));
+    e.DJ = loDenIm(d, fw(e));
+    branchNyquist(e);
+    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
+    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
+    e.fai = static_cast<float>(e.fai + PI2);
+    nyquistStep(e);
+}
+
+void Snd3WayMidNqCal(const Design& d, EvalState& e)
+{
+    midMagnitude(d, e);
+    e.DR = midDenRe(d, fw(e));
+    e.DJ = midDenIm(d, fw(e));
+    branchNyquist(e);
+    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
+    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
+    e.fai = static_cast<float>(e.fai + PI2);
+    nyquistStep(e);
+}
+
+void Snd3WayHiNqCal(const Design& d, EvalState& e)
+{
+    hiMagnitude(d, e);
+    e.DR = hiDenRe(d, fw(e));
+    e.DJ = hiDenIm(d, fw(e));
+    branchNyquist(e);
+    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
+    if (e.fai < 0) e.fai = static_cast<float>(e.fai + PI2);
+    nyquistStep(e);
+}
+
+void Snd3WayToNqCal(const Design& d, EvalState& e)
+{
+    loadTotalTransfer(d, e);
+    e.gg = static_cast<float>(std::pow(combinedRatio(e), 0.5));
+    e.fai = static_cast<float>(std::atan(e.NJ / e.NR) - std::atan(e.DJ / e.DR));
+    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
+    e.fai = static_cast<float>(e.fai + pi);
+    nyquistStep(e);
+}
+
+void Snd3WayLoStepSubstitution(const Design& d, EvalState& e)
+{
+    e.NUO = 0;
+    e.NUT[1] = d.A03;
+    e.DEO = 3;
+    e.DET[1] = d.A01 * std::pow(10.0, 8);
+    e.DET[2] = d.A02 * std::pow(10.0, 4);
+    e.DET[3] = d.A03;
+    e.DET[4] = 0;
+}
+
+void Snd3WayMidStepSubstitution(const Design& d, EvalState& e)
+{
+    e.NUO = 2;
+    e.NUT[1] = d.A26 * std::pow(10.0, 8);
+    e.NUT[2] = 0;
+    e.NUT[3] = 0;
+    e.DEO = 5;
+    e.DET[1] = d.A21 * std::pow(10.0, 16);
+    e.DET[2] = d.A22 * std::pow(10.0, 12);
+    e.DET[3] = d.A23 * std::pow(10.0, 8);
+    e.DET[4] = d.A24 * std::pow(10.0, 4);
+    e.DET[5] = d.A25;
+    e.DET[6] = 0;
+}
+
+void Snd3WayHiStepSubstitution(const Design& d, EvalState& e)
+{
+    e.NUO = 2;
+    e.NUT[1] = d.A11 * std::pow(10.0, 8);
+    e.NUT[2] = 0;
+    e.NUT[3] = 0;
+    e.DEO = 3;
+    e.DET[1] = d.A11 * std::pow(10.0, 8);
+    e.DET[2] = d.A12 * std::pow(10.0, 4);
+    e.DET[3] = d.A13;
+    e.DET[4] = 0;
+}
 
 const NetworkUnit& snd3WayUnit()
 {
-    static const NetworkUnit unit{};
+    static const NetworkUnit unit{
+        Snd3WaycofCal,
+        {Snd3WayLoFrCal, Snd3WayMidFrCal, Snd3WayHiFrCal, Snd3WayToFrCal},
+        {Snd3WayLoImpCal, Snd3WayMidImpCal, Snd3WayHiImpCal, Snd3WayToImpCal},
+        {Snd3WayLoPhCal, Snd3WayMidPhCal, Snd3WayHiPhCal, Snd3WayToPhCal},
+        {Snd3WayLoGdCal, Snd3WayMidGdCal, Snd3WayHiGdCal, Snd3WayToGdCal},
+        {Snd3WayLoNqCal, Snd3WayMidNqCal, Snd3WayHiNqCal, Snd3WayToNqCal},
+        {Snd3WayLoStepSubstitution, Snd3WayMidStepSubstitution, Snd3WayHiStepSubstitution},
+        // Branch by branch, each in signal order from the amplifier.
+        {{"LL1", &Design::LL1},
+         {"CL1", &Design::CL1},
+         {"CM1", &Design::CM1},
+         {"LM1", &Design::LM1},
+         {"LM2", &Design::LM2},
+         {"CM2", &Design::CM2},
+         {"CH1", &Design::CH1},
+         {"LH1", &Design::LH1}},
+    };
     return unit;
 }
 
