@@ -9,7 +9,10 @@ namespace larkspan {
 
 namespace {
 
-float fieldValue(const std::string& text) { return static_cast<float>(textToNumber(text)); }
+float fieldValue(const std::string& text)
+{
+    return static_cast<float>(textToNumber(text));
+}
 
 }  // namespace
 
@@ -38,7 +41,10 @@ SheetOutcome SplSheet::ok()
     return SheetOutcome::accepted();
 }
 
-SheetOutcome SplSheet::cancel() { return SheetOutcome::cancelled(); }
+SheetOutcome SplSheet::cancel()
+{
+    return SheetOutcome::cancelled();
+}
 
 std::optional<AttenuatedDriver> attenuatedDriverForKey(std::string_view s_Corr)
 {
@@ -56,13 +62,21 @@ AttenuatorSheet::AttenuatorSheet(Design& d, AttenuatedDriver driver) : d_(d), dr
 
 std::string_view AttenuatorSheet::title() const
 {
-    return driver_ == AttenuatedDriver::High ? "High Range Attenuator Calculation"
-                                             : "Mid Range Attenuator Calculation";
+    return driver_ == AttenuatedDriver::High ? "High Range Attenuator Calculation" : "Mid Range Attenuator Calculation";
 }
 
-float& AttenuatorSheet::attenuation() { return driver_ == AttenuatedDriver::High ? d_.AttH : d_.AttM; }
-float& AttenuatorSheet::power() { return driver_ == AttenuatedDriver::High ? d_.PinH : d_.PinM; }
-float& AttenuatorSheet::powerBackup() { return driver_ == AttenuatedDriver::High ? d_.PinHbak : d_.PinMbak; }
+float& AttenuatorSheet::attenuation()
+{
+    return driver_ == AttenuatedDriver::High ? d_.AttH : d_.AttM;
+}
+float& AttenuatorSheet::power()
+{
+    return driver_ == AttenuatedDriver::High ? d_.PinH : d_.PinM;
+}
+float& AttenuatorSheet::powerBackup()
+{
+    return driver_ == AttenuatedDriver::High ? d_.PinHbak : d_.PinMbak;
+}
 
 void AttenuatorSheet::displayResults()
 {

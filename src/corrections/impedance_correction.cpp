@@ -6,8 +6,14 @@ namespace larkspan {
 
 namespace {
 
-double dbl(float v) { return static_cast<double>(v); }
-float flt(double v) { return static_cast<float>(v); }
+double dbl(float v)
+{
+    return static_cast<double>(v);
+}
+float flt(double v)
+{
+    return static_cast<float>(v);
+}
 
 // Series R-C across a driver that cancels the rise of its impedance: the
 // resistor equals the D.C. resistance, the capacitor (µF) is L/R² with the

@@ -32,9 +32,12 @@ ImpedanceCorrectionSheet::ImpedanceCorrectionSheet(Design& d, CorrectedDriver dr
 std::string_view ImpedanceCorrectionSheet::title() const
 {
     switch (driver_) {
-    case CorrectedDriver::Low: return "Low Range Imp. Increase Correction";
-    case CorrectedDriver::Mid: return "Mid Range Imp. Increase Correction";
-    case CorrectedDriver::High: return "High Range Imp. Increase Correction";
+        case CorrectedDriver::Low:
+            return "Low Range Imp. Increase Correction";
+        case CorrectedDriver::Mid:
+            return "Mid Range Imp. Increase Correction";
+        case CorrectedDriver::High:
+            return "High Range Imp. Increase Correction";
     }
     return {};
 }
@@ -42,9 +45,12 @@ std::string_view ImpedanceCorrectionSheet::title() const
 float& ImpedanceCorrectionSheet::resistance()
 {
     switch (driver_) {
-    case CorrectedDriver::Low: return d_.RE;
-    case CorrectedDriver::Mid: return d_.RM;
-    case CorrectedDriver::High: break;
+        case CorrectedDriver::Low:
+            return d_.RE;
+        case CorrectedDriver::Mid:
+            return d_.RM;
+        case CorrectedDriver::High:
+            break;
     }
     return d_.RH;
 }
@@ -52,9 +58,12 @@ float& ImpedanceCorrectionSheet::resistance()
 float& ImpedanceCorrectionSheet::inductance()
 {
     switch (driver_) {
-    case CorrectedDriver::Low: return d_.LE;
-    case CorrectedDriver::Mid: return d_.LM;
-    case CorrectedDriver::High: break;
+        case CorrectedDriver::Low:
+            return d_.LE;
+        case CorrectedDriver::Mid:
+            return d_.LM;
+        case CorrectedDriver::High:
+            break;
     }
     return d_.LH;
 }
@@ -62,9 +71,12 @@ float& ImpedanceCorrectionSheet::inductance()
 std::string& ImpedanceCorrectionSheet::modelName()
 {
     switch (driver_) {
-    case CorrectedDriver::Low: return d_.s_SPE;
-    case CorrectedDriver::Mid: return d_.s_SPM;
-    case CorrectedDriver::High: break;
+        case CorrectedDriver::Low:
+            return d_.s_SPE;
+        case CorrectedDriver::Mid:
+            return d_.s_SPM;
+        case CorrectedDriver::High:
+            break;
     }
     return d_.s_SPH;
 }
@@ -78,18 +90,18 @@ void ImpedanceCorrectionSheet::displayFields()
 void ImpedanceCorrectionSheet::displayResults()
 {
     switch (driver_) {
-    case CorrectedDriver::Low:
-        result51_ = correctionFieldText(d_.REQL);
-        result52_ = correctionFieldText(d_.CEQL);
-        break;
-    case CorrectedDriver::Mid:
-        result51_ = correctionFieldText(d_.REQM);
-        result52_ = correctionFieldText(d_.CEQM);
-        break;
-    case CorrectedDriver::High:
-        result51_ = correctionFieldText(d_.REQH);
-        result52_ = correctionFieldText(d_.CEQH);
-        break;
+        case CorrectedDriver::Low:
+            result51_ = correctionFieldText(d_.REQL);
+            result52_ = correctionFieldText(d_.CEQL);
+            break;
+        case CorrectedDriver::Mid:
+            result51_ = correctionFieldText(d_.REQM);
+            result52_ = correctionFieldText(d_.CEQM);
+            break;
+        case CorrectedDriver::High:
+            result51_ = correctionFieldText(d_.REQH);
+            result52_ = correctionFieldText(d_.CEQH);
+            break;
     }
 }
 

@@ -88,13 +88,13 @@ struct BadPairRow {
     friend void PrintTo(const BadPairRow& r, std::ostream* os) { *os << r.name; }
 };
 
-const auto kBadPairs = testing::Values(
-    BadPairRow{"zero_resistance", "0", "0.5"}, BadPairRow{"negative_resistance", "-8", "0.5"},
-    BadPairRow{"text_resistance", "eight", "0.5"}, BadPairRow{"empty_resistance", "", "0.5"},
-    BadPairRow{"zero_inductance", "8", "0"}, BadPairRow{"negative_inductance", "8", "-0.1"},
-    BadPairRow{"text_inductance", "8", "mH"},
-    // Positive as a double but 0 once stored as a float.
-    BadPairRow{"underflows_to_zero", "8", "1e-50"});
+const auto kBadPairs =
+    testing::Values(BadPairRow{"zero_resistance", "0", "0.5"}, BadPairRow{"negative_resistance", "-8", "0.5"},
+                    BadPairRow{"text_resistance", "eight", "0.5"}, BadPairRow{"empty_resistance", "", "0.5"},
+                    BadPairRow{"zero_inductance", "8", "0"}, BadPairRow{"negative_inductance", "8", "-0.1"},
+                    BadPairRow{"text_inductance", "8", "mH"},
+                    // Positive as a double but 0 once stored as a float.
+                    BadPairRow{"underflows_to_zero", "8", "1e-50"});
 
 class ImpedanceSheetRefuses : public testing::TestWithParam<BadPairRow> {};
 

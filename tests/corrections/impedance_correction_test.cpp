@@ -58,11 +58,8 @@ TEST_P(ZobelFlattensTheDriver, InputImpedanceIsTheResistanceAtEveryFrequency)
     CalcImpIncAtt(d);
     const std::pair<float, float> corrections[] = {{d.REQL, d.CEQL}, {d.REQM, d.CEQM}, {d.REQH, d.CEQH}};
     for (const auto& [req, ceq] : corrections) {
-        const Ladder net = Ladder()
-                               .R(1, 2, row.re)
-                               .L(2, 0, row.le / 1000.0)
-                               .R(1, 3, req)
-                               .C(3, 0, static_cast<double>(ceq) * 1e-6);
+        const Ladder net =
+            Ladder().R(1, 2, row.re).L(2, 0, row.le / 1000.0).R(1, 3, req).C(3, 0, static_cast<double>(ceq) * 1e-6);
         for (double hz = 20; hz <= 20000; hz *= 1.5) {
             const cplx z = net.inputImpedance(2 * 3.141592653589793 * hz);
             // The capacitor is stored as a float: relative error below 1e-7.
@@ -133,18 +130,17 @@ TEST(HighLPad, ZeroAttenuationClearsThePad)
 
 struct PadRow {
     const char* name;
-    float r;      // driver resistance, ohm
-    float att;    // dB as entered
-    float pin;    // W
-    float ran;    // mid level resistor, ohm
+    float r;    // driver resistance, ohm
+    float att;  // dB as entered
+    float pin;  // W
+    float ran;  // mid level resistor, ohm
     friend void PrintTo(const PadRow& p, std::ostream* os) { *os << p.name; }
 };
 
-const auto kPadRows = testing::Values(PadRow{"six_db_eight_ohm", 8, 6, 50, 0}, PadRow{"ten_db_six_ohm", 6, 10, 10, 0},
-                                      PadRow{"small_step", 4, 0.5F, 100, 0}, PadRow{"deep", 8, 30, 20, 0},
-                                      PadRow{"negative_entry", 6, -3, 10, 0},
-                                      PadRow{"with_level_resistor", 8, 4, 50, 2.5F},
-                                      PadRow{"big_level_resistor", 6, 2, 10, 12});
+const auto kPadRows = testing::Values(
+    PadRow{"six_db_eight_ohm", 8, 6, 50, 0}, PadRow{"ten_db_six_ohm", 6, 10, 10, 0},
+    PadRow{"small_step", 4, 0.5F, 100, 0}, PadRow{"deep", 8, 30, 20, 0}, PadRow{"negative_entry", 6, -3, 10, 0},
+    PadRow{"with_level_resistor", 8, 4, 50, 2.5F}, PadRow{"big_level_resistor", 6, 2, 10, 12});
 
 class LPadCircuit : public testing::TestWithParam<PadRow> {};
 
@@ -294,7 +290,8 @@ TEST_P(AttenuationTargets, DifferenceToTheWooferNeverNegative)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, AttenuationTargets,
-                         testing::Values(SplRow{"defaults", 90, 96, 100, 10, 6}, SplRow{"tweeter_quieter", 90, 96, 88, 0, 6},
+                         testing::Values(SplRow{"defaults", 90, 96, 100, 10, 6},
+                                         SplRow{"tweeter_quieter", 90, 96, 88, 0, 6},
                                          SplRow{"equal_levels", 90, 90, 90, 0, 0},
                                          SplRow{"just_louder", 90, 90.5F, 90.25F, 0.25F, 0.5F}),
                          [](const auto& info) { return std::string(info.param.name); });
