@@ -18,7 +18,9 @@ constexpr std::string_view kUsage =
     "usage: larkspan-cli [design options] values [--json]\n"
     "       larkspan-cli [design options] sweep --view amp|imp|ph [--json|--csv]\n"
     "design options: --ways 2|3  --order 1..4  --align Butter|Linkwi|ButAsy|Bessel|Chebyc\n"
-    "                --fx HZ  --fxl HZ  --fxh HZ\n";
+    "                --fx HZ  --fxl HZ  --fxh HZ\n"
+    "                --re/--rm/--rh OHM  --le/--lm/--lh MH  --spl-low/--spl-mid/--spl-high DB\n"
+    "                --att-high DB --pin-high W  --att-mid DB --pin-mid W\n";
 
 // Every design option of the tool, in the order they are applied. Those that
 // are not built yet are refused rather than ignored.
@@ -31,13 +33,13 @@ constexpr std::array kDesignOptions{
     OptionInfo{"--doc", false},       OptionInfo{"--ways", true},
     OptionInfo{"--order", true},      OptionInfo{"--align", true},
     OptionInfo{"--fx", true},         OptionInfo{"--fxl", true},
-    OptionInfo{"--fxh", true},        OptionInfo{"--re", false},
-    OptionInfo{"--rm", false},        OptionInfo{"--rh", false},
-    OptionInfo{"--le", false},        OptionInfo{"--lm", false},
-    OptionInfo{"--lh", false},        OptionInfo{"--spl-low", false},
-    OptionInfo{"--spl-mid", false},   OptionInfo{"--spl-high", false},
-    OptionInfo{"--att-high", false},  OptionInfo{"--pin-high", false},
-    OptionInfo{"--att-mid", false},   OptionInfo{"--pin-mid", false},
+    OptionInfo{"--fxh", true},        OptionInfo{"--re", true},
+    OptionInfo{"--rm", true},         OptionInfo{"--rh", true},
+    OptionInfo{"--le", true},         OptionInfo{"--lm", true},
+    OptionInfo{"--lh", true},         OptionInfo{"--spl-low", true},
+    OptionInfo{"--spl-mid", true},    OptionInfo{"--spl-high", true},
+    OptionInfo{"--att-high", true},   OptionInfo{"--pin-high", true},
+    OptionInfo{"--att-mid", true},    OptionInfo{"--pin-mid", true},
     OptionInfo{"--notch-high", false}, OptionInfo{"--notch-mid", false},
 };
 
@@ -165,7 +167,8 @@ std::optional<Failure> buildDesign(const CommandLine& cl, Design& d, std::ostrea
         if (auto f = applyOrder(d, *v)) return f;
     if (const auto* v = value("--align"))
         if (auto f = applyAlign(d, *v, err)) return f;
-    return applyFrequencies(d, cl);
+    if (auto f = applyFrequencies(d, cl)) return f;
+    return applyCorrectionOptions(d, cl);
 }
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)

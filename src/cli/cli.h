@@ -39,6 +39,10 @@ std::optional<Failure> parseCommandLine(const std::vector<std::string>& args, Co
 // to `err`.
 std::optional<Failure> buildDesign(const CommandLine& cl, Design& d, std::ostream& err);
 
+// The driver-data, SPL and attenuator options through their sheets' OK, in
+// that order, after the frequencies.
+std::optional<Failure> applyCorrectionOptions(Design& d, const CommandLine& cl);
+
 // The commands; each returns the exit status.
 int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

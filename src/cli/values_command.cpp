@@ -30,6 +30,28 @@ constexpr FloatMember kDerived[] = {
     {"RAN", &Design::RAN},
 };
 
+// Correction and L-pad values after `pole`, with their units; the mid-range
+// ones are listed in the readable table of a 3-way design only.
+struct CorrectionMember {
+    const char* name;
+    float Design::*value;
+    const char* unit;
+    bool midRange;
+};
+
+constexpr CorrectionMember kCorrections[] = {
+    {"REQL", &Design::REQL, "ohm", false}, {"CEQL", &Design::CEQL, "uF", false},
+    {"REQM", &Design::REQM, "ohm", true},  {"CEQM", &Design::CEQM, "uF", true},
+    {"REQH", &Design::REQH, "ohm", false}, {"CEQH", &Design::CEQH, "uF", false},
+    {"AttH", &Design::AttH, "dB", false},  {"AttM", &Design::AttM, "dB", true},
+    {"RSH", &Design::RSH, "ohm", false},   {"RPH", &Design::RPH, "ohm", false},
+    {"PRSH", &Design::PRSH, "W", false},   {"PRPH", &Design::PRPH, "W", false},
+    {"RSM", &Design::RSM, "ohm", true},    {"RPM", &Design::RPM, "ohm", true},
+    {"PRSM", &Design::PRSM, "W", true},    {"PRPM", &Design::PRPM, "W", true},
+    {"PRAN", &Design::PRAN, "W", true},    {"RST", &Design::RST, "ohm", true},
+    {"PRT", &Design::PRT, "W", true},
+};
+
 }  // namespace
 
 int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -60,6 +82,7 @@ int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream&
         o.add("components", components.str());
         for (const auto& m : kDerived) o.add(m.name, d.*m.value);
         o.add("pole", static_cast<int>(d.pole));
+        for (const auto& m : kCorrections) o.add(m.name, d.*m.value);
         out << o.str() << "\n";
         return kOk;
     }
@@ -82,6 +105,8 @@ int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream&
     for (const auto& c : unit->components) row(c.name, d.*c.value, c.name[0] == 'L' ? "mH" : "uF");
     if (d.channel == 3) row("RAN", d.RAN, "ohm");
     out << "  pole    " << std::setw(16) << d.pole << "\n";
+    for (const auto& m : kCorrections)
+        if (!m.midRange || d.channel == 3) row(m.name, d.*m.value, m.unit);
     return kOk;
 }
 

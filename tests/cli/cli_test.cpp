@@ -1,6 +1,8 @@
 // End-to-end tests of the built larkspan-cli.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <regex>
 
 #include "support/run_tool.h"
@@ -122,6 +124,144 @@ TEST(CliSweep, CsvOfThePhase)
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.rfind("branch,k,value,x,y,drawn\nLo,4.30103,", 0), 0U) << r.out.substr(0, 100);
 }
+
+// A number of the values JSON by its key; NaN when the key is missing.
+double jsonValue(const std::string& json, const std::string& key)
+{
+    const std::string tag = "\"" + key + "\": ";
+    const auto at = json.find(tag);
+    if (at == std::string::npos) return std::nan("");
+    return std::strtod(json.c_str() + at + tag.size(), nullptr);
+}
+
+struct CorrectionRow {
+    const char* name;
+    std::vector<std::string> args;
+    std::vector<std::pair<const char*, double>> values;  // key, expected
+    double tolerance;  // half a unit of the last digit given
+
+    friend void PrintTo(const CorrectionRow& r, std::ostream* os) { *os << r.name; }
+};
+
+class CliCorrectionOptions : public testing::TestWithParam<CorrectionRow> {};
+
+TEST_P(CliCorrectionOptions, ValuesAsTheSheetsGiveThem)
+{
+    auto args = GetParam().args;
+    args.insert(args.end(), {"values", "--json"});
+    const auto r = cli(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const auto& [key, expected] : GetParam().values)
+        EXPECT_NEAR(jsonValue(r.out, key), expected, GetParam().tolerance) << key << "\n" << r.out;
+}
+
+// Expected values: the published examples of the correction and the L-pad,
+// and levels worked out by hand (targets are the level differences to the
+// woofer, stored back negative).
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliCorrectionOptions,
+    testing::Values(
+        CorrectionRow{"published_corrections",
+                      {"--re", "8", "--le", "0.5", "--rh", "6", "--lh", "0.05"},
+                      {{"RE", 8}, {"REQL", 8}, {"CEQL", 7.8125}, {"REQH", 6}, {"CEQH", 1.3889}},
+                      0.00005},
+        // The synthesis sees the new resistance: LL1 = 8/(2π·650) H.
+        CorrectionRow{"woofer_resistance_reaches_the_network", {"--re", "8"}, {{"LL1", 1.9588}}, 0.00005},
+        CorrectionRow{"mid_driver_in_three_way",
+                      {"--ways", "3", "--rm", "8", "--lm", "0.4"},
+                      {{"RM", 8}, {"LM", 0.4}, {"REQM", 8}, {"CEQM", 6.25}},
+                      0.00005},
+        CorrectionRow{"published_high_pad",
+                      {"--rh", "8", "--att-high", "6", "--pin-high", "50"},
+                      {{"AttH", -6}, {"PinH", 50}, {"RPH", 8.038}, {"RSH", 3.991}},
+                      0.0005},
+        CorrectionRow{"published_high_pad_powers",
+                      {"--rh", "8", "--att-high", "6", "--pin-high", "50"},
+                      {{"PRSH", 24.94}, {"PRPH", 12.50}},
+                      0.005},
+        CorrectionRow{"levels_two_way",
+                      {"--spl-high", "95.5", "--spl-low", "88"},
+                      {{"HigSPL", 95.5}, {"LowSPL", 88}, {"MidSPL", 96}, {"AttH", -7.5}, {"AttM", -8}},
+                      0},
+        CorrectionRow{"quieter_tweeter_has_no_pad",
+                      {"--spl-high", "88"},
+                      {{"AttH", 0}, {"RSH", 0}, {"RPH", 0}, {"PRSH", 0}, {"PRPH", 0}},
+                      0},
+        CorrectionRow{"quieter_mid_has_no_pad",
+                      {"--ways", "3", "--spl-mid", "89"},
+                      {{"AttM", 0}, {"RSM", 0}, {"RPM", 0}, {"AttH", -10}},
+                      0},
+        // The attenuator applies after the SPL entry whatever the order given.
+        CorrectionRow{"attenuator_after_levels",
+                      {"--att-high", "3", "--spl-high", "100", "--spl-low", "90"},
+                      {{"AttH", -3}},
+                      0},
+        CorrectionRow{"attenuation_text_reads_as_no_pad",
+                      {"--att-high", "none"},
+                      {{"AttH", 0}, {"RSH", 0}, {"RPH", 0}, {"PinH", 10}},
+                      0},
+        CorrectionRow{"mid_pad_in_three_way",
+                      {"--ways", "3", "--rm", "8", "--att-mid", "-6", "--pin-mid", "50"},
+                      {{"AttM", -6}, {"RSM", 3.991}, {"RPM", 8.038}, {"PinM", 50}},
+                      0.0005}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliCorrectionValues, LevelResistorRatingWithoutAMidPad)
+{
+    const auto r = cli({"--ways", "3", "--rm", "8", "--att-mid", "0", "--pin-mid", "50", "values", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const double ran = jsonValue(r.out, "RAN");
+    ASSERT_GT(ran, 0) << r.out;
+    // PinM into RM + RAN: the current sqrt(PinM/(RM+RAN)) flows through RAN.
+    const double pran = 50 * ran / (8 + ran);
+    EXPECT_NEAR(jsonValue(r.out, "PRAN"), pran, 1e-5);
+    EXPECT_NEAR(jsonValue(r.out, "PRT"), pran, 1e-5);
+    EXPECT_NEAR(jsonValue(r.out, "RST"), ran, 1e-6);
+    EXPECT_EQ(jsonValue(r.out, "RSM"), 0.0);
+    EXPECT_EQ(jsonValue(r.out, "PRPM"), 0.0);
+}
+
+TEST(CliCorrectionValues, JsonListsTheCorrectionValuesInOrder)
+{
+    const auto r = cli({"values", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::size_t last = r.out.find("\"RAN\": ");
+    for (const char* key : {"pole", "REQL", "CEQL", "REQM", "CEQM", "REQH", "CEQH", "AttH", "AttM", "RSH", "RPH",
+                            "PRSH", "PRPH", "RSM", "RPM", "PRSM", "PRPM", "PRAN", "RST", "PRT"}) {
+        const auto at = r.out.find("\"" + std::string(key) + "\": ");
+        ASSERT_NE(at, std::string::npos) << key;
+        EXPECT_GT(at, last) << key;
+        last = at;
+    }
+}
+
+TEST(CliCorrectionValues, ReadableTableListsTheMidValuesInThreeWayOnly)
+{
+    const auto two = cli({"values"});
+    ASSERT_EQ(two.status, 0) << two.err;
+    EXPECT_TRUE(std::regex_search(two.out, std::regex(R"(CEQL +13\.88\d* uF)"))) << two.out;
+    EXPECT_TRUE(std::regex_search(two.out, std::regex(R"(AttH +-10 dB)"))) << two.out;
+    EXPECT_EQ(two.out.find("RSM"), std::string::npos);
+    const auto three = cli({"--ways", "3", "values"});
+    ASSERT_EQ(three.status, 0) << three.err;
+    EXPECT_TRUE(std::regex_search(three.out, std::regex(R"(RSM +2\.99\d* ohm)"))) << three.out;
+    EXPECT_NE(three.out.find("PRT"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CorrectionRows, CliRefusals,
+    testing::Values(
+        RefusalRow{"zero_resistance", {"--re", "0", "values"}, "--re: the D.C. resistance must be a positive number"},
+        RefusalRow{"text_inductance", {"--rh", "8", "--lh", "abc", "values"}, "--lh: the inductance"},
+        RefusalRow{"negative_mid_inductance", {"--ways", "3", "--lm", "-0.2", "values"}, "--lm: the inductance"},
+        RefusalRow{"mid_resistance_two_way", {"--rm", "6", "values"}, "--rm: a 2-way design has no mid-range"},
+        RefusalRow{"negative_level", {"--spl-low", "-1", "values"}, "--spl-low: the sound pressure level"},
+        RefusalRow{"text_mid_level", {"--ways", "3", "--spl-mid", "loud", "values"}, "--spl-mid: the sound"},
+        RefusalRow{"mid_level_two_way", {"--spl-mid", "90", "values"}, "--spl-mid: a 2-way design"},
+        RefusalRow{"zero_power", {"--att-high", "-3", "--pin-high", "0", "values"}, "--pin-high: the input power"},
+        RefusalRow{"text_mid_power", {"--ways", "3", "--pin-mid", "watts", "values"}, "--pin-mid: the input power"},
+        RefusalRow{"mid_pad_two_way", {"--att-mid", "3", "values"}, "--att-mid: a 2-way design has no mid-range"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace larkspan
