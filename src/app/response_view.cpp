@@ -1,10 +1,65 @@
 #include "app/response_view.h"
 
+#include <QEvent>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QPainter>
+#include <QToolTip>
+
+#include "drawing/response_view.h"
+#include "toolkit/qt/painter_canvas.h"
+#include "toolkit/resource_folder.h"
 
 namespace larkspan {
 
-ResponseView::ResponseView(Design& design, QWidget* parent) : QWidget(parent), design_(design)
+namespace {
+
+// A static text of the view: a label with its help tag placed below-left
+// ("BL") or left-bottom ("LB") of it.
+class StaticTextLabel : public QLabel {
+public:
+    StaticTextLabel(const StaticText& t, QWidget* parent) : QLabel(parent)
+    {
+        const HelpTag tag = splitHelpTag(t.help);
+        help_ = QString::fromStdString(tag.text);
+        placement_ = QString::fromStdString(tag.placement);
+        setText(QString::fromStdString(t.text));
+        setFont(qt::drawingFont(static_cast<float>(t.fontSize)));
+        setGeometry(QRectF(t.left, t.top, t.right - t.left, t.bottom - t.top).toAlignedRect());
+        setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        setObjectName(QStringLiteral("control%1").arg(t.id));
+        // Texts longer than their field are elided, never spilled over.
+        const QString full = text();
+        const QString shown = fontMetrics().elidedText(full, Qt::ElideRight, width() + 4);
+        if (shown != full) setText(shown);
+    }
+
+    const QString& help() const { return help_; }
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::ToolTip && !help_.isEmpty()) {
+            QPoint at = mapToGlobal(QPoint(0, height()));
+            if (placement_ == QLatin1String("LB")) {
+                const QFontMetrics fm(QToolTip::font());
+                at = mapToGlobal(QPoint(-fm.horizontalAdvance(help_) - 12, height() - fm.height() - 6));
+            }
+            QToolTip::showText(at, help_, this);
+            return true;
+        }
+        return QLabel::event(e);
+    }
+
+private:
+    QString help_;
+    QString placement_;
+};
+
+}  // namespace
+
+ResponseView::ResponseView(Design& design, QWidget* parent)
+    : QWidget(parent), design_(design), imagesDir_(resourceFolder("Images"))
 {
     setFixedSize(contentSizeFor("amp"));
     setAutoFillBackground(false);
@@ -18,6 +73,7 @@ QSize ResponseView::contentSizeFor(const std::string& view)
 void ResponseView::setShown(bool shown)
 {
     shown_ = shown;
+    if (!shown) placeControls({});
     update();
 }
 
@@ -26,7 +82,37 @@ void ResponseView::showView(const std::string& view, bool resize)
     view_ = view;
     if (resize) setFixedSize(contentSizeFor(view));
     ++drawCount_;
+    // The controls of a view are known before it paints: draw once off
+    // screen to collect them, so they are in place when the view appears.
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&scratch);
+    qt::PainterCanvas canvas(p);
+    DrawTarget target{canvas};
+    target.imagesDir = imagesDir_;
+    paintState_ = viewState_;
+    ResponsePlot(target, design_, viewState_);
+    p.end();
+    placeControls(target.controls);
     update();
+}
+
+QWidget* ResponseView::control(int id) const
+{
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].id == id) return controlWidgets_[i];
+    return nullptr;
+}
+
+void ResponseView::placeControls(const std::vector<StaticText>& texts)
+{
+    for (QWidget* w : controlWidgets_) delete w;
+    controlWidgets_.clear();
+    controls_ = texts;
+    for (const StaticText& t : controls_) {
+        auto* label = new StaticTextLabel(t, this);
+        label->show();
+        controlWidgets_.push_back(label);
+    }
 }
 
 void ResponseView::paintEvent(QPaintEvent*)
@@ -34,13 +120,13 @@ void ResponseView::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     if (!shown_) return;
-    if (!painter_) {
-        emit painted();
-        return;
-    }
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    painter_(p, design_, view_);
+    qt::PainterCanvas canvas(p);
+    DrawTarget target{canvas};
+    target.imagesDir = imagesDir_;
+    // Every paint repeats the drawing of the last showView exactly: it starts
+    // from the state that drawing started from.
+    ViewState state = paintState_;
+    ResponsePlot(target, design_, state);
     emit painted();
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "design/design.h"
+#include "drawing/response_view.h"
+#include "drawing/static_text.h"
 
 class QPainter;
 
@@ -30,9 +32,10 @@ public:
 
     static QSize contentSizeFor(const std::string& view);
 
-    // The drawing of a view onto a painter whose units are points.
-    using Painter = std::function<void(QPainter&, Design&, const std::string& view)>;
-    void setPainter(Painter painter) { painter_ = std::move(painter); }
+    // The static texts the view placed (legend names 71-74, value sheet
+    // 101-211), as labels; looked up by control number for tests.
+    QWidget* control(int id) const;
+    const std::vector<StaticText>& controls() const { return controls_; }
 
 signals:
     // A design's view has been painted on screen.
@@ -42,8 +45,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Removes the previous view's labels and places the new ones.
+    void placeControls(const std::vector<StaticText>& texts);
+
     Design& design_;
-    Painter painter_;
+    ViewState viewState_;
+    ViewState paintState_;
+    std::vector<StaticText> controls_;
+    std::vector<QWidget*> controlWidgets_;
+    std::string imagesDir_;
     std::string view_ = "amp";
     bool shown_ = false;
     int drawCount_ = 0;
