@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "design/notch_working_set.h"
+
 namespace larkspan {
 
 // 2π, set once and never changed.
@@ -128,6 +130,11 @@ struct Design {
     float LowSPLbak = 90.0F, MidSPLbak = 96.0F, HigSPLbak = 100.0F;
     float PinHbak = 10.0F, PinMbak = 10.0F;
     float AttHbak = 0, AttMbak = 0;
+
+    // The notch sheet's working copy of the selected driver, and the notch
+    // calculation's scratch.
+    NotchWorkingSet notchSet;
+    NotchScratch notchCalc;
 };
 
 // Resets groups A to G and the document flags to a new design's defaults; the

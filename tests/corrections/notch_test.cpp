@@ -1,0 +1,523 @@
+#include "corrections/notch.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "support/nodal.h"
+
+namespace larkspan {
+namespace {
+
+// The free-air tweeter of the worked example: Fs 800 Hz, Qes 1.2, Qms 2.5,
+// Re 6 ohm, Le 0.05 mH, no box.
+Design freeAirTweeter()
+{
+    Design d;
+    NotchWorkingSet& w = d.notchSet;
+    w.Notch = 1;
+    w.FS = 800;
+    w.QES = 1.2F;
+    w.QMS = 2.5F;
+    w.REE = 6;
+    w.LEE = 0.05F;
+    w.VAS = 0;
+    w.QA = 10;
+    return d;
+}
+
+// The closed-box mid-range of the worked example: Fs 60 Hz, Vas 10 l,
+// Qes 0.5, Qms 3, Re 6 ohm, Le 0.5 mH in 5 l with Qa 10.
+Design boxedMid()
+{
+    Design d;
+    NotchWorkingSet& w = d.notchSet;
+    w.Notch = 2;
+    w.FS = 60;
+    w.VAS = 10;
+    w.QES = 0.5F;
+    w.QMS = 3;
+    w.REE = 6;
+    w.LEE = 0.5F;
+    w.VB = 5;
+    w.QA = 10;
+    return d;
+}
+
+double magnitudeAt(void (*eval)(Design&, EvalState&), Design& d, double hz)
+{
+    EvalState e;
+    e.f = static_cast<float>(hz * PI2);
+    eval(d, e);
+    return std::pow(10.0, static_cast<double>(e.yy));
+}
+
+TEST(NotchCal, FreeAirExample)
+{
+    // By hand: Res = 6·2.5/1.2 = 12.5; the peak 6 + 12.5 = 18.5; the notch
+    // resistor 18.5·6/12.5 = 8.88; Qes/1.5 = 0.8, L = 0.8·8.88/(2π·800),
+    // C = 1/(2π·800·0.8·8.88).
+    Design d = freeAirTweeter();
+    NotchCal(d);
+    const NotchScratch& m = d.notchCalc;
+    EXPECT_FLOAT_EQ(m.RES, 12.5F);
+    EXPECT_FLOAT_EQ(m.RPK, 18.5F);
+    EXPECT_NEAR(m.REN, 8.88, 1e-5);
+    EXPECT_NEAR(m.L01 * 1000, 1.4133, 0.00005);
+    EXPECT_NEAR(m.C01 * 1e6, 28.00, 0.005);
+    // The high driver's notch values, in ohm, mH and µF.
+    EXPECT_NEAR(d.RNTH, 8.88, 1e-5);
+    EXPECT_NEAR(d.LNTH, 1.4133, 0.00005);
+    EXPECT_NEAR(d.CNTH, 28.00, 0.005);
+    EXPECT_EQ(d.RNTM, 0.0F);
+    EXPECT_EQ(d.LNTM, 0.0F);
+    EXPECT_EQ(d.CNTM, 0.0F);
+    // The impedance-increase correction: Re and Le/Re² = 0.05 mH/36 ohm².
+    EXPECT_FLOAT_EQ(m.REQ, 6.0F);
+    EXPECT_NEAR(m.CEQ * 1e6, 1.3889, 0.00005);
+}
+
+TEST(NotchCal, FreeAirCorrectedImpedanceAtResonance)
+{
+    // At 800 Hz the driver shows its peak, 18.50 ohm; with the notch it is
+    // brought down to 5.99 ohm.
+    Design d = freeAirTweeter();
+    NotchCal(d);
+    EXPECT_NEAR(magnitudeAt(IB2IMPcal, d, 800), 18.50, 0.005);
+    EXPECT_NEAR(magnitudeAt(NotchToImp, d, 800), 5.99, 0.005);
+}
+
+TEST(NotchCal, ClosedBoxExample)
+{
+    // By hand: Vab = 5, α = 10/5 = 2, h = √3, Fc = 60√3 = 103.92 Hz; peak
+    // 29.69 ohm; notch 29.69·6/23.69 = 7.520 ohm; Qec = √3·0.5/1.75,
+    // L = Qec·6/(2π·Fc) = 4.547 mH, C = 1/(2π·Fc·Qec·6) = 515.8 µF.
+    Design d = boxedMid();
+    NotchCal(d);
+    const NotchScratch& m = d.notchCalc;
+    EXPECT_FLOAT_EQ(m.CP, 1.0F);
+    EXPECT_FLOAT_EQ(m.VAB, 5.0F);
+    EXPECT_FLOAT_EQ(m.AL1, 2.0F);
+    EXPECT_NEAR(d.notchSet.FC, 103.92, 0.005) << "the working set receives the box resonance";
+    EXPECT_NEAR(m.RPK, 29.69, 0.005);
+    EXPECT_NEAR(m.REN, 7.520, 0.0005);
+    EXPECT_NEAR(m.L01 * 1000, 4.547, 0.0005);
+    EXPECT_NEAR(m.C01 * 1e6, 515.8, 0.05);
+    // Mid driver: the mid values change, the high ones stay.
+    EXPECT_NEAR(d.RNTM, 7.520, 0.0005);
+    EXPECT_NEAR(d.LNTM, 4.547, 0.0005);
+    EXPECT_NEAR(d.CNTM, 515.8, 0.05);
+    EXPECT_EQ(d.RNTH, 0.0F);
+}
+
+TEST(NotchCal, ClosedBoxWithQa5ActsAsALargerBox)
+{
+    // CP = 1.2: the 5 l box acts as 6 l, so α = 10/6 and Fc = 60·√(1 + 10/6).
+    Design d = boxedMid();
+    d.notchSet.QA = 5;
+    NotchCal(d);
+    EXPECT_FLOAT_EQ(d.notchCalc.CP, 1.2F);
+    EXPECT_FLOAT_EQ(d.notchCalc.VAB, 6.0F);
+    EXPECT_NEAR(d.notchSet.FC, 97.980, 0.001);
+}
+
+TEST(NotchCal, FreeAirLeavesTheWorkingFcAlone)
+{
+    Design d = freeAirTweeter();
+    d.notchSet.FC = 1234;
+    NotchCal(d);
+    EXPECT_EQ(d.notchSet.FC, 1234.0F);
+}
+
+struct CpRow {
+    const char* name;
+    float qa;
+    float cp;  // from a previous CP of 0.5
+
+    friend void PrintTo(const CpRow& r, std::ostream* os) { *os << r.name; }
+};
+
+class CPoptRows : public testing::TestWithParam<CpRow> {};
+
+TEST_P(CPoptRows, FactorForTheBoxLoss)
+{
+    Design d;
+    d.notchCalc.CP = 0.5F;
+    d.notchSet.QA = GetParam().qa;
+    CPopt(d);
+    EXPECT_EQ(d.notchCalc.CP, GetParam().cp);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CPoptRows,
+                         testing::Values(CpRow{"qa5", 5, 1.2F}, CpRow{"qa7", 7, 1.1F}, CpRow{"qa10", 10, 1.0F},
+                                         CpRow{"qa15", 15, 1.0F}, CpRow{"qa20", 20, 1.0F},
+                                         CpRow{"qa12_keeps", 12, 0.5F}, CpRow{"qa0_keeps", 0, 0.5F},
+                                         CpRow{"qa_nan_keeps", NAN, 0.5F}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NotchCal, BoxLossOutsideThePopupKeepsThePreviousFactor)
+{
+    Design d = boxedMid();
+    d.notchSet.QA = 5;
+    NotchCal(d);
+    d.notchSet.QA = 12;
+    NotchCal(d);
+    EXPECT_FLOAT_EQ(d.notchCalc.VAB, 6.0F) << "CP 1.2 from the run before";
+}
+
+// The driver model as a network: Re and Le in series with the motional
+// circuit (Rm, L02, C02 in parallel); the notch Rn-Ln-Cn and the correction
+// Req-Ceq across it. Solved by nodal analysis, independently of the
+// coefficient polynomials.
+test::Ladder driverNetwork(const Design& d, double Rm, bool notch, bool correction)
+{
+    const NotchScratch& m = d.notchCalc;
+    test::Ladder net;
+    net.R(1, 2, d.notchSet.REE).L(2, 3, d.notchSet.LEE / 1000.0);
+    net.R(3, 0, Rm).L(3, 0, m.L02).C(3, 0, m.C02);
+    if (notch) net.R(1, 4, m.REN).L(4, 5, m.L01).C(5, 0, m.C01);
+    if (correction) net.R(1, 6, m.REQ).C(6, 0, m.CEQ);
+    return net;
+}
+
+struct ModelRow {
+    const char* name;
+    Design (*make)();
+    bool removeImpInc;
+
+    friend void PrintTo(const ModelRow& r, std::ostream* os) { *os << r.name; }
+};
+
+class NotchAgainstNetwork : public testing::TestWithParam<ModelRow> {};
+
+TEST_P(NotchAgainstNetwork, CurvesMatchTheSolvedNetwork)
+{
+    Design d = GetParam().make();
+    d.HigRemvImpInc = d.MidRemvImpInc = GetParam().removeImpInc ? 1 : 0;
+    const auto curves = NotchImpPlot(d);
+    const bool box = d.notchSet.VAS > 0;
+    const double Rm = box ? d.notchCalc.RECC : d.notchCalc.RES;
+    const auto alone = driverNetwork(d, Rm, false, false);
+    const auto corrected = driverNetwork(d, Rm, true, !GetParam().removeImpInc);
+    ASSERT_EQ(curves.size(), 2U);
+    for (std::size_t i = 0; i < curves[0].points.size(); ++i) {
+        const double w = std::pow(10.0, static_cast<double>(curves[0].points[i].k)) * PI2;
+        // Float coefficients: agreement to a few parts in 10^5 of the magnitude.
+        ASSERT_NEAR(curves[0].points[i].value, std::log10(std::abs(alone.inputImpedance(w))), 3e-5) << i;
+        ASSERT_NEAR(curves[1].points[i].value, std::log10(std::abs(corrected.inputImpedance(w))), 3e-5) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NotchAgainstNetwork,
+                         testing::Values(ModelRow{"free_air", freeAirTweeter, false},
+                                         ModelRow{"free_air_without_correction", freeAirTweeter, true},
+                                         ModelRow{"closed_box", boxedMid, false},
+                                         ModelRow{"closed_box_without_correction", boxedMid, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NotchAgainstNetwork, MotionalCircuitAndNotchAreTunedToTheResonance)
+{
+    // Free air: the motional circuit resonates at Fs with quality Qms, and
+    // the notch at Fs too. In the box both sit at Fc.
+    const auto resonance = [](double L, double C) { return 1 / (PI2 * std::sqrt(L * C)); };
+    Design ib = freeAirTweeter();
+    NotchCal(ib);
+    EXPECT_NEAR(resonance(ib.notchCalc.L02, ib.notchCalc.C02), 800, 800e-6);
+    EXPECT_NEAR(ib.notchCalc.RES * std::sqrt(ib.notchCalc.C02 / ib.notchCalc.L02), 2.5, 1e-5);
+    EXPECT_NEAR(resonance(ib.notchCalc.L01, ib.notchCalc.C01), 800, 800e-6);
+
+    Design cb = boxedMid();
+    NotchCal(cb);
+    const double fc = 60 * std::sqrt(3.0);
+    EXPECT_NEAR(resonance(cb.notchCalc.L02, cb.notchCalc.C02), fc, fc * 1e-6);
+    EXPECT_NEAR(resonance(cb.notchCalc.L01, cb.notchCalc.C01), fc, fc * 1e-6);
+}
+
+class NotchFlattens : public testing::TestWithParam<ModelRow> {};
+
+TEST_P(NotchFlattens, ResonancePeakIsRemoved)
+{
+    // Solved as a network: at the resonance the corrected driver presents
+    // about its D.C. resistance, and over an octave either side the largest
+    // excursion from it is far smaller than the driver's own peak.
+    Design d = GetParam().make();
+    NotchCal(d);
+    const bool box = d.notchSet.VAS > 0;
+    const double Rm = box ? d.notchCalc.RECC : d.notchCalc.RES;
+    const double f0 = box ? 60 * std::sqrt(3.0) : 800;
+    const double re = d.notchSet.REE;
+    const auto alone = driverNetwork(d, Rm, false, false);
+    const auto corrected = driverNetwork(d, Rm, true, true);
+    EXPECT_NEAR(std::abs(corrected.inputImpedance(PI2 * f0)), re, 0.02 * re);
+    EXPECT_GT(std::abs(alone.inputImpedance(PI2 * f0)), 1.5 * re);
+    double worstAlone = 0;
+    double worstCorrected = 0;
+    for (int i = -30; i <= 30; ++i) {
+        const double w = PI2 * f0 * std::pow(2.0, i / 30.0);
+        worstAlone = std::max(worstAlone, std::abs(std::log(std::abs(alone.inputImpedance(w)) / re)));
+        worstCorrected = std::max(worstCorrected, std::abs(std::log(std::abs(corrected.inputImpedance(w)) / re)));
+    }
+    EXPECT_LT(worstCorrected, worstAlone / 3) << worstCorrected << " vs " << worstAlone;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NotchFlattens,
+                         testing::Values(ModelRow{"free_air", freeAirTweeter, false},
+                                         ModelRow{"closed_box", boxedMid, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NotchImpPlot, TwoCurvesOnTheImpedanceGraph)
+{
+    Design d = freeAirTweeter();
+    const auto curves = NotchImpPlot(d);
+    ASSERT_EQ(curves.size(), 2U);
+    EXPECT_EQ(curves[0].branch, "Before");
+    EXPECT_EQ(curves[0].colour, (Colour{0, 0.7843F, 0}));
+    EXPECT_EQ(curves[0].LineW, 1.0F);
+    EXPECT_EQ(curves[1].branch, "After");
+    EXPECT_EQ(curves[1].colour, (Colour{1, 0.5294F, 0}));
+    EXPECT_EQ(curves[1].LineW, 2.0F);
+    for (const auto& c : curves) {
+        // The float sweep from 20 Hz in 0.01 decades stops at about 19.5 kHz.
+        ASSERT_EQ(c.points.size(), 300U);
+        EXPECT_FALSE(c.points.front().drawn);
+        EXPECT_TRUE(c.points[1].drawn);
+        EXPECT_FLOAT_EQ(c.points.front().x, 45.0F);
+        EXPECT_NEAR(std::pow(10.0, static_cast<double>(c.points.back().k)), 19500, 60);
+    }
+    // At 20 Hz the tweeter is its 6 ohm coil and a little motional inductance
+    // (|6 + j0.13| = 6.0014 ohm): y = 330 − 93.33·log10(6.0014) = 257.36.
+    EXPECT_NEAR(curves[0].points.front().y, 257.36, 0.01);
+}
+
+TEST(NotchImpPlot, UndesignedDriverDrawsNothingAndDoesNotFail)
+{
+    // With no driver data every value is NaN: no point is drawn.
+    Design d;
+    d.notchSet.Notch = 1;
+    const auto curves = NotchImpPlot(d);
+    ASSERT_EQ(curves.size(), 2U);
+    for (const auto& c : curves) {
+        EXPECT_EQ(c.points.size(), 300U);
+        for (const auto& p : c.points) EXPECT_FALSE(p.drawn);
+    }
+}
+
+TEST(NotchImpPlot, UnknownCurveIsEmpty)
+{
+    Design d = freeAirTweeter();
+    NotchCal(d);
+    EXPECT_TRUE(NotchImpPlot2(d, 3).points.empty());
+    EXPECT_TRUE(NotchImpPlot2(d, 0).points.empty());
+}
+
+TEST(NotchCal, RemovingTheCorrectionKeepsTheNotch)
+{
+    Design with = freeAirTweeter();
+    NotchCal(with);
+    Design without = freeAirTweeter();
+    without.HigRemvImpInc = 1;
+    NotchCal(without);
+    EXPECT_EQ(without.notchCalc.CEQ, 0.0F);
+    EXPECT_EQ(without.RNTH, with.RNTH);
+    EXPECT_EQ(without.LNTH, with.LNTH);
+    EXPECT_EQ(without.CNTH, with.CNTH);
+    // The mid driver's flag does not apply to the high notch.
+    Design other = freeAirTweeter();
+    other.MidRemvImpInc = 1;
+    NotchCal(other);
+    EXPECT_GT(other.notchCalc.CEQ, 0.0F);
+    // At 20 kHz the coil's rise shows only without the correction.
+    EXPECT_GT(magnitudeAt(NotchToImp, without, 20000), magnitudeAt(NotchToImp, with, 20000));
+}
+
+// Copying between a driver's set and the working set.
+struct CopyRow {
+    const char* name;
+    float Design::*high;
+    float Design::*mid;
+    float NotchWorkingSet::*work;
+
+    friend void PrintTo(const CopyRow& r, std::ostream* os) { *os << r.name; }
+};
+
+const CopyRow kCopyRows[] = {
+    {"spl", &Design::HigSPL, &Design::MidSPL, &NotchWorkingSet::SPL},
+    {"fs", &Design::HigFS, &Design::MidFS, &NotchWorkingSet::FS},
+    {"vas", &Design::HigVAS, &Design::MidVAS, &NotchWorkingSet::VAS},
+    {"qts", &Design::HigQTS, &Design::MidQTS, &NotchWorkingSet::QTS},
+    {"qes", &Design::HigQES, &Design::MidQES, &NotchWorkingSet::QES},
+    {"qms", &Design::HigQMS, &Design::MidQMS, &NotchWorkingSet::QMS},
+    {"efi", &Design::HigEFI, &Design::MifnI, &NotchWorkingSet::EFI},
+    {"re", &Design::RH, &Design::RM, &NotchWorkingSet::REE},
+    {"le", &Design::LH, &Design::LM, &NotchWorkingSet::LEE},
+    {"vb", &Design::HigVB, &Design::MidVB, &NotchWorkingSet::VB},
+    {"fc", &Design::HigFC, &Design::MidFC, &NotchWorkingSet::FC},
+    {"qtc", &Design::HigQTC, &Design::MidQTC, &NotchWorkingSet::QTC},
+    {"qa", &Design::HigQA, &Design::MidQA, &NotchWorkingSet::QA},
+};
+
+class NotchParamCopy : public testing::TestWithParam<int> {};
+
+TEST_P(NotchParamCopy, WorkingSetRoundTripsThroughTheSelectedDriver)
+{
+    const int notch = GetParam();
+    Design d;
+    d.notchSet.Notch = static_cast<std::int16_t>(notch);
+    float value = 101;
+    for (const auto& r : kCopyRows) d.notchSet.*r.work = value++;
+    d.notchSet.s_SP = "Copied";
+    d.notchSet.NotchAorG = 0;
+    d.notchSet.NotchGrp = 2;
+    d.notchSet.RemvImpInc = 1;
+    d.notchSet.QAPopItem = 5;
+    ParamToMainProgram(d);
+
+    value = 101;
+    for (const auto& r : kCopyRows) {
+        EXPECT_EQ(d.*(notch == 1 ? r.high : r.mid), value) << r.name;
+        // The other driver keeps its defaults.
+        EXPECT_EQ(d.*(notch == 1 ? r.mid : r.high), Design{}.*(notch == 1 ? r.mid : r.high)) << r.name;
+        ++value;
+    }
+    EXPECT_EQ(notch == 1 ? d.s_SPH : d.s_SPM, "Copied");
+    EXPECT_EQ(notch == 1 ? d.s_SPM : d.s_SPH, notch == 1 ? "Default Mid" : "Default High");
+    EXPECT_EQ(notch == 1 ? d.HigNotchAorG : d.MidNotchAorG, 0);
+    EXPECT_EQ(notch == 1 ? d.HigNotchGrp : d.MidNotchGrp, 2);
+    EXPECT_EQ(notch == 1 ? d.HigRemvImpInc : d.MidRemvImpInc, 1);
+    // Qa 113 is not a popup value: the stored item stays, whatever the
+    // working set's item says.
+    EXPECT_EQ(notch == 1 ? d.HigQAPopItem : d.MidQAPopItem, 3);
+
+    Design back = d;
+    back.notchSet = NotchWorkingSet{};
+    back.notchSet.Notch = static_cast<std::int16_t>(notch);
+    MainProgramToNotchParam(back);
+    value = 101;
+    for (const auto& r : kCopyRows) EXPECT_EQ(back.notchSet.*r.work, value++) << r.name;
+    EXPECT_EQ(back.notchSet.s_SP, "Copied");
+    EXPECT_EQ(back.notchSet.NotchGrp, 2);
+    EXPECT_EQ(back.notchSet.NotchAorG, 0);
+    EXPECT_EQ(back.notchSet.RemvImpInc, 1);
+    EXPECT_EQ(back.notchSet.QAPopItem, 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drivers, NotchParamCopy, testing::Values(1, 2),
+                         [](const auto& info) { return info.param == 1 ? std::string("high") : std::string("mid"); });
+
+struct PopRow {
+    const char* name;
+    float qa;
+    std::int16_t item;  // from a stored item of 2
+
+    friend void PrintTo(const PopRow& r, std::ostream* os) { *os << r.name; }
+};
+
+class ParamToMainProgramQa : public testing::TestWithParam<PopRow> {};
+
+TEST_P(ParamToMainProgramQa, StoredPopupItemFollowsExactValues)
+{
+    Design d;
+    d.HigQAPopItem = 2;
+    d.notchSet.Notch = 1;
+    d.notchSet.QA = GetParam().qa;
+    d.notchSet.QAPopItem = 4;
+    d.notchSet.REE = 6;
+    ParamToMainProgram(d);
+    EXPECT_EQ(d.HigQAPopItem, GetParam().item);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ParamToMainProgramQa,
+                         testing::Values(PopRow{"qa5", 5, 1}, PopRow{"qa7", 7, 2}, PopRow{"qa10", 10, 3},
+                                         PopRow{"qa15", 15, 4}, PopRow{"qa20", 20, 5},
+                                         PopRow{"qa12_unchanged", 12, 2}, PopRow{"qa0_unchanged", 0, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParamToMainProgram, RecomputesTheAttenuationTargets)
+{
+    Design d;
+    d.notchSet.Notch = 1;
+    d.notchSet.SPL = 95;
+    d.notchSet.REE = 8;
+    ParamToMainProgram(d);
+    // 95 − 90 dB; the attenuator step stores it with either sign.
+    EXPECT_EQ(std::fabs(d.AttH), 5.0F);
+    EXPECT_EQ(d.HigSPLbak, 95.0F);
+    EXPECT_EQ(d.RH, 8.0F);
+}
+
+TEST(ParamToMainProgram, NoDriverSelectedCopiesNothing)
+{
+    Design d;
+    d.notchSet.Notch = 0;
+    d.notchSet.REE = 99;
+    ParamToMainProgram(d);
+    EXPECT_EQ(d.RH, 6.0F);
+    EXPECT_EQ(d.RM, 6.0F);
+    MainProgramToNotchParam(d);
+    EXPECT_EQ(d.notchSet.REE, 99.0F);
+}
+
+struct ViewRow {
+    const char* name;
+    int channel;
+    int higCorrDisp;
+    int midCorrDisp;
+    bool high;
+    bool mid;
+
+    friend void PrintTo(const ViewRow& r, std::ostream* os) { *os << r.name; }
+};
+
+class CorrImpViewMenu : public testing::TestWithParam<ViewRow> {};
+
+TEST_P(CorrImpViewMenu, OfferedWhenANotchIsInForce)
+{
+    const ViewRow& r = GetParam();
+    Design d;
+    d.channel = static_cast<std::int16_t>(r.channel);
+    d.HigCorrDisp = static_cast<std::int16_t>(r.higCorrDisp);
+    d.MidCorrDisp = static_cast<std::int16_t>(r.midCorrDisp);
+    EXPECT_EQ(corrImpViewEnabled(d, 1), r.high);
+    EXPECT_EQ(corrImpViewEnabled(d, 2), r.mid);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CorrImpViewMenu,
+                         testing::Values(ViewRow{"none", 3, 0, 0, false, false},
+                                         ViewRow{"high_2way", 2, 1, 0, true, false},
+                                         ViewRow{"mid_in_2way_stays_off", 2, 0, 1, false, false},
+                                         ViewRow{"mid_3way", 3, 0, 1, false, true},
+                                         ViewRow{"both_3way", 3, 1, 1, true, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CorrImpViewMenu, SelectingTheViewLoadsTheDriver)
+{
+    Design d;
+    d.channel = 3;
+    d.MidFS = 70;
+    d.RM = 4;
+    selectCorrImpView(d, 2);
+    EXPECT_EQ(d.s_Resp, "MidCorrImp");
+    EXPECT_EQ(d.respID, 11);
+    EXPECT_EQ(d.notchSet.Notch, 2);
+    EXPECT_EQ(d.notchSet.FS, 70.0F);
+    EXPECT_EQ(d.notchSet.REE, 4.0F);
+    selectCorrImpView(d, 1);
+    EXPECT_EQ(d.s_Resp, "HigCorrImp");
+    EXPECT_EQ(d.respID, 10);
+    EXPECT_EQ(d.notchSet.REE, 6.0F);
+}
+
+TEST(NotchCal, LeavesTheNetworkCoefficientsAlone)
+{
+    Design d = boxedMid();
+    d.A01 = 1.5F;
+    d.B04 = 2.5F;
+    d.C01 = 3.5F;
+    NotchImpPlot(d);
+    EXPECT_EQ(d.A01, 1.5F);
+    EXPECT_EQ(d.B04, 2.5F);
+    EXPECT_EQ(d.C01, 3.5F);
+}
+
+}  // namespace
+}  // namespace larkspan
