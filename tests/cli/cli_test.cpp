@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <regex>
+#include <sstream>
 
 #include "support/run_tool.h"
 
@@ -262,6 +263,36 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"text_mid_power", {"--ways", "3", "--pin-mid", "watts", "values"}, "--pin-mid: the input power"},
         RefusalRow{"mid_pad_two_way", {"--att-mid", "3", "values"}, "--att-mid: a 2-way design has no mid-range"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The printed third-order Bessel design (300/3000 Hz, 8 ohm) scaled to the
+// default 6 ohm drivers: inductances and RAN times 0.75, capacitances times
+// 4/3; the mid driver is reversed.
+TEST(CliValues, ThirdOrderThreeWayBessel)
+{
+    const auto r = cli({"--ways", "3", "--order", "3", "--align", "Bessel", "--fxl", "300", "--fxh", "3000", "values",
+                        "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("CM1": 48\.8\d*, "LM1": 3\.28\d*,)"))) << r.out;
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("LM3": 0\.167\d*, "CH1": 4\.82\d*,)"))) << r.out;
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("RAN": 1\.35\d*, "pole": -1)"))) << r.out;
+}
+
+// The second-order Linkwitz-Riley total of a 3-way design is flat: every To
+// point of the amplitude sweep is 0 dB.
+TEST(CliSweep, SecondOrderThreeWayLinkwitzRileyTotalIsFlat)
+{
+    const auto r = cli({"--ways", "3", "--order", "2", "sweep", "--view", "amp", "--csv"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream lines(r.out);
+    int points = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("To,", 0) != 0) continue;
+        ++points;
+        const auto value = line.substr(line.find(',', 3) + 1);
+        EXPECT_NEAR(std::stod(value), 0.0, 1e-3) << line;
+    }
+    EXPECT_EQ(points, 300);
+}
 
 }  // namespace
 }  // namespace larkspan
