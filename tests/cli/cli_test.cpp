@@ -269,8 +269,8 @@ INSTANTIATE_TEST_SUITE_P(
 // 4/3; the mid driver is reversed.
 TEST(CliValues, ThirdOrderThreeWayBessel)
 {
-    const auto r = cli({"--ways", "3", "--order", "3", "--align", "Bessel", "--fxl", "300", "--fxh", "3000", "values",
-                        "--json"});
+    const auto r =
+        cli({"--ways", "3", "--order", "3", "--align", "Bessel", "--fxl", "300", "--fxh", "3000", "values", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("CM1": 48\.8\d*, "LM1": 3\.28\d*,)"))) << r.out;
     EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("LM3": 0\.167\d*, "CH1": 4\.82\d*,)"))) << r.out;
