@@ -1,10 +1,383 @@
 #include "synthesis/trd2way.h"
 
+#include <cmath>
+
+#include "synthesis/combine.h"
+#include "synthesis/evaluator_steps.h"
+
 namespace larkspan {
+
+namespace {
+
+double D(float x)
+{
+    return static_cast<double>(x);
+}
+double pw(double x, double n)
+{
+    return std::pow(x, n);
+}
+
+// A complex polynomial value at s = j·w, real part first.
+struct Parts {
+    double re;
+    double im;
+    double norm() const { return pw(re, 2.0) + pw(im, 2.0); }
+};
+
+// Transfer denominators and impedance numerators and denominators at s = j·w.
+Parts loDen(const Design& d, double w)
+{
+    return {D(d.A04) - D(d.A02) * pw(w, 2.0), D(d.A03) * w - D(d.A01) * pw(w, 3.0)};
+}
+Parts hiDen(const Design& d, double w)
+{
+    return {D(d.A14) - D(d.A12) * pw(w, 2.0), D(d.A13) * w - D(d.A11) * pw(w, 3.0)};
+}
+double hiNumIm(const Design& d, double w)
+{
+    return -D(d.A11) * pw(w, 3.0);
+}
+Parts loImpNum(const Design& d, double w)
+{
+    return {D(d.B01) - D(d.B02) * pw(w, 2.0), D(d.B03) * w - D(d.B04) * pw(w, 3.0)};
+}
+Parts loImpDen(const Design& d, double w)
+{
+    return {1 - D(d.B05) * pw(w, 2.0), D(d.B06) * w};
+}
+Parts hiImpNum(const Design& d, double w)
+{
+    return {1 - D(d.B11) * pw(w, 2.0), D(d.B12) * w - D(d.B13) * pw(w, 3.0)};
+}
+Parts hiImpDen(const Design& d, double w)
+{
+    return {-D(d.B14) * pw(w, 2.0), D(d.B15) * w - D(d.B16) * pw(w, 3.0)};
+}
+
+double omega(const EvalState& e)
+{
+    return static_cast<double>(e.f);
+}
+
+void loMagnitude(const Design& d, EvalState& e)
+{
+    e.NU = static_cast<float>(pw(D(d.A04), 2.0));
+    e.DE = static_cast<float>(loDen(d, omega(e)).norm());
+}
+
+void hiMagnitude(const Design& d, EvalState& e)
+{
+    const double w = omega(e);
+    e.NU = static_cast<float>(pw(hiNumIm(d, w), 2.0));
+    e.DE = static_cast<float>(hiDen(d, w).norm());
+}
+
+void phaseParts(EvalState& e, Parts p)
+{
+    e.DR = p.re;
+    e.DJ = p.im;
+}
+
+// Both branches for the combination; the low-pass numerator carries the
+// polarity of the connection.
+void loadTotalTransfer(const Design& d, EvalState& e)
+{
+    const double w = omega(e);
+    const Parts lo = loDen(d, w);
+    const Parts hi = hiDen(d, w);
+    e.LNR = static_cast<float>(d.pole * D(d.A04));
+    e.LNJ = 0;
+    e.LDR = static_cast<float>(lo.re);
+    e.LDJ = static_cast<float>(lo.im);
+    e.HNR = 0;
+    e.HNJ = static_cast<float>(hiNumIm(d, w));
+    e.HDR = static_cast<float>(hi.re);
+    e.HDJ = static_cast<float>(hi.im);
+    TwoWayToCal(e);
+}
+
+// Raw branch phase from its denominator, folded into 0..180 and unwrapped.
+void branchPhase(EvalState& e, Parts den)
+{
+    phaseParts(e, den);
+    e.yy = static_cast<float>(-degreesOf(e.DJ, e.DR));
+    foldAndUnwrap(e);
+}
+
+// The total's phase with its offset; an inverted low-pass adds 90 degrees.
+void totalPhase(const Design& d, EvalState& e)
+{
+    loadTotalTransfer(d, e);
+    e.yy = static_cast<float>(degreesOf(e.NJ, e.NR) - degreesOf(e.DJ, e.DR));
+    foldAndUnwrap(e);
+    e.yy = static_cast<float>(D(e.yy) + D(e.ss));
+    if (d.pole == -1) e.yy = static_cast<float>(D(e.yy) + 90);
+}
+
+void addOffset(EvalState& e, double constant)
+{
+    e.yy = static_cast<float>(D(e.yy) + D(e.ss) + constant);
+}
+
+// One correction into 0..360 for the phase graph.
+void wrap360(EvalState& e)
+{
+    if (e.yy < 0) e.yy = static_cast<float>(D(e.yy) + 360);
+    if (e.yy > 360) e.yy = static_cast<float>(D(e.yy) - 360);
+}
+
+float magnitudeOf(float NU, float DE)
+{
+    return static_cast<float>(std::pow(D(NU) / DE, 0.5));
+}
+
+}  // namespace
+
+void Trd2WaycofCal(Design& d)
+{
+    const double re = D(d.RE), rh = D(d.RH), fx = D(d.FX);
+    bool known = true;
+    double l1 = 0, l2 = 0, c1 = 0, c2 = 0, c3 = 0, l3 = 0;
+    std::int16_t pole = 1;
+    if (d.s_Type == "Butter") {
+        l1 = 3 * re / (4 * pi * fx);
+        l2 = re / (4 * pi * fx);
+        c1 = 2 / (3 * pi * fx * re);
+        c2 = 1 / (3 * pi * fx * rh);
+        c3 = 1 / (pi * fx * rh);
+        l3 = 3 * rh / (8 * pi * fx);
+        pole = 1;
+    } else if (d.s_Type == "Bessel") {
+        l1 = (5 * re / (6 * pi * fx)) * 1.1 * 0.98;
+        l2 = (re / (6 * pi * fx)) * 1.1 * 0.98;
+        c1 = (12 / (25 * pi * fx * re)) * 1.1 * 0.98;
+        c2 = (6 / (5 * pi * fx * rh)) / 4.4 / 0.98;
+        c3 = (6 / (pi * fx * rh)) / 4.4 / 0.98;
+        l3 = (25 * rh / (12 * pi * fx)) / 4.4 / 0.98;
+        pole = -1;
+    } else if (d.s_Type == "Chebyc") {
+        l1 = (1.50885 * re / (PI2 * fx)) * 1.22;
+        l2 = (1.0118 * re / (PI2 * fx)) * 1.22;
+        c1 = (1.33324 / (PI2 * fx * re)) * 1.22;
+        c2 = (0.662756 / (PI2 * fx * rh)) / 1.22;
+        c3 = (0.988338 / (PI2 * fx * rh)) / 1.22;
+        l3 = (0.750053 * rh / (PI2 * fx)) / 1.22;
+        pole = 1;
+    } else {
+        known = false;  // no third-order formulas: components and pole stay
+    }
+    if (known) {
+        d.L1 = static_cast<float>(l1);
+        d.L2 = static_cast<float>(l2);
+        d.C1 = static_cast<float>(c1);
+        d.C2 = static_cast<float>(c2);
+        d.C3 = static_cast<float>(c3);
+        d.L3 = static_cast<float>(l3);
+        d.pole = pole;
+    }
+    valChg2way3rd(d);
+
+    const double L1 = D(d.L1), L2 = D(d.L2), L3 = D(d.L3), C1 = D(d.C1), C2 = D(d.C2), C3 = D(d.C3);
+    d.A01 = static_cast<float>(L1 * L2 * C1 / re);
+    d.A02 = static_cast<float>(L1 * C1);
+    d.A03 = static_cast<float>((L1 + L2) / re);
+    d.A04 = 1.0F;
+    d.A11 = static_cast<float>(C2 * C3 * L3 * rh);
+    d.A12 = static_cast<float>(C2 * L3 + C3 * L3);
+    d.A13 = static_cast<float>(C3 * rh);
+    d.A14 = 1.0F;
+    d.B01 = d.RE;
+    d.B02 = static_cast<float>(L1 * C1 * re);
+    d.B03 = static_cast<float>(L1 + L2);
+    d.B04 = static_cast<float>(L1 * L2 * C1);
+    d.B05 = static_cast<float>(C1 * L2);
+    d.B06 = static_cast<float>(C1 * re);
+    d.B11 = static_cast<float>(C2 * L3 + C3 * L3);
+    d.B12 = static_cast<float>(C3 * rh);
+    d.B13 = static_cast<float>(C2 * C3 * L3 * rh);
+    d.B14 = static_cast<float>(C2 * C3 * rh);
+    d.B15 = d.C2;
+    d.B16 = static_cast<float>(C2 * C3 * L3);
+}
+
+void valChg2way3rd(Design& d)
+{
+    d.LL1 = d.L1 * 1000.0F;
+    d.LL2 = d.L2 * 1000.0F;
+    d.CL1 = d.C1 * 1e6F;
+    d.CH1 = d.C2 * 1e6F;
+    d.CH2 = d.C3 * 1e6F;
+    d.LH1 = d.L3 * 1000.0F;
+}
+
+void Trd2WayLoFrCal(const Design& d, EvalState& e)
+{
+    loMagnitude(d, e);
+    e.yy = attenuationDb(e.NU, e.DE);
+}
+
+void Trd2WayHiFrCal(const Design& d, EvalState& e)
+{
+    hiMagnitude(d, e);
+    e.yy = attenuationDb(e.NU, e.DE);
+}
+
+void Trd2WayToFrCal(const Design& d, EvalState& e)
+{
+    loadTotalTransfer(d, e);
+    e.yy = static_cast<float>(-10.0 * std::log10(combinedRatio(e)));
+}
+
+void Trd2WayLoImpCal(const Design& d, EvalState& e)
+{
+    const double w = omega(e);
+    e.NU = static_cast<float>(loImpNum(d, w).norm());
+    e.DE = static_cast<float>(loImpDen(d, w).norm());
+    e.yy = logMagnitude(e.NU, e.DE);
+}
+
+void Trd2WayHiImpCal(const Design& d, EvalState& e)
+{
+    const double w = omega(e);
+    e.NU = static_cast<float>(hiImpNum(d, w).norm());
+    e.DE = static_cast<float>(hiImpDen(d, w).norm());
+    e.yy = logMagnitude(e.NU, e.DE);
+}
+
+void Trd2WayToImpCal(const Design& d, EvalState& e)
+{
+    const double w = omega(e);
+    const Parts ln = loImpNum(d, w), ld = loImpDen(d, w), hn = hiImpNum(d, w), hd = hiImpDen(d, w);
+    e.LNR = static_cast<float>(ln.re);
+    e.LNJ = static_cast<float>(ln.im);
+    e.LDR = static_cast<float>(ld.re);
+    e.LDJ = static_cast<float>(ld.im);
+    e.HNR = static_cast<float>(hn.re);
+    e.HNJ = static_cast<float>(hn.im);
+    e.HDR = static_cast<float>(hd.re);
+    e.HDJ = static_cast<float>(hd.im);
+    TwoWayToImpCal(e);
+    e.yy = static_cast<float>(std::log10(std::pow(combinedRatio(e), 0.5)));
+}
+
+void Trd2WayLoPhCal(const Design& d, EvalState& e)
+{
+    branchPhase(e, loDen(d, omega(e)));
+    addOffset(e, -180);
+    wrap360(e);
+}
+
+void Trd2WayHiPhCal(const Design& d, EvalState& e)
+{
+    branchPhase(e, hiDen(d, omega(e)));
+    addOffset(e, 90);
+    wrap360(e);
+}
+
+void Trd2WayToPhCal(const Design& d, EvalState& e)
+{
+    totalPhase(d, e);
+    wrap360(e);
+}
+
+void Trd2WayLoGdCal(const Design& d, EvalState& e)
+{
+    branchPhase(e, loDen(d, omega(e)));
+    addOffset(e, 0);
+    groupDelayStep(e);
+}
+
+void Trd2WayHiGdCal(const Design& d, EvalState& e)
+{
+    branchPhase(e, hiDen(d, omega(e)));
+    addOffset(e, 0);
+    groupDelayStep(e);
+}
+
+void Trd2WayToGdCal(const Design& d, EvalState& e)
+{
+    totalPhase(d, e);
+    groupDelayStep(e);
+}
+
+void Trd2WayLoNqCal(const Design& d, EvalState& e)
+{
+    loMagnitude(d, e);
+    phaseParts(e, loDen(d, omega(e)));
+    e.gg = magnitudeOf(e.NU, e.DE);
+    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
+    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
+    nyquistStep(e);
+}
+
+void Trd2WayHiNqCal(const Design& d, EvalState& e)
+{
+    hiMagnitude(d, e);
+    phaseParts(e, hiDen(d, omega(e)));
+    e.gg = magnitudeOf(e.NU, e.DE);
+    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
+    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
+    e.fai = static_cast<float>(e.fai - pi / 2);
+    nyquistStep(e);
+}
+
+void Trd2WayToNqCal(const Design& d, EvalState& e)
+{
+    loadTotalTransfer(d, e);
+    e.gg = static_cast<float>(std::pow(combinedRatio(e), 0.5));
+    e.fai = static_cast<float>(std::atan(e.NJ / e.NR) - std::atan(e.DJ / e.DR));
+    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
+    e.fai = static_cast<float>(e.fai + PI2);
+    if (d.pole == -1) e.fai = static_cast<float>(e.fai + pi / 2);
+    nyquistStep(e);
+}
+
+// H(s)/s with s scaled by 10^4, so that the time unit is 0.1 ms.
+void Trd2WayLoStepSubstitution(const Design& d, EvalState& e)
+{
+    e.NUO = 0;
+    e.NUT[1] = d.A04;
+    e.DEO = 4;
+    e.DET[1] = d.A01 * std::pow(10.0, 12);
+    e.DET[2] = d.A02 * std::pow(10.0, 8);
+    e.DET[3] = d.A03 * std::pow(10.0, 4);
+    e.DET[4] = d.A04;
+    e.DET[5] = 0;
+}
+
+void Trd2WayHiStepSubstitution(const Design& d, EvalState& e)
+{
+    e.NUO = 3;
+    e.NUT[1] = d.A11 * std::pow(10.0, 12);
+    e.NUT[2] = 0;
+    e.NUT[3] = 0;
+    e.NUT[4] = 0;
+    e.DEO = 4;
+    e.DET[1] = d.A11 * std::pow(10.0, 12);
+    e.DET[2] = d.A12 * std::pow(10.0, 8);
+    e.DET[3] = d.A13 * std::pow(10.0, 4);
+    e.DET[4] = d.A14;
+    e.DET[5] = 0;
+}
 
 const NetworkUnit& trd2WayUnit()
 {
-    static const NetworkUnit unit{};
+    static const NetworkUnit unit{
+        Trd2WaycofCal,
+        {Trd2WayLoFrCal, Trd2WayHiFrCal, Trd2WayToFrCal, nullptr},
+        {Trd2WayLoImpCal, Trd2WayHiImpCal, Trd2WayToImpCal, nullptr},
+        {Trd2WayLoPhCal, Trd2WayHiPhCal, Trd2WayToPhCal, nullptr},
+        {Trd2WayLoGdCal, Trd2WayHiGdCal, Trd2WayToGdCal, nullptr},
+        {Trd2WayLoNqCal, Trd2WayHiNqCal, Trd2WayToNqCal, nullptr},
+        {Trd2WayLoStepSubstitution, Trd2WayHiStepSubstitution, nullptr},
+        {{"LL1", &Design::LL1},
+         {"LL2", &Design::LL2},
+         {"CL1", &Design::CL1},
+         {"CH1", &Design::CH1},
+         {"CH2", &Design::CH2},
+         {"LH1", &Design::LH1}},
+    };
     return unit;
 }
 

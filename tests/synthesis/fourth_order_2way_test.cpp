@@ -1,0 +1,211 @@
+// Fourth-order 2-way network: component values, the shared constants, the
+// in-phase totals and the −3 dB points of the five alignments.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "response/sweeps.h"
+#include "synthesis/fth2way.h"
+#include "synthesis/two_way_ladders.h"
+
+namespace larkspan {
+namespace {
+
+using test::componentValue;
+using test::evaluateAt;
+
+Design fourthOrder(const char* type, float fx = 1000, float re = 8, float rh = 8)
+{
+    Design d;
+    d.order = 4;
+    d.s_Type = type;
+    d.FX = fx;
+    d.RE = re;
+    d.RH = rh;
+    cofCal(d);
+    return d;
+}
+
+const char* const kNames[] = {"LL1", "LL2", "CL1", "CL2", "CH1", "CH2", "LH1", "LH2"};
+// Half a unit of the last printed digit of each published value.
+const double kTolerance[] = {5e-4, 5e-4, 5e-3, 5e-4, 5e-3, 5e-3, 5e-5, 5e-4};
+
+// Published values for FX = 1000 Hz and 8 ohm drivers.
+TEST(FourthOrder2Way, ComponentsMatchThePublishedValues)
+{
+    const struct {
+        const char* type;
+        double values[8];
+    } rows[] = {
+        {"Butter", {1.949, 1.378, 31.38, 7.613, 13.00, 18.38, 0.8073, 3.327}},
+        {"Linkwi", {2.401, 1.200, 31.65, 7.034, 10.55, 21.10, 0.8003, 3.601}},
+    };
+    for (const auto& r : rows) {
+        const Design d = fourthOrder(r.type);
+        for (int i = 0; i < 8; ++i)
+            EXPECT_NEAR(componentValue(d, kNames[i]), r.values[i], kTolerance[i]) << r.type << kNames[i];
+    }
+    std::vector<std::string> listed;
+    for (const auto& c : unitFor(2, 4)->components) listed.emplace_back(c.name);
+    EXPECT_EQ(listed, std::vector<std::string>(std::begin(kNames), std::end(kNames)));
+}
+
+// RE = 1 ohm at ω = 1 rad/s: the published normalised low-pass ladder.
+TEST(FourthOrder2Way, NormalisedButterworthLadder)
+{
+    const Design d = fourthOrder("Butter", static_cast<float>(1 / PI2), 1, 1);
+    EXPECT_NEAR(d.L1, 1.5307, 5e-5);
+    EXPECT_NEAR(d.C1, 1.5772, 5e-5);
+    EXPECT_NEAR(d.L2, 1.0824, 5e-5);
+    EXPECT_NEAR(d.C2, 0.3827, 5e-5);
+}
+
+// AA is 2cos(π/8) + 2cos(3π/8) = 2.6131; a second-order run leaves √2.
+TEST(FourthOrder2Way, SharedConstants)
+{
+    Design d = fourthOrder("Butter");
+    EXPECT_NEAR(d.AA, 2 * std::cos(pi / 8) + 2 * std::cos(3 * pi / 8), 1e-6);
+    EXPECT_NEAR(d.AA, 2.6131, 5e-5);
+    EXPECT_NEAR(d.BB, 3.4142, 5e-5);
+    EXPECT_NEAR(d.CC, 1.41421, 5e-6);
+    d.order = 2;
+    cofCal(d);
+    EXPECT_NEAR(d.AA, 1.41421, 5e-6);
+}
+
+// The high-pass Chebyshev constant 0.523774 is used as stated, not the exact
+// reciprocal 1/1.90934 = 0.523741: LH1 = 0.523774·8/(2π·1000)·0.99 mH.
+TEST(FourthOrder2Way, ChebycHighPassUsesTheStatedConstant)
+{
+    const Design d = fourthOrder("Chebyc");
+    EXPECT_NEAR(d.LH1, 0.660221, 2e-6);  // 0.660179 with the exact reciprocal
+}
+
+// Butterworth branches are 3.01 dB down at FX and, in phase, sum to a 3.01 dB
+// rise; Linkwitz-Riley branches are 6.02 dB down and sum flat.
+TEST(FourthOrder2Way, TotalsAtTheCrossover)
+{
+    const Design butter = fourthOrder("Butter");
+    const double w = PI2 * 1000;
+    EXPECT_NEAR(evaluateAt(butter, EvalKind::Fr, 1, w).yy, 3.0103, 1e-4);
+    EXPECT_NEAR(evaluateAt(butter, EvalKind::Fr, 2, w).yy, 3.0103, 1e-4);
+    EXPECT_NEAR(evaluateAt(butter, EvalKind::Fr, 3, w).yy, -3.0103, 1e-4);
+
+    const Design linkwi = fourthOrder("Linkwi");
+    EXPECT_NEAR(evaluateAt(linkwi, EvalKind::Fr, 1, w).yy, 6.0206, 1e-4);
+    EXPECT_NEAR(evaluateAt(linkwi, EvalKind::Fr, 2, w).yy, 6.0206, 1e-4);
+    for (double hz = 20; hz < 20000; hz *= 1.3)
+        EXPECT_NEAR(evaluateAt(linkwi, EvalKind::Fr, 3, PI2 * hz).yy, 0, 1e-4) << hz;
+}
+
+double halfPowerRatio(const Design& d, int ii)
+{
+    double lo = 0.1, hi = 10;
+    for (int i = 0; i < 80; ++i) {
+        const double mid = std::sqrt(lo * hi);
+        const bool below = evaluateAt(d, EvalKind::Fr, ii, PI2 * d.FX * mid).yy > 10 * std::log10(2.0);
+        if ((ii == 1) == below)
+            hi = mid;
+        else
+            lo = mid;
+    }
+    return std::sqrt(lo * hi);
+}
+
+struct HalfPowerRow {
+    const char* type;
+    double lo, loTol, hi, hiTol;
+};
+
+TEST(FourthOrder2Way, HalfPowerPointsOfTheBranches)
+{
+    const HalfPowerRow rows[] = {
+        {"Butter", 1, 1e-4, 1, 1e-4},
+        // Expected difference: the published high-pass point 1.137 does not
+        // match the network, whose point is exactly 1/0.88 = 1.1364.
+        {"ButAsy", 0.88, 5e-3, 1.13636, 1e-4},
+        // (1 + √2)^(±1/4): 0.80224 and 1.24651.
+        {"Linkwi", 0.802, 5e-4, 1.247, 5e-4},
+        {"Bessel", 0.838, 5e-4, 1.193, 5e-4},
+        // Expected difference: the published low-pass point 1.064 is the
+        // reciprocal of the rounded high-pass one (1/0.940); the network's
+        // own point is 1/0.94029 = 1.0635.
+        {"Chebyc", 1.0635, 1e-4, 0.940, 5e-4},
+    };
+    for (const auto& r : rows) {
+        const Design d = fourthOrder(r.type);
+        EXPECT_NEAR(halfPowerRatio(d, 1), r.lo, r.loTol) << r.type;
+        EXPECT_NEAR(halfPowerRatio(d, 2), r.hi, r.hiTol) << r.type;
+    }
+}
+
+// The Hi impedance's denominator has no constant term: below the band it
+// grows as 1/(ω·C3), a decade per decade, without bound.
+TEST(FourthOrder2Way, HighPassImpedanceRisesTowardsZeroFrequency)
+{
+    const Design d = fourthOrder("Butter");
+    double previous = evaluateAt(d, EvalKind::Imp, 2, PI2 * 10).yy;
+    for (double hz = 1; hz >= 1e-3; hz /= 10) {
+        const double z = evaluateAt(d, EvalKind::Imp, 2, PI2 * hz).yy;
+        EXPECT_NEAR(z - previous, 1, 1e-3) << hz;
+        previous = z;
+    }
+    EXPECT_NEAR(previous, std::log10(1 / (PI2 * 1e-3 * d.C3)), 1e-4);
+}
+
+// Along the phase sweep both branches show arg H + 180 within 0..360, so 180
+// at both ends of the band, where arg H is 0 or ±360 (within 2 degrees at a
+// hundredth and a hundredfold of FX).
+TEST(FourthOrder2Way, PhaseSweepEnds)
+{
+    Design lowFx = fourthOrder("Butter", 200);
+    Design highFx = fourthOrder("Butter", 2000);
+    EXPECT_NEAR(phPlot2(lowFx, 1).points.front().value, 180, 2);
+    EXPECT_NEAR(phPlot2(highFx, 1).points.back().value, 180, 2);
+    EXPECT_NEAR(phPlot2(lowFx, 2).points.front().value, 180, 2);
+    EXPECT_NEAR(phPlot2(highFx, 2).points.back().value, 180, 2);
+    for (Design* d : {&lowFx, &highFx}) {
+        for (int ii = 1; ii <= 3; ++ii) {
+            for (const auto& p : phPlot2(*d, ii).points) {
+                EXPECT_GE(p.value, 0);
+                EXPECT_LE(p.value, 360);
+            }
+        }
+    }
+}
+
+TEST(FourthOrder2Way, AlignmentWithoutFormulasKeepsTheComponents)
+{
+    Design d = fourthOrder("Bessel");
+    const float l4 = d.L4;
+    d.s_Type = "butter";  // keys compare exactly
+    cofCal(d);
+    EXPECT_EQ(d.L4, l4);
+    EXPECT_EQ(d.LH2, l4 * 1000.0F);
+}
+
+// Normalised Butterworth (R = 1 ohm, ω = 10^4 rad/s so that the step's scaled
+// s is s/ω): s⁴ + 2.6131s³ + 3.4142s² + 2.6131s + 1 below both branches.
+TEST(FourthOrder2Way, StepSubstitutionsOfTheNormalisedButterworth)
+{
+    const Design d = fourthOrder("Butter", static_cast<float>(1e4 / PI2), 1, 1);
+    const double butterworth[] = {1, 2.61313, 3.41421, 2.61313, 1, 0};
+    EvalState lo;
+    Fth2WayLoStepSubstitution(d, lo);
+    EXPECT_EQ(lo.NUO, 0);
+    EXPECT_NEAR(lo.NUT[1], 1, 1e-6);
+    EXPECT_EQ(lo.DEO, 5);
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_NEAR(lo.DET[i + 1], butterworth[i], 1e-4) << i;
+    EvalState hi;
+    Fth2WayHiStepSubstitution(d, hi);
+    EXPECT_EQ(hi.NUO, 4);
+    EXPECT_NEAR(hi.NUT[1], 1, 1e-5);
+    for (std::size_t i = 2; i <= 5; ++i) EXPECT_EQ(hi.NUT[i], 0);
+    EXPECT_EQ(hi.DEO, 5);
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_NEAR(hi.DET[i + 1], butterworth[i], 1e-4) << i;
+}
+
+}  // namespace
+}  // namespace larkspan

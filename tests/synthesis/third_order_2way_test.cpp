@@ -1,0 +1,195 @@
+// Third-order 2-way network: component values, the polarity flag, the totals
+// of the three alignments and their −3 dB points.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "response/sweeps.h"
+#include "synthesis/trd2way.h"
+#include "synthesis/two_way_ladders.h"
+
+namespace larkspan {
+namespace {
+
+using test::componentValue;
+using test::evaluateAt;
+
+Design thirdOrder(const char* type, float fx = 1000, float re = 8, float rh = 8)
+{
+    Design d;
+    d.order = 3;
+    d.s_Type = type;
+    d.FX = fx;
+    d.RE = re;
+    d.RH = rh;
+    cofCal(d);
+    return d;
+}
+
+struct ComponentRow {
+    const char* type;
+    // LL1, LL2, CL1, CH1, CH2, LH1 in mH and µF.
+    double values[6];
+    int pole;
+};
+
+// Published values for FX = 1000 Hz and 8 ohm drivers.
+TEST(ThirdOrder2Way, ComponentsMatchThePublishedValues)
+{
+    const char* names[] = {"LL1", "LL2", "CL1", "CH1", "CH2", "LH1"};
+    const double tol[] = {5e-5, 5e-5, 5e-3, 5e-3, 5e-3, 5e-5};  // half a unit of the last printed digit
+    const ComponentRow rows[] = {
+        {"Butter", {1.9099, 0.6366, 26.53, 13.26, 39.79, 0.9549}, 1},
+        // Expected difference: CH2 is published as 55.37; the formula gives
+        // 6/(π·1000·8)/4.4/0.98 = 55.3647 µF, which is 55.36.
+        {"Bessel", {2.2876, 0.4575, 20.59, 11.07, 55.365, 1.2303}, -1},
+        {"Chebyc", {2.3438, 1.5717, 32.36, 10.81, 16.12, 0.7828}, 1},
+    };
+    for (const auto& r : rows) {
+        const Design d = thirdOrder(r.type);
+        for (int i = 0; i < 6; ++i) EXPECT_NEAR(componentValue(d, names[i]), r.values[i], tol[i]) << r.type << names[i];
+        EXPECT_EQ(d.pole, r.pole) << r.type;
+    }
+    std::vector<std::string> listed;
+    for (const auto& c : unitFor(2, 3)->components) listed.emplace_back(c.name);
+    EXPECT_EQ(listed, (std::vector<std::string>{"LL1", "LL2", "CL1", "CH1", "CH2", "LH1"}));
+}
+
+TEST(ThirdOrder2Way, PoleFollowsTheAlignmentAndSurvivesKeysWithoutFormulas)
+{
+    Design d;
+    EXPECT_EQ(d.pole, 1);  // before any third-order synthesis
+    d.order = 3;
+    d.s_Type = "Bessel";
+    cofCal(d);
+    EXPECT_EQ(d.pole, -1);
+    const float l1 = d.L1, c3 = d.C3;
+
+    d.s_Type = "Linkwi";  // no third-order formulas: nothing changes
+    cofCal(d);
+    EXPECT_EQ(d.pole, -1);
+    EXPECT_EQ(d.L1, l1);
+    EXPECT_EQ(d.C3, c3);
+
+    d.s_Type = "Butter";
+    cofCal(d);
+    EXPECT_EQ(d.pole, 1);
+
+    // Other orders leave the flag as they find it.
+    d.s_Type = "Bessel";
+    cofCal(d);
+    for (int order : {2, 4}) {
+        d.order = static_cast<std::int16_t>(order);
+        cofCal(d);
+        EXPECT_EQ(d.pole, -1) << order;
+    }
+}
+
+// (1 + s³)/((s + 1)(s² + s + 1)) = (s² − s + 1)/(s² + s + 1): an all-pass.
+TEST(ThirdOrder2Way, ButterTotalIsFlat)
+{
+    const Design d = thirdOrder("Butter");
+    for (double hz = 20; hz < 20000; hz *= 1.3) EXPECT_NEAR(evaluateAt(d, EvalKind::Fr, 3, PI2 * hz).yy, 0, 1e-4) << hz;
+}
+
+// The published bounds of the totals over the audio band: Bessel (low-pass
+// inverted) within 0.5 dB of 0, Chebyc between −0.9 and +1.2 dB.
+TEST(ThirdOrder2Way, BesselAndChebycTotalsStayWithinTheirBounds)
+{
+    Design bessel = thirdOrder("Bessel");
+    Design chebyc = thirdOrder("Chebyc");
+    for (const auto& p : ampPlot2(bessel, 3).points) {
+        EXPECT_LE(std::abs(p.value), 0.5) << p.k;
+    }
+    for (const auto& p : ampPlot2(chebyc, 3).points) {
+        EXPECT_GE(-p.value, -0.9) << p.k;
+        EXPECT_LE(-p.value, 1.2) << p.k;
+    }
+    // With the low-pass in phase, the Bessel pair would not sum flat: its
+    // inversion is what the flag is for.
+    Design inPhase = bessel;
+    inPhase.pole = 1;
+    EXPECT_GT(evaluateAt(inPhase, EvalKind::Fr, 3, PI2 * 1000).yy, 3);
+}
+
+// The frequency, relative to FX, where branch ii is 3.01 dB down, by
+// bisection on its amplitude evaluator.
+double halfPowerRatio(const Design& d, int ii)
+{
+    double lo = 0.1, hi = 10;
+    for (int i = 0; i < 80; ++i) {
+        const double mid = std::sqrt(lo * hi);
+        const bool below = evaluateAt(d, EvalKind::Fr, ii, PI2 * d.FX * mid).yy > 10 * std::log10(2.0);
+        // The low-pass falls with frequency, the high-pass rises.
+        if ((ii == 1) == below)
+            hi = mid;
+        else
+            lo = mid;
+    }
+    return std::sqrt(lo * hi);
+}
+
+TEST(ThirdOrder2Way, HalfPowerPointsOfTheBranches)
+{
+    EXPECT_NEAR(halfPowerRatio(thirdOrder("Butter"), 1), 1, 1e-4);
+    EXPECT_NEAR(halfPowerRatio(thirdOrder("Butter"), 2), 1, 1e-4);
+    EXPECT_NEAR(halfPowerRatio(thirdOrder("Bessel"), 1), 0.814, 5e-4);
+    EXPECT_NEAR(halfPowerRatio(thirdOrder("Bessel"), 2), 1.228, 5e-4);
+    EXPECT_NEAR(halfPowerRatio(thirdOrder("Chebyc"), 2), 1.114, 5e-4);
+    // Expected difference: the published low-pass point 0.898 is the
+    // reciprocal of the rounded high-pass one (1/1.114); the network's own
+    // point is 1/1.11429 = 0.8974.
+    EXPECT_NEAR(halfPowerRatio(thirdOrder("Chebyc"), 1), 0.8974, 1e-4);
+}
+
+// Along the phase sweep each branch shows arg H + 180 within 0..360: the
+// low-pass from 270 at high frequencies (arg −270°) to 180, the high-pass
+// from 180 to 90 (arg +270°, wrapped); within 2 degrees at a hundredfold and
+// a hundredth of FX. (The fold keeps only arg H modulo 180; the sweep starts
+// at 20 kHz, above √2·FX, where the denominators' phase is past 180°, and
+// that sets the offset to 180. A crossover above 14 kHz would show arg H.)
+TEST(ThirdOrder2Way, PhaseSweepEnds)
+{
+    Design lowFx = thirdOrder("Butter", 200);
+    Design highFx = thirdOrder("Butter", 2000);
+    EXPECT_NEAR(phPlot2(lowFx, 1).points.front().value, 270, 2);
+    EXPECT_NEAR(phPlot2(highFx, 1).points.back().value, 180, 2);
+    EXPECT_NEAR(phPlot2(lowFx, 2).points.front().value, 180, 2);
+    EXPECT_NEAR(phPlot2(highFx, 2).points.back().value, 90, 2);
+    for (Design* d : {&lowFx, &highFx}) {
+        for (int ii = 1; ii <= 3; ++ii) {
+            for (const auto& p : phPlot2(*d, ii).points) {
+                EXPECT_GE(p.value, 0);
+                EXPECT_LE(p.value, 360);
+            }
+        }
+    }
+    Design veryHighFx = thirdOrder("Butter", 20000);
+    EXPECT_NEAR(phPlot2(veryHighFx, 1).points.front().value, 225, 0.01);  // arg H = −135° at FX
+}
+
+// Normalised Butterworth (R = 1 ohm, ω = 10^4 rad/s so that the step's scaled
+// s is s/ω): both denominators are (s + 1)(s² + s + 1) = s³ + 2s² + 2s + 1.
+TEST(ThirdOrder2Way, StepSubstitutionsOfTheNormalisedButterworth)
+{
+    const Design d = thirdOrder("Butter", static_cast<float>(1e4 / PI2), 1, 1);
+    const double butterworth[] = {1, 2, 2, 1, 0};
+    EvalState lo;
+    Trd2WayLoStepSubstitution(d, lo);
+    EXPECT_EQ(lo.NUO, 0);
+    EXPECT_NEAR(lo.NUT[1], 1, 1e-6);
+    EXPECT_EQ(lo.DEO, 4);
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_NEAR(lo.DET[i + 1], butterworth[i], 1e-5) << i;
+    EvalState hi;
+    Trd2WayHiStepSubstitution(d, hi);
+    EXPECT_EQ(hi.NUO, 3);
+    EXPECT_NEAR(hi.NUT[1], 1, 1e-5);
+    for (std::size_t i = 2; i <= 4; ++i) EXPECT_EQ(hi.NUT[i], 0);
+    EXPECT_EQ(hi.DEO, 4);
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_NEAR(hi.DET[i + 1], butterworth[i], 1e-5) << i;
+}
+
+}  // namespace
+}  // namespace larkspan

@@ -1,0 +1,256 @@
+// Every evaluator of the 2-way networks of orders 2 to 4, for every alignment,
+// against the network it describes, solved by nodal analysis from the SI
+// component values (see two_way_ladders.h). Unequal driver resistances, so
+// that a coefficient that uses the wrong one shows.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "response/sweeps.h"
+#include "synthesis/cofcal.h"
+#include "synthesis/two_way_ladders.h"
+
+namespace larkspan {
+namespace {
+
+using test::angleGap;
+using test::cplx;
+using test::degreesArg;
+using test::TwoWayNetwork;
+
+struct NetworkRow {
+    const char* name;
+    int order;
+    const char* type;
+
+    friend void PrintTo(const NetworkRow& r, std::ostream* os) { *os << r.name; }
+};
+
+Design designOf(const NetworkRow& row)
+{
+    Design d;
+    d.order = row.order;
+    d.s_Type = row.type;
+    d.FX = 1800;
+    d.RE = 6.5F;
+    d.RH = 4;
+    cofCal(d);
+    return d;
+}
+
+const std::vector<double> kHertz = {20, 95, 430, 1250, 1800, 2600, 4100, 11000, 19500};
+
+// Frequencies as the sweeps form them: f rounded to float first.
+double omegaAt(double hz)
+{
+    return static_cast<float>(PI2 * hz);
+}
+
+class TwoWayLadder : public testing::TestWithParam<NetworkRow> {
+protected:
+    void SetUp() override
+    {
+        d = designOf(GetParam());
+        net = test::networkOf(d);
+    }
+
+    EvalState run(EvalKind kind, int ii, double w) const
+    {
+        EvalState e;
+        e.f = static_cast<float>(w);
+        evaluatorFor(d, kind, ii)(d, e);
+        return e;
+    }
+
+    // The total's phase as the To phase, group delay and Nyquist evaluators
+    // see it, up to a sign: 2nd order H_L − H_H, 3rd pole·H_L + H_H, 4th the
+    // plain sum.
+    cplx phaseTotal(double w) const { return net.total(w); }
+
+    // Constant the To phase evaluator adds on top of the total's phase
+    // (taken modulo 180).
+    double totalPhaseOffset() const { return d.order == 2 ? 90 : (d.order == 3 && d.pole == -1) ? 90 : 0; }
+
+    Design d;
+    TwoWayNetwork net;
+};
+
+TEST_P(TwoWayLadder, BranchAmplitudeAndImpedanceMatchTheNetwork)
+{
+    for (const double hz : kHertz) {
+        const double w = omegaAt(hz);
+        EXPECT_NEAR(run(EvalKind::Fr, 1, w).yy, test::attenuationDb(net.lo.transfer(w)), 2e-3) << hz;
+        EXPECT_NEAR(run(EvalKind::Fr, 2, w).yy, test::attenuationDb(net.hi.transfer(w)), 2e-3) << hz;
+        EXPECT_NEAR(run(EvalKind::Imp, 1, w).yy, std::log10(std::abs(net.lo.impedance(w))), 1e-5) << hz;
+        EXPECT_NEAR(run(EvalKind::Imp, 2, w).yy, std::log10(std::abs(net.hi.impedance(w))), 1e-5) << hz;
+    }
+}
+
+TEST_P(TwoWayLadder, TotalIsTheSumWithTheOrdersPolarityAndTheImpedancesInParallel)
+{
+    for (const double hz : kHertz) {
+        const double w = omegaAt(hz);
+        EXPECT_NEAR(run(EvalKind::Fr, 3, w).yy, test::attenuationDb(net.total(w)), 2e-3) << hz;
+        EXPECT_NEAR(run(EvalKind::Imp, 3, w).yy, std::log10(std::abs(net.totalImpedance(w))), 1e-5) << hz;
+    }
+}
+
+// Along the phase sweep (20 kHz downward) each branch shows its phase plus
+// 180 degrees, modulo 360; the total its phase plus the order's offset,
+// modulo 180 (its fold).
+TEST_P(TwoWayLadder, PhaseSweepShowsTheNetworksPhase)
+{
+    const Curve lo = phPlot2(d, 1);
+    const Curve hi = phPlot2(d, 2);
+    const Curve to = phPlot2(d, 3);
+    ASSERT_EQ(lo.points.size(), 300U);
+    for (std::size_t i = 0; i < lo.points.size(); ++i) {
+        const double w = static_cast<float>(std::pow(10.0, static_cast<double>(lo.points[i].k)) * PI2);
+        EXPECT_NEAR(angleGap(lo.points[i].value, degreesArg(net.lo.transfer(w)) + 180, 360), 0, 0.01) << i;
+        EXPECT_NEAR(angleGap(hi.points[i].value, degreesArg(net.hi.transfer(w)) + 180, 360), 0, 0.01) << i;
+        EXPECT_NEAR(angleGap(to.points[i].value, degreesArg(phaseTotal(w)) + totalPhaseOffset(), 180), 0, 0.01) << i;
+    }
+}
+
+// The group-delay step leaves in yy0 the phase change since the previous
+// point over the angular frequency, times 23.85·5·2π (degrees): compare it
+// with the change of the network's phase between the same two frequencies.
+TEST_P(TwoWayLadder, GroupDelayStepFollowsTheNetworksPhase)
+{
+    const double scale = 23.85 * 5.0 * PI2;
+    const test::Branch* branches[] = {&net.lo, &net.hi};
+    for (int ii = 1; ii <= 3; ++ii) {
+        EvalState e;
+        double previous = 0;
+        for (int i = 0; i < 300; ++i) {
+            const double w = static_cast<float>(std::pow(10.0, 1.30103 + 0.01 * i) * PI2);
+            e.f = static_cast<float>(w);
+            evaluatorFor(d, EvalKind::Gd, ii)(d, e);
+            const double phase = degreesArg(ii == 3 ? phaseTotal(w) : branches[ii - 1]->transfer(w));
+            if (i > 0) {
+                const double expected = angleGap(phase, previous, 360) / w * scale;
+                const double tolerance = 1e-3 * std::abs(expected) + 3e-4 * scale / w;
+                EXPECT_NEAR(-e.MM, expected, tolerance) << ii << " " << i;
+                // yy0 telescopes to −MM; its float sum carries rounding from
+                // every earlier point.
+                EXPECT_NEAR(e.yy0, expected, tolerance + 5e-5) << ii << " " << i;
+            }
+            previous = phase;
+        }
+    }
+}
+
+// The Nyquist point of a branch is ±H(jω), with one sign along the whole
+// sweep after its first point. The total's point is the total turned by a
+// quarter turn when the order's phase offset is 90 degrees.
+TEST_P(TwoWayLadder, NyquistPointIsTheNetworksResponse)
+{
+    for (int ii = 1; ii <= 3; ++ii) {
+        EvalState e;
+        int sign = 0;
+        for (int i = 0; i < 300; ++i) {
+            const double w = static_cast<float>(std::pow(10.0, 1.30103 + 0.01 * i) * PI2);
+            e.f = static_cast<float>(w);
+            evaluatorFor(d, EvalKind::Nq, ii)(d, e);
+            cplx expected = ii == 1 ? net.lo.transfer(w) : ii == 2 ? net.hi.transfer(w) : phaseTotal(w);
+            if (ii == 3 && totalPhaseOffset() == 90) expected *= cplx(0, 1);
+            const cplx point(e.xx, e.yy);
+            const double tolerance = 1e-4 * std::abs(expected);
+            int here = 0;
+            if (std::abs(point - expected) < tolerance) here = 1;
+            if (std::abs(point + expected) < tolerance) here = -1;
+            ASSERT_NE(here, 0) << ii << " " << i << " " << point << " " << expected;
+            if (i == 1) sign = here;
+            if (i > 1) {
+                EXPECT_EQ(here, sign) << ii << " " << i;
+            }
+        }
+    }
+}
+
+// The step substitution's lists, read as polynomials in s' = s/10^4, give
+// H(s) = s'·NUT(s')/DET(s').
+TEST_P(TwoWayLadder, StepSubstitutionIsTheBranchTransferOverS)
+{
+    const test::Branch* branches[] = {&net.lo, &net.hi};
+    for (int ii = 1; ii <= 2; ++ii) {
+        EvalState e;
+        unitFor(2, d.order)->step[static_cast<std::size_t>(ii - 1)](d, e);
+        EXPECT_EQ(e.DEO, d.order + 1);
+        EXPECT_EQ(e.NUO, ii == 1 ? 0 : d.order);
+        EXPECT_EQ(e.DET[static_cast<std::size_t>(e.DEO + 1)], 0.0);  // the step's factor s
+        for (int i = 2; i <= e.NUO + 1; ++i) EXPECT_EQ(e.NUT[static_cast<std::size_t>(i)], 0.0);
+        for (const double hz : kHertz) {
+            const double w = PI2 * hz;
+            const cplx s(0, w / 1e4);
+            cplx num = 0, den = 0;
+            for (int i = 1; i <= e.NUO + 1; ++i) num = num * s + e.NUT[static_cast<std::size_t>(i)];
+            for (int i = 1; i <= e.DEO + 1; ++i) den = den * s + e.DET[static_cast<std::size_t>(i)];
+            const cplx h = s * num / den;
+            const cplx expected = branches[ii - 1]->transfer(w);
+            EXPECT_LT(std::abs(h - expected), 1e-5 * std::abs(expected)) << ii << " " << hz;
+        }
+    }
+}
+
+// A zero driver resistance divides by zero in the synthesis: the values turn
+// infinite or NaN, every evaluator still returns, and the sweeps stroke no
+// segment that touches a non-finite point.
+TEST(TwoWayZeroResistance, GivesNonFiniteValuesWithoutACrash)
+{
+    const std::vector<std::pair<int, std::vector<const char*>>> orders = {
+        {2, {"Butter", "ButAsy", "Linkwi", "Bessel", "Chebyc"}},
+        {3, {"Butter", "Bessel", "Chebyc"}},
+        {4, {"Butter", "ButAsy", "Linkwi", "Bessel", "Chebyc"}},
+    };
+    for (const auto& [order, types] : orders) {
+        for (const char* type : types) {
+            for (const bool woofer : {true, false}) {
+                Design d;
+                d.order = static_cast<std::int16_t>(order);
+                d.s_Type = type;
+                (woofer ? d.RE : d.RH) = 0;
+                cofCal(d);
+                const std::string row = std::to_string(order) + type + (woofer ? " RE" : " RH");
+                // The first shunt capacitor of the low-pass, the first series one of
+                // the high-pass.
+                EXPECT_FALSE(std::isfinite(woofer ? d.C1 : order == 4 ? d.C3 : d.C2)) << row;
+                for (const EvalKind kind : {EvalKind::Fr, EvalKind::Imp, EvalKind::Ph, EvalKind::Gd, EvalKind::Nq}) {
+                    for (int ii = 1; ii <= 3; ++ii) {
+                        EvalState e;
+                        for (const double hz : {20.0, 1000.0, 19500.0}) {
+                            e.f = static_cast<float>(PI2 * hz);
+                            evaluatorFor(d, kind, ii)(d, e);
+                        }
+                    }
+                }
+                EXPECT_FALSE(std::isfinite(test::evaluateAt(d, EvalKind::Fr, woofer ? 1 : 2, PI2 * 1000).yy)) << row;
+                for (const Curve& c : ampPlot(d)) {
+                    ASSERT_EQ(c.points.size(), 300U) << row;
+                    for (std::size_t i = 1; i < c.points.size(); ++i) {
+                        if (c.points[i].drawn) {
+                            EXPECT_TRUE(std::isfinite(c.points[i].y) && std::isfinite(c.points[i - 1].y)) << row;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TwoWayLadder,
+    testing::Values(NetworkRow{"second_Butter", 2, "Butter"}, NetworkRow{"second_ButAsy", 2, "ButAsy"},
+                    NetworkRow{"second_Linkwi", 2, "Linkwi"}, NetworkRow{"second_Bessel", 2, "Bessel"},
+                    NetworkRow{"second_Chebyc", 2, "Chebyc"}, NetworkRow{"third_Butter", 3, "Butter"},
+                    NetworkRow{"third_Bessel", 3, "Bessel"}, NetworkRow{"third_Chebyc", 3, "Chebyc"},
+                    NetworkRow{"fourth_Butter", 4, "Butter"}, NetworkRow{"fourth_ButAsy", 4, "ButAsy"},
+                    NetworkRow{"fourth_Linkwi", 4, "Linkwi"}, NetworkRow{"fourth_Bessel", 4, "Bessel"},
+                    NetworkRow{"fourth_Chebyc", 4, "Chebyc"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace larkspan
