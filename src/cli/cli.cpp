@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: larkspan-cli [design options] values [--json]\n"
-    "       larkspan-cli [design options] sweep --view amp|imp|ph [--json|--csv]\n"
+    "       larkspan-cli [design options] sweep --view amp|imp|ph|gd|nq|st [--json|--csv]\n"
     "design options: --ways 2|3  --order 1..4  --align Butter|Linkwi|ButAsy|Bessel|Chebyc\n"
     "                --fx HZ  --fxl HZ  --fxh HZ\n"
     "                --re/--rm/--rh OHM  --le/--lm/--lh MH  --spl-low/--spl-mid/--spl-high DB\n"

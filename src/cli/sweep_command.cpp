@@ -1,7 +1,11 @@
 #include <functional>
+#include <optional>
 
 #include "cli/cli.h"
 #include "cli/json.h"
+#include "response/group_delay.h"
+#include "response/nyquist.h"
+#include "response/step_response.h"
 #include "response/sweeps.h"
 
 namespace larkspan::cli {
@@ -11,11 +15,30 @@ namespace {
 // Which raw result a view's points carry.
 enum class PointForm { KValue, KReIm, TValue };
 
+// A view's curves, and the graph scale where the view has one.
+struct SweepRun {
+    // Implicit, so that a view that has only curves needs no wrapper.
+    SweepRun(std::vector<Curve> c) : curves(std::move(c)) {}
+    std::vector<Curve> curves;
+    std::optional<float> GDscl;
+};
+
 struct SweepView {
     const char* name;
-    std::function<std::vector<Curve>(Design&)> sweep;
+    std::function<SweepRun(Design&)> sweep;
     PointForm form;
 };
+
+// One program run draws the group delay once, so the scale search starts
+// from a fresh state.
+SweepRun groupDelayView(Design& d)
+{
+    GroupDelayState state;
+    gdOpt(d, state);
+    SweepRun run(gdPlot(d, state));
+    run.GDscl = state.GDscl;
+    return run;
+}
 
 const std::vector<SweepView>& views()
 {
@@ -23,13 +46,16 @@ const std::vector<SweepView>& views()
         {"amp", ampPlot, PointForm::KValue},
         {"imp", impPlot, PointForm::KValue},
         {"ph", phPlot, PointForm::KValue},
+        {"gd", groupDelayView, PointForm::KValue},
+        {"nq", nqPlot, PointForm::KReIm},
+        {"st", StepPlot, PointForm::TValue},
     };
     return all;
 }
 
 bool knownButUnbuilt(const std::string& name)
 {
-    for (const char* v : {"gd", "nq", "st", "HigCorrImp", "MidCorrImp"})
+    for (const char* v : {"HigCorrImp", "MidCorrImp"})
         if (name == v) return true;
     return false;
 }
@@ -46,8 +72,9 @@ std::string pointJson(const CurvePoint& p, PointForm form)
     return o.str();
 }
 
-void writeJson(std::ostream& out, const SweepView& view, const std::vector<Curve>& curves)
+void writeJson(std::ostream& out, const SweepView& view, const SweepRun& run)
 {
+    const std::vector<Curve>& curves = run.curves;
     std::vector<std::string> renderedCurves;
     for (const auto& c : curves) {
         std::vector<std::string> points;
@@ -58,7 +85,9 @@ void writeJson(std::ostream& out, const SweepView& view, const std::vector<Curve
         renderedCurves.push_back(co.str());
     }
     JsonObject o;
-    o.addString("view", view.name).add("curves", jsonArray(renderedCurves));
+    o.addString("view", view.name);
+    if (run.GDscl) o.add("GDscl", *run.GDscl);
+    o.add("curves", jsonArray(renderedCurves));
     out << o.str() << "\n";
 }
 
@@ -99,18 +128,23 @@ int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& 
     }
     for (const auto& view : views()) {
         if (view.name != viewName) continue;
-        const auto curves = view.sweep(d);
+        const SweepRun run = view.sweep(d);
         if (format == "json")
-            writeJson(out, view, curves);
+            writeJson(out, view, run);
         else
-            writeCsv(out, view, curves);
+            writeCsv(out, view, run.curves);
         return kOk;
     }
-    if (knownButUnbuilt(viewName))
+    if (knownButUnbuilt(viewName)) {
         err << "larkspan-cli: the view '" << viewName << "' is not available in this version\n";
-    else
-        err << "larkspan-cli: sweep needs --view amp, imp or ph" << (viewName.empty() ? "" : ", not '" + viewName + "'")
-            << "\n";
+        return kRefused;
+    }
+    std::string names;
+    for (const auto& view : views()) {
+        if (!names.empty()) names += '|';
+        names += view.name;
+    }
+    err << "larkspan-cli: sweep needs --view " << names << (viewName.empty() ? "" : ", not '" + viewName + "'") << "\n";
     return kRefused;
 }
 

@@ -126,6 +126,84 @@ TEST(CliSweep, CsvOfThePhase)
     EXPECT_EQ(r.out.rfind("branch,k,value,x,y,drawn\nLo,4.30103,", 0), 0U) << r.out.substr(0, 100);
 }
 
+// The group-delay, Nyquist and step views: the contract's object shape, the
+// raw result each point carries, and one point per step of each sweep.
+struct SweepShapeRow {
+    const char* name;
+    std::vector<std::string> args;
+    const char* start;      // the output begins with this
+    const char* pointKey;   // present once per point
+    std::size_t points;     // curves × points per curve
+    const char* absentKey;  // a key this view's points do not carry
+
+    friend void PrintTo(const SweepShapeRow& r, std::ostream* os) { *os << r.name; }
+};
+
+std::size_t occurrences(const std::string& text, const std::string& what)
+{
+    std::size_t n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+class CliSweepViews : public testing::TestWithParam<SweepShapeRow> {};
+
+TEST_P(CliSweepViews, JsonShapeAndPointCount)
+{
+    const auto r = cli(GetParam().args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind(GetParam().start, 0), 0U) << r.out.substr(0, 200);
+    EXPECT_EQ(occurrences(r.out, GetParam().pointKey), GetParam().points);
+    EXPECT_EQ(r.out.find(GetParam().absentKey), std::string::npos);
+    EXPECT_EQ(r.out.find("null"), std::string::npos);  // no point of these designs is non-finite
+}
+
+// Counts: 3700 group-delay points per curve (100 kHz down to 20 Hz by 0.001
+// decade), 500 Nyquist points (down to about 1 Hz by 0.01 decade), 534 step
+// points for FX = 650 Hz (t = 0 to 26.65 by 0.05).
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliSweepViews,
+    testing::Values(
+        SweepShapeRow{"gd_two_way",
+                      {"sweep", "--view", "gd", "--json"},
+                      "{\"view\": \"gd\", \"GDscl\": 0.25, \"curves\": [{\"branch\": \"Lo\", \"points\": [{\"k\": 5, "
+                      "\"value\": ",
+                      "\"k\": ",
+                      3 * 3700,
+                      "\"re\""},
+        SweepShapeRow{"nq_three_way",
+                      {"--ways", "3", "sweep", "--view", "nq", "--json"},
+                      "{\"view\": \"nq\", \"curves\": [{\"branch\": \"Lo\", \"points\": [{\"k\": 5, \"re\": ",
+                      "\"im\": ",
+                      4 * 500,
+                      "GDscl"},
+        SweepShapeRow{"st_two_way",
+                      {"sweep", "--view", "st", "--json"},
+                      "{\"view\": \"st\", \"curves\": [{\"branch\": \"Lo\", \"points\": [{\"t\": 0, \"value\": 0, "
+                      "\"x\": 46, \"y\": 260, \"drawn\": false}",
+                      "\"t\": ",
+                      3 * 534,
+                      "\"k\""},
+        SweepShapeRow{"st_csv",
+                      {"sweep", "--view", "st", "--csv"},
+                      "branch,t,value,x,y,drawn\nLo,0,0,46,260,0\n",
+                      "\n",
+                      3 * 534 + 1,
+                      "GDscl"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliSweep, StepTotalStartsAtTheStepsHeight)
+{
+    const auto r = cli({"--order", "2", "sweep", "--view", "st", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // High branch and total start at 1 (y = 120), whatever the polarity the
+    // frequency-domain total gives the second-order high branch.
+    EXPECT_NE(r.out.find("{\"branch\": \"Hi\", \"points\": [{\"t\": 0, \"value\": 1, \"x\": 46, \"y\": 120"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("{\"branch\": \"To\", \"points\": [{\"t\": 0, \"value\": 1, \"x\": 46, \"y\": 120"),
+              std::string::npos);
+}
+
 // A number of the values JSON by its key; NaN when the key is missing.
 double jsonValue(const std::string& json, const std::string& key)
 {

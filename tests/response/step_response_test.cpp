@@ -1,0 +1,403 @@
+#include "response/step_response.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <iostream>
+#include <limits>
+
+#include "design/menu_rules.h"
+#include "synthesis/cofcal.h"
+
+namespace larkspan {
+namespace {
+
+Design designOf(int ways, int order, const std::string& align = "")
+{
+    Design d;
+    chooseChannel(d, ways == 3 ? 2 : 1);
+    chooseOrder(d, order);
+    if (const auto item = filterItemForKey(order, align)) chooseFilter(d, *item);
+    return d;
+}
+
+// Euler weights: Euler[i] = sum of C(p, j) for j = i..p, worked out from
+// Pascal's triangle.
+struct EulerRow {
+    const char* name;
+    std::int32_t DIGT;
+    std::vector<double> weights;  // Euler[0..DIGT + 1]
+
+    friend void PrintTo(const EulerRow& r, std::ostream* os) { *os << r.name; }
+};
+
+class EulerWeightsTable : public testing::TestWithParam<EulerRow> {};
+
+TEST_P(EulerWeightsTable, AreTailSumsOfBinomialCoefficients)
+{
+    const EulerWeights w = EulerTransform(GetParam().DIGT);
+    EXPECT_EQ(w.DIGT, GetParam().DIGT);
+    for (std::size_t i = 0; i < GetParam().weights.size(); ++i) EXPECT_EQ(w.Euler[i], GetParam().weights[i]) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, EulerWeightsTable,
+                         testing::Values(EulerRow{"six", 6, {64, 63, 57, 42, 22, 7, 1, 0}},
+                                         EulerRow{"two", 2, {4, 3, 1, 0}}, EulerRow{"one", 1, {2, 1, 0}},
+                                         EulerRow{"none", 0, {1, 0}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The time window by F (FX for 2-way, FXL for 3-way): c from the band,
+// tmax = (2/3)/c rounded to 0.01 after adding 0.006 (so 533.333 becomes
+// 533.34), and one point every 0.05 from t = 0.
+struct AxisRow {
+    const char* name;
+    int ways;
+    float F;
+    double c;
+    double tmax;
+    std::size_t points;
+
+    friend void PrintTo(const AxisRow& r, std::ostream* os) { *os << r.name; }
+};
+
+class StepTimeAxisTable : public testing::TestWithParam<AxisRow> {};
+
+TEST_P(StepTimeAxisTable, BandFactorWindowAndPointCount)
+{
+    const AxisRow& row = GetParam();
+    Design d;
+    d.channel = static_cast<std::int16_t>(row.ways);
+    (row.ways == 3 ? d.FXL : d.FX) = row.F;
+    const StepTimeAxis axis = stepTimeAxis(d);
+    EXPECT_EQ(axis.c, row.c);
+    EXPECT_DOUBLE_EQ(axis.timeScale, static_cast<double>(row.F) * row.c);
+    EXPECT_NEAR(axis.tmax, row.tmax, 1e-9);
+    if (row.points) {
+        EXPECT_EQ(stepTimes(axis).size(), row.points);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StepTimeAxisTable,
+    testing::Values(AxisRow{"fx_650", 2, 650, 0.025, 26.67, 534}, AxisRow{"fx_500", 2, 500, 0.025, 26.67, 534},
+                    AxisRow{"fx_499_9", 2, 499.9F, 0.0125, 53.34, 1067},
+                    AxisRow{"fx_12_4", 2, 12.4F, 0.0003125, 2133.34, 0},
+                    AxisRow{"fx_12_5", 2, 12.5F, 0.000625, 1066.67, 0},
+                    AxisRow{"fx_24_99", 2, 24.99F, 0.000625, 1066.67, 0}, AxisRow{"fx_25", 2, 25, 0.00125, 533.34, 0},
+                    AxisRow{"fx_12499", 2, 12499, 0.25, 2.67, 54}, AxisRow{"fx_12500", 2, 12500, 0.625, 1.07, 22},
+                    AxisRow{"three_way_reads_fxl", 3, 200, 0.00625, 106.67, 2134}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StepTimeAxis, LowestBandHasAboutFortyTwoThousandSixHundredFiftyPoints)
+{
+    // 2133.34/0.05 would be 42 667 steps; t accumulates 0.05 in single
+    // precision, whose rounding at t near 2000 (ulp 2^-12) lengthens each step
+    // slightly, so a few dozen fewer fit.
+    Design d;
+    d.FX = 10;
+    const auto times = stepTimes(stepTimeAxis(d));
+    EXPECT_NEAR(static_cast<double>(times.size()), 42650, 25);
+    EXPECT_LE(times.back(), 2133.34);
+}
+
+TEST(StepCurve, PointsSpanTheGraphFromX46ToX506)
+{
+    Design d;  // FX = 650: 2.667 ms in 460 points
+    const auto curves = StepPlot(d);
+    ASSERT_EQ(curves.size(), 3U);
+    for (const Curve& c : curves) {
+        ASSERT_EQ(c.points.size(), 534U) << c.branch;
+        EXPECT_FALSE(c.points.front().drawn);
+        EXPECT_FLOAT_EQ(c.points.front().x, 46);
+        // The last time is 26.65 (26.70 lies past the window's end), give or
+        // take the single-precision sum of 533 steps; 17.25 points per 0.1 ms.
+        EXPECT_NEAR(c.points.back().k, 26.65, 5e-4);
+        EXPECT_NEAR(c.points.back().x, 26.65 * 17.25 + 46, 0.01);
+        // 140 points per unit, zero at y = 260.
+        for (const auto& p : c.points) EXPECT_NEAR(p.y, 260 - 140 * p.value, 1e-3);
+    }
+    EXPECT_EQ(curves[2].branch, "To");
+    EXPECT_EQ(curves[2].LineW, 2.0F);
+}
+
+// Every network, every alignment its order offers.
+struct NetworkRow {
+    int ways;
+    int order;
+    std::string align;
+};
+
+std::vector<NetworkRow> everyNetwork()
+{
+    std::vector<NetworkRow> rows;
+    for (int ways : {2, 3})
+        for (int order = 1; order <= 4; ++order)
+            for (const auto& key : filterKeysForOrder(order)) rows.push_back({ways, order, key});
+    return rows;
+}
+
+std::string rowName(const NetworkRow& r)
+{
+    return std::to_string(r.ways) + "way_order" + std::to_string(r.order) + "_" + r.align;
+}
+
+class StepEveryNetwork : public testing::TestWithParam<NetworkRow> {};
+
+bool stepsBuilt(const Design& d)
+{
+    const NetworkUnit* unit = unitFor(d.channel, d.order);
+    return unit && unit->step[0];
+}
+
+TEST_P(StepEveryNetwork, StartsAtTheStepsEdgeAndTotalsThePlainSum)
+{
+    Design d = designOf(GetParam().ways, GetParam().order, GetParam().align);
+    if (!stepsBuilt(d)) GTEST_SKIP() << "no step substitutions for this network yet";
+    const auto curves = StepPlot(d);
+    ASSERT_EQ(curves.size(), static_cast<std::size_t>(GetParam().ways + 1));
+    // A low-pass or band-pass branch cannot pass the step's edge, a high-pass
+    // branch passes all of it; the total adds them without any polarity.
+    for (const Curve& c : curves) {
+        ASSERT_FALSE(c.points.empty()) << c.branch;
+        EXPECT_EQ(c.points.front().k, 0.0F);
+        EXPECT_EQ(c.points.front().value, c.branch == "Hi" || c.branch == "To" ? 1.0 : 0.0) << c.branch;
+    }
+    const Curve& total = curves.back();
+    const EulerWeights Euler = EulerTransform();
+    for (std::size_t i = 0; i < total.points.size(); ++i) {
+        double sum = 0;
+        for (std::size_t b = 0; b + 1 < curves.size(); ++b) sum += curves[b].points[i].value;
+        ASSERT_EQ(total.points[i].value, sum) << i;
+        if (i % 50 == 0) {
+            ASSERT_EQ(TotalStepResponsePlot2(d, Euler, total.points[i].k), sum) << i;
+        }
+    }
+    // The low branch settles towards the step's height over the window's end
+    // and the others towards zero; the inversion itself stays bounded.
+    for (const Curve& c : curves)
+        for (const auto& p : c.points) ASSERT_LT(std::fabs(p.value), 2.0) << c.branch << " t=" << p.k;
+}
+
+// The transform as written, one term at a time through the single-term
+// subroutine: eight direct terms, then DIGT terms weighted by Euler[m], all
+// over Euler[0]. The curves evaluate the terms side by side and must give
+// the very same numbers.
+double termByTerm(const EvalState& e, const EulerWeights& w, float t)
+{
+    const auto x = static_cast<float>(6.0 / t);
+    const auto h = static_cast<float>(3.141592653589793 / t);
+    const auto E = static_cast<float>(std::exp(6.0) / t);
+    auto y = static_cast<float>(h / 2.0);
+    float sign = 1;
+    double S = 0;
+    for (int n = 1; n <= 8; ++n) {
+        S += SubroutineInverseLaplaceTransform(e, x, h, y, E, sign);
+        y = y + h;
+        sign = -sign;
+    }
+    S = S * w.Euler[0];
+    for (int m = 1; m <= w.DIGT; ++m) {
+        S += w.Euler[static_cast<std::size_t>(m)] * SubroutineInverseLaplaceTransform(e, x, h, y, E, sign);
+        y = y + h;
+        sign = -sign;
+    }
+    return E * S / w.Euler[0];
+}
+
+TEST_P(StepEveryNetwork, BranchValuesAreTheTermByTermSum)
+{
+    Design d = designOf(GetParam().ways, GetParam().order, GetParam().align);
+    if (!stepsBuilt(d)) GTEST_SKIP() << "no step substitutions for this network yet";
+    const auto curves = StepPlot(d);
+    const EulerWeights Euler = EulerTransform();
+    const NetworkUnit* unit = unitFor(d.channel, d.order);
+    for (std::size_t b = 0; b + 1 < curves.size(); ++b) {
+        EvalState e;
+        unit->step[b](d, e);
+        for (std::size_t i = 1; i < curves[b].points.size(); i += 7) {
+            const CurvePoint& p = curves[b].points[i];
+            ASSERT_EQ(p.value, termByTerm(e, Euler, p.k)) << curves[b].branch << " t=" << p.k;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Networks, StepEveryNetwork, testing::ValuesIn(everyNetwork()),
+                         [](const auto& info) { return rowName(info.param); });
+
+// Analytic step responses, from the component values the synthesis chose.
+// Time in seconds; the curves count t in units of 0.1 ms.
+using cplx = std::complex<double>;
+
+// sin(b·t)/b, continuous through b = 0 (critical damping).
+cplx sinOverB(cplx b, double t)
+{
+    return std::abs(b * t) < 1e-9 ? cplx(t) : std::sin(b * t) / b;
+}
+
+// Second-order denominator s² + 2αs + w0²: the damped frequency, imaginary
+// when the poles are real.
+cplx damped(double alpha, double w0sq)
+{
+    return std::sqrt(cplx(w0sq - alpha * alpha));
+}
+
+// Series inductor into a driver: 1/(1 + sτ), τ = L/R → 1 − e^(−t/τ).
+double seriesInductorStep(const Design& d, double t)
+{
+    return 1 - std::exp(-t * d.RE / d.L1);
+}
+
+// Series capacitor into a driver: sτ/(1 + sτ), τ = C·R → e^(−t/τ).
+double seriesCapacitorStep2Way(const Design& d, double t)
+{
+    return std::exp(-t / (double(d.C1) * d.RH));
+}
+double seriesCapacitorStep3Way(const Design& d, double t)
+{
+    return std::exp(-t / (double(d.C2) * d.RH));
+}
+
+// Series L2, C1 and RAN into RM: the step drives the current
+// (1/L2)·e^(−αt)·sin(wd·t)/wd with α = R0/(2·L2), w0² = 1/(L2·C1).
+double seriesResonatorStep(const Design& d, double t)
+{
+    const double R0 = double(d.RM) + d.RAN;
+    const double alpha = R0 / (2 * double(d.L2));
+    const cplx wd = damped(alpha, 1 / (double(d.L2) * d.C1));
+    return (double(d.RM) / d.L2 * std::exp(-alpha * t) * sinOverB(wd, t)).real();
+}
+
+// Series L1, then C1 across RE: 1/(L1·C1·s² + (L1/RE)·s + 1), α = 1/(2·RE·C1)
+// → 1 − e^(−αt)·(cos(wd·t) + α·sin(wd·t)/wd).
+double lowPass2Step(const Design& d, double t)
+{
+    const double alpha = 1 / (2 * double(d.RE) * d.C1);
+    const cplx wd = damped(alpha, 1 / (double(d.L1) * d.C1));
+    return 1 - (std::exp(-alpha * t) * (std::cos(wd * t) + alpha * sinOverB(wd, t))).real();
+}
+
+// Series C2, then L2 across RH: s²/(s² + s/(RH·C2) + 1/(L2·C2)), α = 1/(2·RH·C2)
+// → e^(−αt)·(cos(wd·t) − α·sin(wd·t)/wd).
+double highPass2Step(const Design& d, double t)
+{
+    const double alpha = 1 / (2 * double(d.RH) * d.C2);
+    const cplx wd = damped(alpha, 1 / (double(d.L2) * d.C2));
+    return (std::exp(-alpha * t) * (std::cos(wd * t) - alpha * sinOverB(wd, t))).real();
+}
+
+double unitStepTotal(const Design&, double)
+{
+    return 1;
+}
+
+struct AnalyticRow {
+    const char* name;
+    int ways;
+    int order;
+    const char* align;
+    std::size_t curve;
+    double (*truth)(const Design&, double seconds);
+
+    friend void PrintTo(const AnalyticRow& r, std::ostream* os) { *os << r.name; }
+};
+
+class StepAgainstAnalytic : public testing::TestWithParam<AnalyticRow> {};
+
+TEST_P(StepAgainstAnalytic, OverTheWholeWindow)
+{
+    const AnalyticRow& row = GetParam();
+    Design d = designOf(row.ways, row.order, row.align);
+    ASSERT_EQ(d.s_Type, row.align);
+    if (!stepsBuilt(d)) GTEST_SKIP() << "no step substitutions for this network yet";
+    const auto curves = StepPlot(d);
+    ASSERT_LT(row.curve, curves.size());
+    double worst = 0;
+    float worstAt = 0;
+    for (const auto& p : curves[row.curve].points) {
+        if (p.k == 0) continue;  // the edge itself is set by the branch's kind
+        const double error = std::fabs(p.value - row.truth(d, p.k * 1e-4));
+        if (error > worst) {
+            worst = error;
+            worstAt = p.k;
+        }
+    }
+    std::cout << "[ step    ] " << row.name << ": largest error " << worst << " at t = " << worstAt * 0.1 << " ms over "
+              << curves[row.curve].points.size() << " points\n";
+    RecordProperty("largest_error", std::to_string(worst));
+    // Eight direct and six Euler-weighted terms along Re s = 6/t resolve the
+    // step to about 1e-4 of its height.
+    EXPECT_LT(worst, 2e-4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, StepAgainstAnalytic,
+                         testing::Values(AnalyticRow{"first_2way_lo", 2, 1, "Butter", 0, seriesInductorStep},
+                                         AnalyticRow{"first_2way_hi", 2, 1, "Butter", 1, seriesCapacitorStep2Way},
+                                         AnalyticRow{"first_2way_total", 2, 1, "Butter", 2, unitStepTotal},
+                                         AnalyticRow{"first_3way_lo", 3, 1, "Butter", 0, seriesInductorStep},
+                                         AnalyticRow{"first_3way_mid", 3, 1, "Butter", 1, seriesResonatorStep},
+                                         AnalyticRow{"first_3way_hi", 3, 1, "Butter", 2, seriesCapacitorStep3Way},
+                                         AnalyticRow{"second_2way_linkwi_lo", 2, 2, "Linkwi", 0, lowPass2Step},
+                                         AnalyticRow{"second_2way_linkwi_hi", 2, 2, "Linkwi", 1, highPass2Step},
+                                         AnalyticRow{"second_2way_butter_lo", 2, 2, "Butter", 0, lowPass2Step},
+                                         AnalyticRow{"second_2way_butter_hi", 2, 2, "Butter", 1, highPass2Step},
+                                         AnalyticRow{"second_2way_bessel_lo", 2, 2, "Bessel", 0, lowPass2Step},
+                                         AnalyticRow{"second_2way_bessel_hi", 2, 2, "Bessel", 1, highPass2Step},
+                                         AnalyticRow{"second_2way_chebyc_lo", 2, 2, "Chebyc", 0, lowPass2Step},
+                                         AnalyticRow{"second_2way_chebyc_hi", 2, 2, "Chebyc", 1, highPass2Step}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StepCurve, RedrawIntoKeptCurvesGivesWhatAFreshDrawGives)
+{
+    std::vector<Curve> kept;
+    Design three = designOf(3, 1, "Butter");
+    StepPlot(three, kept);
+    ASSERT_EQ(kept.size(), 4U);
+    Design two = designOf(2, 1, "Butter");
+    two.FX = 400;  // a longer window than the 3-way one's points had
+    StepPlot(two, kept);
+    const auto fresh = StepPlot(two);
+    ASSERT_EQ(kept.size(), fresh.size());
+    for (std::size_t c = 0; c < fresh.size(); ++c) {
+        EXPECT_EQ(kept[c].branch, fresh[c].branch);
+        EXPECT_EQ(kept[c].colour, fresh[c].colour);
+        EXPECT_EQ(kept[c].LineW, fresh[c].LineW);
+        ASSERT_EQ(kept[c].points.size(), fresh[c].points.size()) << fresh[c].branch;
+        for (std::size_t i = 0; i < fresh[c].points.size(); ++i) {
+            const CurvePoint& a = kept[c].points[i];
+            const CurvePoint& b = fresh[c].points[i];
+            ASSERT_TRUE(a.k == b.k && a.value == b.value && a.x == b.x && a.y == b.y && a.drawn == b.drawn)
+                << fresh[c].branch << " " << i;
+        }
+    }
+}
+
+TEST(StepResponse, NonFiniteCoefficientsEndTheLoopsAndDrawNothingNonFinite)
+{
+    const auto check = [](Design d, const char* what) {
+        const auto curves = StepPlot(d);
+        for (const Curve& c : curves) {
+            EXPECT_LE(c.points.size(), 50000U) << what;
+            for (std::size_t i = 0; i < c.points.size(); ++i)
+                if (c.points[i].drawn) {
+                    ASSERT_TRUE(std::isfinite(c.points[i].y)) << what << " " << c.branch << " " << i;
+                    ASSERT_TRUE(std::isfinite(c.points[i - 1].y)) << what << " " << c.branch << " " << i;
+                }
+        }
+    };
+    Design nanFx;
+    nanFx.FX = std::numeric_limits<float>::quiet_NaN();
+    check(nanFx, "FX not a number");  // no time window at all
+    Design infRe;
+    infRe.RE = std::numeric_limits<float>::infinity();
+    check(infRe, "infinite RE");
+    Design equal = designOf(3, 4, "Linkwi");
+    equal.FXH = equal.FXL;
+    check(equal, "equal 3-way frequencies");
+    Design zero;
+    zero.FX = 0;
+    check(zero, "zero FX");
+}
+
+}  // namespace
+}  // namespace larkspan
