@@ -30,7 +30,7 @@ void BM_Sweep(benchmark::State& state)
 // Arguments: ways, order, branch.
 void twoWayBranches(benchmark::internal::Benchmark* b)
 {
-    for (int order = 1; order <= 2; ++order)
+    for (int order = 1; order <= 4; ++order)
         for (int ii = 1; ii <= 3; ++ii) b->Args({2, order, ii});
 }
 
