@@ -17,7 +17,8 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: larkspan-cli [design options] values [--json]\n"
     "       larkspan-cli [design options] sweep --view amp|imp|ph|gd|nq|st [--json|--csv]\n"
-    "design options: --ways 2|3  --order 1..4  --align Butter|Linkwi|ButAsy|Bessel|Chebyc\n"
+    "       larkspan-cli [design options] save FILE\n"
+    "design options: --doc FILE  --ways 2|3  --order 1..4  --align Butter|Linkwi|ButAsy|Bessel|Chebyc\n"
     "                --fx HZ  --fxl HZ  --fxh HZ\n"
     "                --re/--rm/--rh OHM  --le/--lm/--lh MH  --spl-low/--spl-mid/--spl-high DB\n"
     "                --att-high DB --pin-high W  --att-mid DB --pin-mid W\n";
@@ -30,7 +31,7 @@ struct OptionInfo {
 };
 
 constexpr std::array kDesignOptions{
-    OptionInfo{"--doc", false},       OptionInfo{"--ways", true},
+    OptionInfo{"--doc", true},        OptionInfo{"--ways", true},
     OptionInfo{"--order", true},      OptionInfo{"--align", true},
     OptionInfo{"--fx", true},         OptionInfo{"--fxl", true},
     OptionInfo{"--fxh", true},        OptionInfo{"--re", true},
@@ -157,6 +158,9 @@ std::optional<Failure> buildDesign(const CommandLine& cl, Design& d, std::ostrea
     CalcDiffAtt(d);
     CalcImpIncAtt(d);
 
+    if (const auto it = cl.design.find("--doc"); it != cl.design.end())
+        if (auto f = applyDocument(d, it->second)) return f;
+
     const auto value = [&](const char* name) -> const std::string* {
         const auto it = cl.design.find(name);
         return it == cl.design.end() ? nullptr : &it->second;
@@ -183,7 +187,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (cl.command == "values") return valuesCommand(d, cl.commandArgs, out, err);
     if (cl.command == "sweep") return sweepCommand(d, cl.commandArgs, out, err);
-    if (cl.command == "render" || cl.command == "save") {
+    if (cl.command == "save") return saveCommand(d, cl.commandArgs, out, err);
+    if (cl.command == "render") {
         err << "larkspan-cli: the command '" << cl.command << "' is not available in this version\n";
         return kRefused;
     }

@@ -43,9 +43,14 @@ std::optional<Failure> buildDesign(const CommandLine& cl, Design& d, std::ostrea
 // that order, after the frequencies.
 std::optional<Failure> applyCorrectionOptions(Design& d, const CommandLine& cl);
 
+// Opens FILE as the design, as the program opens a design document or
+// stationery; an unreadable file is an I/O failure.
+std::optional<Failure> applyDocument(Design& d, const std::string& file);
+
 // The commands; each returns the exit status.
 int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int saveCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Parses, builds the design and runs the command.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
