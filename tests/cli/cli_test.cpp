@@ -372,5 +372,52 @@ TEST(CliSweep, SecondOrderThreeWayLinkwitzRileyTotalIsFlat)
     EXPECT_EQ(points, 300);
 }
 
+// Second-order Bessel at the defaults (650 Hz, 6 ohm), worked by hand:
+// L1 = 6·√3/(2π·650)·1.13442 = 2.8866 mH, C1 = 1/(√3·2π·650·6)·1.13442 =
+// 26.728 µF; the high-pass values are divided by 1.13442 instead.
+TEST(CliValues, SecondOrderTwoWayBessel)
+{
+    const auto r = cli({"--order", "2", "--align", "Bessel", "values", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::regex_search(
+        r.out, std::regex(R"("components": \{"LL1": 2\.886\d*, "CL1": 26\.72\d*, "CH1": 20\.76\d*, "LH1": 2\.243\d*\})")))
+        << r.out;
+    EXPECT_NE(r.out.find("\"pole\": 1,"), std::string::npos);
+}
+
+// Third-order Bessel reverses the woofer: pole −1, and the six components in
+// value-sheet order; L1 = 5·6/(6π·650)·1.078 = 2.6395 mH.
+TEST(CliValues, ThirdOrderTwoWayBessel)
+{
+    const auto r = cli({"--order", "3", "--align", "Bessel", "values", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::regex_search(
+        r.out, std::regex(R"("components": \{"LL1": 2\.639\d*, "LL2": [^,]+, "CL1": [^,]+, "CH1": [^,]+, "CH2": [^,]+, "LH1": [^,}]+\})")))
+        << r.out;
+    EXPECT_NE(r.out.find("\"pole\": -1,"), std::string::npos) << r.out;
+}
+
+// The in-phase third-order Butterworth and fourth-order Linkwitz-Riley pairs
+// are all-pass: every To point of the amplitude sweep is 0 dB.
+TEST(CliSweep, TwoWayAllPassTotalsAreFlat)
+{
+    for (const auto& args : {std::vector<std::string>{"--order", "3", "--align", "Butter"},
+                             std::vector<std::string>{"--order", "4", "--align", "Linkwi"}}) {
+        auto call = args;
+        for (const char* a : {"sweep", "--view", "amp", "--csv"}) call.emplace_back(a);
+        const auto r = cli(call);
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::istringstream lines(r.out);
+        int points = 0;
+        for (std::string line; std::getline(lines, line);) {
+            if (line.rfind("To,", 0) != 0) continue;
+            ++points;
+            const auto value = line.substr(line.find(',', 3) + 1);
+            EXPECT_NEAR(std::stod(value), 0.0, 1e-3) << args[1] << " " << line;
+        }
+        EXPECT_EQ(points, 300) << args[1];
+    }
+}
+
 }  // namespace
 }  // namespace larkspan
