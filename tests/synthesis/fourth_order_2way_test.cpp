@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "response/sweeps.h"
-#include "synthesis/fth2way.h"
 #include "synthesis/two_way_ladders.h"
 
 namespace larkspan {
@@ -15,6 +13,7 @@ namespace {
 
 using test::componentValue;
 using test::evaluateAt;
+using test::halfPowerRatio;
 
 Design fourthOrder(const char* type, float fx = 1000, float re = 8, float rh = 8)
 {
@@ -100,20 +99,6 @@ TEST(FourthOrder2Way, TotalsAtTheCrossover)
         EXPECT_NEAR(evaluateAt(linkwi, EvalKind::Fr, 3, PI2 * hz).yy, 0, 1e-4) << hz;
 }
 
-double halfPowerRatio(const Design& d, int ii)
-{
-    double lo = 0.1, hi = 10;
-    for (int i = 0; i < 80; ++i) {
-        const double mid = std::sqrt(lo * hi);
-        const bool below = evaluateAt(d, EvalKind::Fr, ii, PI2 * d.FX * mid).yy > 10 * std::log10(2.0);
-        if ((ii == 1) == below)
-            hi = mid;
-        else
-            lo = mid;
-    }
-    return std::sqrt(lo * hi);
-}
-
 struct HalfPowerRow {
     const char* type;
     double lo, loTol, hi, hiTol;
@@ -155,27 +140,6 @@ TEST(FourthOrder2Way, HighPassImpedanceRisesTowardsZeroFrequency)
     EXPECT_NEAR(previous, std::log10(1 / (PI2 * 1e-3 * d.C3)), 1e-4);
 }
 
-// Along the phase sweep both branches show arg H + 180 within 0..360, so 180
-// at both ends of the band, where arg H is 0 or ±360 (within 2 degrees at a
-// hundredth and a hundredfold of FX).
-TEST(FourthOrder2Way, PhaseSweepEnds)
-{
-    Design lowFx = fourthOrder("Butter", 200);
-    Design highFx = fourthOrder("Butter", 2000);
-    EXPECT_NEAR(phPlot2(lowFx, 1).points.front().value, 180, 2);
-    EXPECT_NEAR(phPlot2(highFx, 1).points.back().value, 180, 2);
-    EXPECT_NEAR(phPlot2(lowFx, 2).points.front().value, 180, 2);
-    EXPECT_NEAR(phPlot2(highFx, 2).points.back().value, 180, 2);
-    for (Design* d : {&lowFx, &highFx}) {
-        for (int ii = 1; ii <= 3; ++ii) {
-            for (const auto& p : phPlot2(*d, ii).points) {
-                EXPECT_GE(p.value, 0);
-                EXPECT_LE(p.value, 360);
-            }
-        }
-    }
-}
-
 TEST(FourthOrder2Way, AlignmentWithoutFormulasKeepsTheComponents)
 {
     Design d = fourthOrder("Bessel");
@@ -184,27 +148,6 @@ TEST(FourthOrder2Way, AlignmentWithoutFormulasKeepsTheComponents)
     cofCal(d);
     EXPECT_EQ(d.L4, l4);
     EXPECT_EQ(d.LH2, l4 * 1000.0F);
-}
-
-// Normalised Butterworth (R = 1 ohm, ω = 10^4 rad/s so that the step's scaled
-// s is s/ω): s⁴ + 2.6131s³ + 3.4142s² + 2.6131s + 1 below both branches.
-TEST(FourthOrder2Way, StepSubstitutionsOfTheNormalisedButterworth)
-{
-    const Design d = fourthOrder("Butter", static_cast<float>(1e4 / PI2), 1, 1);
-    const double butterworth[] = {1, 2.61313, 3.41421, 2.61313, 1, 0};
-    EvalState lo;
-    Fth2WayLoStepSubstitution(d, lo);
-    EXPECT_EQ(lo.NUO, 0);
-    EXPECT_NEAR(lo.NUT[1], 1, 1e-6);
-    EXPECT_EQ(lo.DEO, 5);
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_NEAR(lo.DET[i + 1], butterworth[i], 1e-4) << i;
-    EvalState hi;
-    Fth2WayHiStepSubstitution(d, hi);
-    EXPECT_EQ(hi.NUO, 4);
-    EXPECT_NEAR(hi.NUT[1], 1, 1e-5);
-    for (std::size_t i = 2; i <= 5; ++i) EXPECT_EQ(hi.NUT[i], 0);
-    EXPECT_EQ(hi.DEO, 5);
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_NEAR(hi.DET[i + 1], butterworth[i], 1e-4) << i;
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "response/sweeps.h"
-#include "synthesis/trd2way.h"
 #include "synthesis/two_way_ladders.h"
 
 namespace larkspan {
@@ -15,6 +14,7 @@ namespace {
 
 using test::componentValue;
 using test::evaluateAt;
+using test::halfPowerRatio;
 
 Design thirdOrder(const char* type, float fx = 1000, float re = 8, float rh = 8)
 {
@@ -114,23 +114,6 @@ TEST(ThirdOrder2Way, BesselAndChebycTotalsStayWithinTheirBounds)
     EXPECT_GT(evaluateAt(inPhase, EvalKind::Fr, 3, PI2 * 1000).yy, 3);
 }
 
-// The frequency, relative to FX, where branch ii is 3.01 dB down, by
-// bisection on its amplitude evaluator.
-double halfPowerRatio(const Design& d, int ii)
-{
-    double lo = 0.1, hi = 10;
-    for (int i = 0; i < 80; ++i) {
-        const double mid = std::sqrt(lo * hi);
-        const bool below = evaluateAt(d, EvalKind::Fr, ii, PI2 * d.FX * mid).yy > 10 * std::log10(2.0);
-        // The low-pass falls with frequency, the high-pass rises.
-        if ((ii == 1) == below)
-            hi = mid;
-        else
-            lo = mid;
-    }
-    return std::sqrt(lo * hi);
-}
-
 TEST(ThirdOrder2Way, HalfPowerPointsOfTheBranches)
 {
     EXPECT_NEAR(halfPowerRatio(thirdOrder("Butter"), 1), 1, 1e-4);
@@ -142,53 +125,6 @@ TEST(ThirdOrder2Way, HalfPowerPointsOfTheBranches)
     // reciprocal of the rounded high-pass one (1/1.114); the network's own
     // point is 1/1.11429 = 0.8974.
     EXPECT_NEAR(halfPowerRatio(thirdOrder("Chebyc"), 1), 0.8974, 1e-4);
-}
-
-// Along the phase sweep each branch shows arg H + 180 within 0..360: the
-// low-pass from 270 at high frequencies (arg −270°) to 180, the high-pass
-// from 180 to 90 (arg +270°, wrapped); within 2 degrees at a hundredfold and
-// a hundredth of FX. (The fold keeps only arg H modulo 180; the sweep starts
-// at 20 kHz, above √2·FX, where the denominators' phase is past 180°, and
-// that sets the offset to 180. A crossover above 14 kHz would show arg H.)
-TEST(ThirdOrder2Way, PhaseSweepEnds)
-{
-    Design lowFx = thirdOrder("Butter", 200);
-    Design highFx = thirdOrder("Butter", 2000);
-    EXPECT_NEAR(phPlot2(lowFx, 1).points.front().value, 270, 2);
-    EXPECT_NEAR(phPlot2(highFx, 1).points.back().value, 180, 2);
-    EXPECT_NEAR(phPlot2(lowFx, 2).points.front().value, 180, 2);
-    EXPECT_NEAR(phPlot2(highFx, 2).points.back().value, 90, 2);
-    for (Design* d : {&lowFx, &highFx}) {
-        for (int ii = 1; ii <= 3; ++ii) {
-            for (const auto& p : phPlot2(*d, ii).points) {
-                EXPECT_GE(p.value, 0);
-                EXPECT_LE(p.value, 360);
-            }
-        }
-    }
-    Design veryHighFx = thirdOrder("Butter", 20000);
-    EXPECT_NEAR(phPlot2(veryHighFx, 1).points.front().value, 225, 0.01);  // arg H = −135° at FX
-}
-
-// Normalised Butterworth (R = 1 ohm, ω = 10^4 rad/s so that the step's scaled
-// s is s/ω): both denominators are (s + 1)(s² + s + 1) = s³ + 2s² + 2s + 1.
-TEST(ThirdOrder2Way, StepSubstitutionsOfTheNormalisedButterworth)
-{
-    const Design d = thirdOrder("Butter", static_cast<float>(1e4 / PI2), 1, 1);
-    const double butterworth[] = {1, 2, 2, 1, 0};
-    EvalState lo;
-    Trd2WayLoStepSubstitution(d, lo);
-    EXPECT_EQ(lo.NUO, 0);
-    EXPECT_NEAR(lo.NUT[1], 1, 1e-6);
-    EXPECT_EQ(lo.DEO, 4);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_NEAR(lo.DET[i + 1], butterworth[i], 1e-5) << i;
-    EvalState hi;
-    Trd2WayHiStepSubstitution(d, hi);
-    EXPECT_EQ(hi.NUO, 3);
-    EXPECT_NEAR(hi.NUT[1], 1, 1e-5);
-    for (std::size_t i = 2; i <= 4; ++i) EXPECT_EQ(hi.NUT[i], 0);
-    EXPECT_EQ(hi.DEO, 4);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_NEAR(hi.DET[i + 1], butterworth[i], 1e-5) << i;
 }
 
 }  // namespace

@@ -241,6 +241,78 @@ TEST(TwoWayZeroResistance, GivesNonFiniteValuesWithoutACrash)
     }
 }
 
+// Butterworth designs with R = 1 ohm and ω = 10^4 rad/s, so that the step's
+// scaled s is s/ω and the denominators are the published normalised
+// polynomials: s² + √2·s + 1, (s + 1)(s² + s + 1), and
+// s⁴ + 2.6131s³ + 3.4142s² + 2.6131s + 1. The numerators are 1 and sⁿ.
+TEST(TwoWayButterworth, StepSubstitutionsHoldTheNormalisedPolynomials)
+{
+    const std::vector<std::vector<double>> polynomials = {
+        {1, 1.41421356, 1}, {1, 2, 2, 1}, {1, 2.61312593, 3.41421356, 2.61312593, 1}};
+    for (int order = 2; order <= 4; ++order) {
+        Design d;
+        d.order = static_cast<std::int16_t>(order);
+        d.s_Type = "Butter";
+        d.FX = static_cast<float>(1e4 / PI2);
+        d.RE = d.RH = 1;
+        cofCal(d);
+        const auto& polynomial = polynomials[static_cast<std::size_t>(order - 2)];
+        for (int ii = 1; ii <= 2; ++ii) {
+            EvalState e;
+            unitFor(2, order)->step[static_cast<std::size_t>(ii - 1)](d, e);
+            const int numeratorDegree = ii == 1 ? 0 : order;
+            ASSERT_EQ(e.NUO, numeratorDegree) << order << " " << ii;
+            EXPECT_NEAR(e.NUT[1], 1, 1e-5) << order << " " << ii;
+            for (int i = 2; i <= numeratorDegree + 1; ++i) EXPECT_EQ(e.NUT[static_cast<std::size_t>(i)], 0.0);
+            ASSERT_EQ(e.DEO, order + 1) << order << " " << ii;
+            for (std::size_t i = 0; i < polynomial.size(); ++i)
+                EXPECT_NEAR(e.DET[i + 1], polynomial[i], 1e-4) << order << " " << ii << " " << i;
+            EXPECT_EQ(e.DET[polynomial.size() + 1], 0.0);
+        }
+    }
+}
+
+// Ends of the phase sweep (20 kHz down to 20 Hz): each branch shows arg H +
+// 180 within 0..360, so near these limits at a hundredfold of FX (first
+// point, FX = 200 Hz) and at a hundredth of FX (last point, FX = 2000 Hz):
+// 2nd order Lo 0 → 180, Hi 180 → 360; 3rd order Lo 270 → 180 (arg −270° at
+// the top), Hi 180 → 90 (arg +270°, wrapped); 4th order 180 at both ends.
+TEST(TwoWayButterworth, PhaseSweepEnds)
+{
+    const struct {
+        int order;
+        double loTop, hiTop, loBottom, hiBottom;
+    } rows[] = {{2, 0, 180, 180, 360}, {3, 270, 180, 180, 90}, {4, 180, 180, 180, 180}};
+    for (const auto& r : rows) {
+        Design top, bottom;
+        for (Design* d : {&top, &bottom}) {
+            d->order = static_cast<std::int16_t>(r.order);
+            d->s_Type = "Butter";
+            d->FX = d == &top ? 200 : 2000;
+        }
+        EXPECT_NEAR(phPlot2(top, 1).points.front().value, r.loTop, 2) << r.order;
+        EXPECT_NEAR(phPlot2(top, 2).points.front().value, r.hiTop, 2) << r.order;
+        EXPECT_NEAR(phPlot2(bottom, 1).points.back().value, r.loBottom, 2) << r.order;
+        EXPECT_NEAR(phPlot2(bottom, 2).points.back().value, r.hiBottom, 2) << r.order;
+        if (r.order == 2) continue;  // no 360 wrap at the second order
+        for (Design* d : {&top, &bottom}) {
+            for (int ii = 1; ii <= 3; ++ii) {
+                for (const auto& p : phPlot2(*d, ii).points) {
+                    EXPECT_GE(p.value, 0) << r.order;
+                    EXPECT_LE(p.value, 360) << r.order;
+                }
+            }
+        }
+    }
+    // The fold keeps arg H only modulo 180; a sweep that starts below √2·FX,
+    // where the third-order denominators' phase has not passed 180°, shows
+    // arg H itself: −135° + 360 at FX = 20 kHz.
+    Design veryHigh;
+    veryHigh.order = 3;
+    veryHigh.FX = 20000;
+    EXPECT_NEAR(phPlot2(veryHigh, 1).points.front().value, 225, 0.01);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, TwoWayLadder,
     testing::Values(NetworkRow{"second_Butter", 2, "Butter"}, NetworkRow{"second_ButAsy", 2, "ButAsy"},

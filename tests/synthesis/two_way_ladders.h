@@ -95,6 +95,23 @@ inline EvalState evaluateAt(const Design& d, EvalKind kind, int ii, double w)
     return e;
 }
 
+// The frequency, relative to FX, where branch ii (1 Lo, 2 Hi) is 3.01 dB
+// down, by bisection on its amplitude evaluator.
+inline double halfPowerRatio(const Design& d, int ii)
+{
+    double lo = 0.1, hi = 10;
+    for (int i = 0; i < 80; ++i) {
+        const double mid = std::sqrt(lo * hi);
+        const bool below = evaluateAt(d, EvalKind::Fr, ii, PI2 * d.FX * mid).yy > 10 * std::log10(2.0);
+        // The low-pass falls with frequency, the high-pass rises.
+        if ((ii == 1) == below)
+            hi = mid;
+        else
+            lo = mid;
+    }
+    return std::sqrt(lo * hi);
+}
+
 // The display value a network lists under `name`, or NaN when it has none.
 inline double componentValue(const Design& d, const char* name)
 {
