@@ -81,7 +81,7 @@ void StepRedraw(benchmark::State& state)
     }
     std::vector<Curve> curves;
     for (auto _ : state) {
-        StepPlot(d, curves);
+        StepPlotInto(d, curves);
         benchmark::DoNotOptimize(curves.data());
     }
     state.counters["points"] = static_cast<double>(pointCount(curves));

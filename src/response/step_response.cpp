@@ -275,11 +275,11 @@ double TotalStepResponsePlot2(const Design& d, const EulerWeights& Euler, float 
 std::vector<Curve> StepPlot(Design& d)
 {
     std::vector<Curve> curves;
-    StepPlot(d, curves);
+    StepPlotInto(d, curves);
     return curves;
 }
 
-void StepPlot(Design& d, std::vector<Curve>& curves)
+void StepPlotInto(Design& d, std::vector<Curve>& curves)
 {
     const NetworkUnit* unit = unitFor(d.channel, d.order);
     if (!unit) {

@@ -71,6 +71,6 @@ std::vector<Curve> StepPlot(Design& d);
 // The same into `curves`, reusing the room their points already have: a
 // redraw of the longest window (about 170 000 points for a 3-way design)
 // then allocates nothing.
-void StepPlot(Design& d, std::vector<Curve>& curves);
+void StepPlotInto(Design& d, std::vector<Curve>& curves);
 
 }  // namespace larkspan

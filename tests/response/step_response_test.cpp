@@ -351,11 +351,11 @@ TEST(StepCurve, RedrawIntoKeptCurvesGivesWhatAFreshDrawGives)
 {
     std::vector<Curve> kept;
     Design three = designOf(3, 1, "Butter");
-    StepPlot(three, kept);
+    StepPlotInto(three, kept);
     ASSERT_EQ(kept.size(), 4U);
     Design two = designOf(2, 1, "Butter");
     two.FX = 400;  // a longer window than the 3-way one's points had
-    StepPlot(two, kept);
+    StepPlotInto(two, kept);
     const auto fresh = StepPlot(two);
     ASSERT_EQ(kept.size(), fresh.size());
     for (std::size_t c = 0; c < fresh.size(); ++c) {
