@@ -296,5 +296,18 @@ INSTANTIATE_TEST_SUITE_P(Rows, AttenuationTargets,
                                          SplRow{"just_louder", 90, 90.5F, 90.25F, 0.25F, 0.5F}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(LevelDifference, NonFiniteLevelFlowsThrough)
+{
+    // Only a difference of 0 or below is cleared; a NaN level (from a damaged
+    // document) stays NaN instead of passing for "no L-pad".
+    Design d;
+    d.LowSPL = std::numeric_limits<float>::quiet_NaN();
+    CalcDiffAtt(d);
+    EXPECT_TRUE(std::isnan(d.AttH));
+    EXPECT_TRUE(std::isnan(d.AttM));
+    CalcImpIncAtt(d);
+    EXPECT_TRUE(std::isnan(d.RSH));
+}
+
 }  // namespace
 }  // namespace larkspan
