@@ -36,7 +36,10 @@ constexpr std::array<Breakpoint, 27> kPrototypeTable{{
     {4.6F, 2.8237F, 2.8269F, 1.0F},    {4.8F, 2.8244F, 2.8271F, 1.0F},    {5.0F, 2.825F, 2.8273F, 1.0F},
 }};
 
-double dbl(float x) { return x; }
+double dbl(float x)
+{
+    return x;
+}
 
 // Level factor shared by "Butter", "ButAsy" and "Bessel": a line in R2 with a
 // steeper piece below 2.
@@ -212,8 +215,8 @@ void butterworthAsymmetric(Design& d)
     setPrototype(d, 0.95);
     expandBandPass(d);
     d.KK1 = d.R2 >= 2.0F ? 1.0F
-                         : static_cast<float>(-5.49243 * std::pow(dbl(d.R2), 3.0) +
-                                              30.5796 * std::pow(dbl(d.R2), 2.0) - 57.0237 * d.R2 + 36.7683);
+                         : static_cast<float>(-5.49243 * std::pow(dbl(d.R2), 3.0) + 30.5796 * std::pow(dbl(d.R2), 2.0) -
+                                              57.0237 * d.R2 + 36.7683);
     d.RAN = static_cast<float>(dbl(d.RAN) * d.KK1 * levelSlopeFactor(d.R2));
     d.R0 = d.RAN + d.RM;
     setMidLadder(d);
@@ -225,19 +228,19 @@ void linkwitzRiley(Design& d)
     setBand(d, d.FXL, d.FXH);
     const double r = d.R2;
     if (d.R2 < 2.5F)
-        d.KK1 = static_cast<float>(-0.00732381 * std::pow(r, 3.0) + 0.0429072 * std::pow(r, 2.0) - 0.103394 * r +
-                                   1.14075);
+        d.KK1 =
+            static_cast<float>(-0.00732381 * std::pow(r, 3.0) + 0.0429072 * std::pow(r, 2.0) - 0.103394 * r + 1.14075);
     else if (d.R2 < 4.0F)
-        d.KK1 = static_cast<float>(0.00533303 * std::pow(r, 3.0) - 0.0479971 * std::pow(r, 2.0) + 0.126657 * r +
-                                   0.93601);
+        d.KK1 =
+            static_cast<float>(0.00533303 * std::pow(r, 3.0) - 0.0479971 * std::pow(r, 2.0) + 0.126657 * r + 0.93601);
     else
         d.KK1 = static_cast<float>(-0.002 * r + 1.024);
     Fth3WayparaCal(d);
     setPrototype(d, d.KK1);
     expandBandPass(d);
     if (d.R2 < 2.5F)
-        d.KK2 = static_cast<float>(-0.0757572 * std::pow(r, 3.0) + 0.386362 * std::pow(r, 2.0) - 0.38333 * r +
-                                   0.467271);
+        d.KK2 =
+            static_cast<float>(-0.0757572 * std::pow(r, 3.0) + 0.386362 * std::pow(r, 2.0) - 0.38333 * r + 0.467271);
     else if (d.R2 < 3.5F)
         d.KK2 = static_cast<float>(-0.0599999 * std::pow(r, 2.0) + 0.429999 * r + 0.0400008);
     else
@@ -256,8 +259,8 @@ void bessel(Design& d)
     expandBandPass(d);
     d.RAN = static_cast<float>(d.RAN * 0.6);
     d.KK1 = d.R2 >= 2.7F ? 1.0F
-                         : static_cast<float>(-0.22863 * std::pow(dbl(d.R2), 3.0) +
-                                              1.3596 * std::pow(dbl(d.R2), 2.0) - 2.21069 * d.R2 + 1.55752);
+                         : static_cast<float>(-0.22863 * std::pow(dbl(d.R2), 3.0) + 1.3596 * std::pow(dbl(d.R2), 2.0) -
+                                              2.21069 * d.R2 + 1.55752);
     d.RAN = static_cast<float>(dbl(d.RAN) * d.KK1 * levelSlopeFactor(d.R2));
     d.R0 = d.RAN + d.RM;
     setMidLadder(d);
@@ -351,14 +354,13 @@ void convertFirstForm(Design& d)
     d.L4 = A28 - L5 - L6;
     const float L4 = d.L4;
     const float a = L4 - L4 * L5 / (L4 + L5);
-    const float b = (A26 - (A27 / R0 - (L4 * C6 + L5 * C6 + L6 * C6)) * L6) / (L4 + L5) - A27 / R0 + L6 * C6 +
-                    L5 * C5 + L5 * C6 + L4 * C5 + L4 * C6;
+    const float b = (A26 - (A27 / R0 - (L4 * C6 + L5 * C6 + L6 * C6)) * L6) / (L4 + L5) - A27 / R0 + L6 * C6 + L5 * C5 +
+                    L5 * C6 + L4 * C5 + L4 * C6;
     const float c = A22 / (L4 * L5 * L6 * C5) - (A22 / (L4 * L6 * C5) + A22 / (L5 * L6 * C5)) / (L4 + L5);
     // A negative discriminant leaves NaN, which flows on into the coefficients.
     d.C4 = static_cast<float>((-dbl(b) + std::pow(dbl(b) * b - 4 * dbl(a) * c, 0.5)) / (2 * dbl(a)));
     const float C4 = d.C4;
-    d.L3 = ((A27 / R0 - A22 / (L4 * L5 * L6 * C4 * C5)) -
-            (L4 * C4 + L6 * C6 + L5 * C5 + L5 * C6 + L4 * C5 + L4 * C6)) /
+    d.L3 = ((A27 / R0 - A22 / (L4 * L5 * L6 * C4 * C5)) - (L4 * C4 + L6 * C6 + L5 * C5 + L5 * C6 + L4 * C5 + L4 * C6)) /
            C4;
     d.C3 = A22 / (d.L3 * L4 * L5 * L6 * C4 * C5);
 }
@@ -439,8 +441,8 @@ void setCoefficients(Design& d)
     d.A29 = R0;
     d.A30 = L3 * L4 * C3 * C4 * d.RM;
 
-    d.B21 = (L3 * L5 * L6 * C3 * C4 * C5 * C6 + L3 * L4 * L6 * C3 * C4 * C5 * C6 + L4 * L5 * L6 * C3 * C4 * C5 * C6) *
-            R0;
+    d.B21 =
+        (L3 * L5 * L6 * C3 * C4 * C5 * C6 + L3 * L4 * L6 * C3 * C4 * C5 * C6 + L4 * L5 * L6 * C3 * C4 * C5 * C6) * R0;
     d.B22 = L3 * L5 * L6 * C3 * C4 * C5 + L3 * L4 * L6 * C3 * C4 * C5 + L4 * L5 * L6 * C3 * C4 * C5;
     d.B23 = (L3 * L6 * C3 * C4 * C6 + L3 * L5 * C3 * C4 * C5 + L3 * L5 * C3 * C4 * C6 + L3 * L4 * C3 * C4 * C5 +
              L3 * L4 * C3 * C4 * C6 + L4 * L6 * C3 * C4 * C6 + L4 * L5 * C3 * C4 * C5 + L4 * L5 * C3 * C4 * C6 +
@@ -448,8 +450,8 @@ void setCoefficients(Design& d)
             R0;
     d.B24 = L3 * L6 * C3 * C4 + L3 * L5 * C3 * C4 + L3 * L4 * C3 * C4 + L4 * L6 * C3 * C4 + L4 * L5 * C3 * C4 +
             L5 * L6 * C3 * C5 + L4 * L6 * C3 * C5;
-    d.B25 = (L3 * C3 * C4 + L4 * C3 * C4 + L6 * C3 * C6 + L5 * C3 * C5 + L5 * C3 * C6 + L4 * C3 * C5 + L4 * C3 * C6) *
-            R0;
+    d.B25 =
+        (L3 * C3 * C4 + L4 * C3 * C4 + L6 * C3 * C6 + L5 * C3 * C5 + L5 * C3 * C6 + L4 * C3 * C5 + L4 * C3 * C6) * R0;
     d.B26 = L6 * C3 + L5 * C3 + L4 * C3;
     d.B27 = C3 * R0;
     d.C21 = d.A21;

@@ -22,14 +22,16 @@ struct Ratio {
     Part den;
 };
 
-double w(const EvalState& e) { return e.f; }
+double w(const EvalState& e)
+{
+    return e.f;
+}
 
 Ratio loTransfer(const Design& d, const EvalState& e)
 {
     const double x = w(e);
     return {{d.A05, 0},
-            {d.A05 - d.A03 * std::pow(x, 2.0) + d.A01 * std::pow(x, 4.0),
-             d.A04 * x - d.A02 * std::pow(x, 3.0)}};
+            {d.A05 - d.A03 * std::pow(x, 2.0) + d.A01 * std::pow(x, 4.0), d.A04 * x - d.A02 * std::pow(x, 3.0)}};
 }
 
 Ratio midTransfer(const Design& d, const EvalState& e)
@@ -46,8 +48,7 @@ Ratio hiTransfer(const Design& d, const EvalState& e)
 {
     const double x = w(e);
     return {{d.A11 * std::pow(x, 4.0), 0},
-            {d.A15 - d.A13 * std::pow(x, 2.0) + d.A11 * std::pow(x, 4.0),
-             d.A14 * x - d.A12 * std::pow(x, 3.0)}};
+            {d.A15 - d.A13 * std::pow(x, 2.0) + d.A11 * std::pow(x, 4.0), d.A14 * x - d.A12 * std::pow(x, 3.0)}};
 }
 
 Ratio loImpedance(const Design& d, const EvalState& e)
@@ -75,7 +76,10 @@ Ratio hiImpedance(const Design& d, const EvalState& e)
             {d.B16 * std::pow(x, 4.0) - d.B18 * std::pow(x, 2.0), d.B19 * x - d.B17 * std::pow(x, 3.0)}};
 }
 
-float squaredMagnitude(Part p) { return static_cast<float>(std::pow(p.re, 2.0) + std::pow(p.im, 2.0)); }
+float squaredMagnitude(Part p)
+{
+    return static_cast<float>(std::pow(p.re, 2.0) + std::pow(p.im, 2.0));
+}
 
 void magnitudes(const Ratio& r, EvalState& e)
 {
@@ -176,9 +180,18 @@ void branchNyquist(const Ratio& r, EvalState& e)
 
 }  // namespace
 
-void Fth3WayLoFrCal(const Design& d, EvalState& e) { branchAmplitude(loTransfer(d, e), e); }
-void Fth3WayMidFrCal(const Design& d, EvalState& e) { branchAmplitude(midTransfer(d, e), e); }
-void Fth3WayHiFrCal(const Design& d, EvalState& e) { branchAmplitude(hiTransfer(d, e), e); }
+void Fth3WayLoFrCal(const Design& d, EvalState& e)
+{
+    branchAmplitude(loTransfer(d, e), e);
+}
+void Fth3WayMidFrCal(const Design& d, EvalState& e)
+{
+    branchAmplitude(midTransfer(d, e), e);
+}
+void Fth3WayHiFrCal(const Design& d, EvalState& e)
+{
+    branchAmplitude(hiTransfer(d, e), e);
+}
 
 void Fth3WayToFrCal(const Design& d, EvalState& e)
 {
@@ -190,9 +203,18 @@ void Fth3WayToFrCal(const Design& d, EvalState& e)
     e.yy = static_cast<float>(-10.0 * std::log10(combinedRatio(e)));
 }
 
-void Fth3WayLoImpCal(const Design& d, EvalState& e) { branchImpedance(loImpedance(d, e), e); }
-void Fth3WayMidImpCal(const Design& d, EvalState& e) { branchImpedance(midImpedance(d, e), e); }
-void Fth3WayHiImpCal(const Design& d, EvalState& e) { branchImpedance(hiImpedance(d, e), e); }
+void Fth3WayLoImpCal(const Design& d, EvalState& e)
+{
+    branchImpedance(loImpedance(d, e), e);
+}
+void Fth3WayMidImpCal(const Design& d, EvalState& e)
+{
+    branchImpedance(midImpedance(d, e), e);
+}
+void Fth3WayHiImpCal(const Design& d, EvalState& e)
+{
+    branchImpedance(hiImpedance(d, e), e);
+}
 
 void Fth3WayToImpCal(const Design& d, EvalState& e)
 {
@@ -248,9 +270,18 @@ void Fth3WayToGdCal(const Design& d, EvalState& e)
     groupDelay(e);
 }
 
-void Fth3WayLoNqCal(const Design& d, EvalState& e) { branchNyquist(loTransfer(d, e), e); }
-void Fth3WayMidNqCal(const Design& d, EvalState& e) { branchNyquist(midTransfer(d, e), e); }
-void Fth3WayHiNqCal(const Design& d, EvalState& e) { branchNyquist(hiTransfer(d, e), e); }
+void Fth3WayLoNqCal(const Design& d, EvalState& e)
+{
+    branchNyquist(loTransfer(d, e), e);
+}
+void Fth3WayMidNqCal(const Design& d, EvalState& e)
+{
+    branchNyquist(midTransfer(d, e), e);
+}
+void Fth3WayHiNqCal(const Design& d, EvalState& e)
+{
+    branchNyquist(hiTransfer(d, e), e);
+}
 
 void Fth3WayToNqCal(const Design& d, EvalState& e)
 {

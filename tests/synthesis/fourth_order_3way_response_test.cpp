@@ -69,21 +69,28 @@ struct Network {
     cplx transfer(int ii, double w) const
     {
         switch (ii) {
-        case 1: return lo.transfer(w, 3);
-        case 2: return mid.transfer(w, 6);
-        case 3: return hi.transfer(w, 3);
-        default: return lo.transfer(w, 3) + mid.transfer(w, 6) + hi.transfer(w, 3);
+            case 1:
+                return lo.transfer(w, 3);
+            case 2:
+                return mid.transfer(w, 6);
+            case 3:
+                return hi.transfer(w, 3);
+            default:
+                return lo.transfer(w, 3) + mid.transfer(w, 6) + hi.transfer(w, 3);
         }
     }
 
     cplx impedance(int ii, double w) const
     {
         switch (ii) {
-        case 1: return lo.inputImpedance(w);
-        case 2: return mid.inputImpedance(w);
-        case 3: return hi.inputImpedance(w);
-        default:
-            return 1.0 / (1.0 / lo.inputImpedance(w) + 1.0 / mid.inputImpedance(w) + 1.0 / hi.inputImpedance(w));
+            case 1:
+                return lo.inputImpedance(w);
+            case 2:
+                return mid.inputImpedance(w);
+            case 3:
+                return hi.inputImpedance(w);
+            default:
+                return 1.0 / (1.0 / lo.inputImpedance(w) + 1.0 / mid.inputImpedance(w) + 1.0 / hi.inputImpedance(w));
         }
     }
 
@@ -156,16 +163,15 @@ TEST_P(FourthOrder3WayLadderCheck, PhaseIsTheNetworksPhasePlus180AlongTheSweep)
     const Network net(d);
     for (int ii = 1; ii <= 4; ++ii) {
         EvalState e;
-        descendingSweep(static_cast<float>(std::log10(20000.0)), static_cast<float>(std::log10(20.0)),
-                        [&](double, float k) {
-                            e.f = static_cast<float>(PI2 * std::pow(10.0, k));
-                            evaluatorFor(d, EvalKind::Ph, ii)(d, e);
-                            ASSERT_GE(e.yy, 0.0F);
-                            ASSERT_LE(e.yy, 360.0F);
-                            const double arg = std::arg(net.transfer(ii, e.f)) * kDeg;
-                            ASSERT_NEAR(std::remainder(e.yy - arg - 180, 360.0), 0.0, 0.01)
-                                << "branch " << ii << " at k = " << k;
-                        });
+        descendingSweep(
+            static_cast<float>(std::log10(20000.0)), static_cast<float>(std::log10(20.0)), [&](double, float k) {
+                e.f = static_cast<float>(PI2 * std::pow(10.0, k));
+                evaluatorFor(d, EvalKind::Ph, ii)(d, e);
+                ASSERT_GE(e.yy, 0.0F);
+                ASSERT_LE(e.yy, 360.0F);
+                const double arg = std::arg(net.transfer(ii, e.f)) * kDeg;
+                ASSERT_NEAR(std::remainder(e.yy - arg - 180, 360.0), 0.0, 0.01) << "branch " << ii << " at k = " << k;
+            });
     }
 }
 

@@ -149,24 +149,23 @@ TEST_P(FourthOrder3WayPrototypeTable, PicksTheIntervalAndInterpolates)
     EXPECT_NEAR(d.A002 * r.R2 + d.B002, r.Y1, 2e-5);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FourthOrder3WayPrototypeTable,
-    testing::Values(
-        // Below the table: the first line extrapolates, 2.4304 − 0.4·0.747.
-        IntervalRow{"below_table_extrapolates", 1.0F, 1.4F, 1.5F, 2.1316, 2.7352, 1.9824},
-        IntervalRow{"on_1_5_takes_the_first_interval", 1.5F, 1.4F, 1.5F, 2.5051, 2.7402, 1.1444},
-        IntervalRow{"just_above_1_5", 1.55F, 1.5F, 1.6F, 2.5351, 2.74515, 1.1085},
-        // The tabulated 2.7766 at 2.1 ends one interval and starts the next.
-        IntervalRow{"on_2_1_ends_the_interval_from_2_0", 2.1F, 2.0F, 2.1F, 2.7766, 2.7948, 1.0037},
-        IntervalRow{"inside_2_0_to_2_1", 2.05F, 2.0F, 2.1F, 2.7416, 2.79165, 1.00505},
-        IntervalRow{"inside_2_1_to_2_2", 2.15F, 2.1F, 2.2F, 2.7597, 2.79745, 1.0029},
-        IntervalRow{"on_3_0", 3.0F, 2.9F, 3.0F, 2.8026, 2.8198, 1.0},
-        IntervalRow{"first_coarse_interval", 3.1F, 3.0F, 3.2F, 2.8055, 2.82075, 1.0},
-        IntervalRow{"on_4_8", 4.8F, 4.6F, 4.8F, 2.8244, 2.8271, 1.0},
-        IntervalRow{"above_4_8", 4.9F, 4.8F, 5.0F, 2.8247, 2.8272, 1.0},
-        // Beyond the table: the last line, 2.825 + 2.1·0.003.
-        IntervalRow{"above_table_extrapolates", 7.1F, 4.8F, 5.0F, 2.8313, 2.8294, 1.0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, FourthOrder3WayPrototypeTable,
+                         testing::Values(
+                             // Below the table: the first line extrapolates, 2.4304 − 0.4·0.747.
+                             IntervalRow{"below_table_extrapolates", 1.0F, 1.4F, 1.5F, 2.1316, 2.7352, 1.9824},
+                             IntervalRow{"on_1_5_takes_the_first_interval", 1.5F, 1.4F, 1.5F, 2.5051, 2.7402, 1.1444},
+                             IntervalRow{"just_above_1_5", 1.55F, 1.5F, 1.6F, 2.5351, 2.74515, 1.1085},
+                             // The tabulated 2.7766 at 2.1 ends one interval and starts the next.
+                             IntervalRow{"on_2_1_ends_the_interval_from_2_0", 2.1F, 2.0F, 2.1F, 2.7766, 2.7948, 1.0037},
+                             IntervalRow{"inside_2_0_to_2_1", 2.05F, 2.0F, 2.1F, 2.7416, 2.79165, 1.00505},
+                             IntervalRow{"inside_2_1_to_2_2", 2.15F, 2.1F, 2.2F, 2.7597, 2.79745, 1.0029},
+                             IntervalRow{"on_3_0", 3.0F, 2.9F, 3.0F, 2.8026, 2.8198, 1.0},
+                             IntervalRow{"first_coarse_interval", 3.1F, 3.0F, 3.2F, 2.8055, 2.82075, 1.0},
+                             IntervalRow{"on_4_8", 4.8F, 4.6F, 4.8F, 2.8244, 2.8271, 1.0},
+                             IntervalRow{"above_4_8", 4.9F, 4.8F, 5.0F, 2.8247, 2.8272, 1.0},
+                             // Beyond the table: the last line, 2.825 + 2.1·0.003.
+                             IntervalRow{"above_table_extrapolates", 7.1F, 4.8F, 5.0F, 2.8313, 2.8294, 1.0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FourthOrder3WaySynthesis, NonMonotonicValueAtTwoPointOneReachesTheButterworthPrototype)
 {
@@ -176,8 +175,8 @@ TEST(FourthOrder3WaySynthesis, NonMonotonicValueAtTwoPointOneReachesTheButterwor
         double ratio;
         double AA1;
     } rows[] = {
-        {2.09 * 2.09, (2.7066 + 0.9 * 0.07) * 0.95},     // 2.0..2.1, rising to 2.7766
-        {2.1 * 2.1, 2.7766 * 0.95},                      // on the breakpoint
+        {2.09 * 2.09, (2.7066 + 0.9 * 0.07) * 0.95},    // 2.0..2.1, rising to 2.7766
+        {2.1 * 2.1, 2.7766 * 0.95},                     // on the breakpoint
         {2.11 * 2.11, (2.7766 - 0.1 * 0.0338) * 0.95},  // 2.1..2.2, falling to 2.7428
     };
     for (const auto& row : rows) {
@@ -227,10 +226,10 @@ TEST(FourthOrder3WaySynthesis, UnknownKeyKeepsComponentsAndRefreshesCoefficients
     d.RE = 4;
     d.AA = 0;
     cofCal(d);
-    for (float Design::*c : {&Design::L1, &Design::L2, &Design::C1, &Design::C2, &Design::L3, &Design::L4,
-                             &Design::L5, &Design::L6, &Design::C3, &Design::C4, &Design::C5, &Design::C6,
-                             &Design::C7, &Design::C8, &Design::L7, &Design::L8, &Design::RAN, &Design::R0,
-                             &Design::LL1, &Design::CM4})
+    for (float Design::*c :
+         {&Design::L1, &Design::L2, &Design::C1,  &Design::C2, &Design::L3,  &Design::L4, &Design::L5,
+          &Design::L6, &Design::C3, &Design::C4,  &Design::C5, &Design::C6,  &Design::C7, &Design::C8,
+          &Design::L7, &Design::L8, &Design::RAN, &Design::R0, &Design::LL1, &Design::CM4})
         EXPECT_EQ(d.*c, before.*c);
     EXPECT_NEAR(d.AA, 2.6131, 0.00005);  // the constants are set whatever the key
     // A02 = L1·C1·L2/RE now divides the kept components by the new 4 ohm.
@@ -305,18 +304,17 @@ TEST_P(FourthOrder3WayDegenerateDesigns, SynthesisAndEveryEvaluatorReturn)
     SUCCEED();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FourthOrder3WayDegenerateDesigns,
-    testing::Values(DegenerateRow{"equal_frequencies_butter", "Butter", 1000, 1000, 8, 8, 8},
-                    DegenerateRow{"equal_frequencies_linkwi", "Linkwi", 1000, 1000, 8, 8, 8},
-                    DegenerateRow{"equal_frequencies_chebyc", "Chebyc", 1000, 1000, 8, 8, 8},
-                    DegenerateRow{"zero_resistances_bessel", "Bessel", 300, 3000, 0, 0, 0},
-                    DegenerateRow{"zero_resistances_chebyc", "Chebyc", 300, 3000, 0, 0, 0},
-                    DegenerateRow{"zero_frequencies_butasy", "ButAsy", 0, 0, 8, 8, 8},
-                    DegenerateRow{"negative_frequency_butter", "Butter", -300, 3000, 8, 8, 8},
-                    DegenerateRow{"nan_frequency_chebyc", "Chebyc", NAN, 3000, 8, 8, 8},
-                    DegenerateRow{"inverted_band_chebyc", "Chebyc", 3000, 300, 8, 8, 8}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, FourthOrder3WayDegenerateDesigns,
+                         testing::Values(DegenerateRow{"equal_frequencies_butter", "Butter", 1000, 1000, 8, 8, 8},
+                                         DegenerateRow{"equal_frequencies_linkwi", "Linkwi", 1000, 1000, 8, 8, 8},
+                                         DegenerateRow{"equal_frequencies_chebyc", "Chebyc", 1000, 1000, 8, 8, 8},
+                                         DegenerateRow{"zero_resistances_bessel", "Bessel", 300, 3000, 0, 0, 0},
+                                         DegenerateRow{"zero_resistances_chebyc", "Chebyc", 300, 3000, 0, 0, 0},
+                                         DegenerateRow{"zero_frequencies_butasy", "ButAsy", 0, 0, 8, 8, 8},
+                                         DegenerateRow{"negative_frequency_butter", "Butter", -300, 3000, 8, 8, 8},
+                                         DegenerateRow{"nan_frequency_chebyc", "Chebyc", NAN, 3000, 8, 8, 8},
+                                         DegenerateRow{"inverted_band_chebyc", "Chebyc", 3000, 300, 8, 8, 8}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FourthOrder3WaySynthesis, NegativeDiscriminantLeavesNaNInTheChebychevMid)
 {
