@@ -86,6 +86,35 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"values_extra_argument", {"values", "--xml"}, "values takes only --json"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(CliValues, FourthOrderThreeWayChebychevListsItsSixteenComponents)
+{
+    const auto r = cli({"--ways", "3", "--order", "4", "--align", "Chebyc", "values", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"channel\": 3, \"order\": 4, \"s_Type\": \"Chebyc\""), std::string::npos) << r.out;
+    // Defaults 200/2000 Hz, 6 ohm: LL1 = 1.28173·6/(2π·200) H = 6.1198 mH,
+    // CH1 = 0.780196/(2π·2000·6) F = 10.348 µF; the sheet lists low, mid, high.
+    EXPECT_TRUE(std::regex_search(
+        r.out, std::regex(R"("components": \{"LL1": 6\.119\d*, "LL2": [0-9.]+, "CL1": [0-9.]+, "CL2": [0-9.]+, )"
+                          R"("LM1": [0-9.]+, "LM2": [0-9.]+, "LM3": [0-9.]+, "LM4": [0-9.]+, "CM1": [0-9.]+, )"
+                          R"("CM2": [0-9.]+, "CM3": [0-9.]+, "CM4": [0-9.]+, "CH1": 10\.34\d*, "CH2": [0-9.]+, )"
+                          R"("LH1": [0-9.]+, "LH2": [0-9.]+\})")))
+        << r.out;
+    // R2 = sqrt(10): RAN = (0.08·10 − 0.86·3.16228 + 2.33)·6 = 2.4626 ohm.
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("RAN": 2\.462\d*)"))) << r.out;
+}
+
+TEST(CliValues, FourthOrderThreeWayBesselMatchesThePublishedSheet)
+{
+    const auto r = cli({"--ways", "3", "--order", "4", "--align", "Bessel", "--fxl", "300", "--fxh", "3000", "--re",
+                        "8", "--rm", "8", "--rh", "8", "values", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // Published for 300/3000 Hz and 8 ohm drivers: LM4 0.4572 mH, CH2 7.889 µF,
+    // RAN 2.557 ohm.
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("LM4": 0\.4572\d*)"))) << r.out;
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("CH2": 7\.889\d*)"))) << r.out;
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("RAN": 2\.557\d*)"))) << r.out;
+}
+
 TEST(CliValues, FirstOrderAcceptsButterAndChangesNothing)
 {
     const auto r = cli({"--align", "Butter", "values", "--json"});
