@@ -1,7 +1,8 @@
 #include "drawing/schema_view.h"
 
 #include "corrections/impedance_correction.h"
-#include "drawing/speaker_pictures.h"
+#include "drawing/schematic.h"
+#include "drawing/value_sheet.h"
 #include "synthesis/cofcal.h"
 
 namespace larkspan {
@@ -10,10 +11,12 @@ void drawSchemaView(DrawTarget& target, Design& d, CaptionState& caption)
 {
     cofCal(d);
     CalcImpIncAtt(d);
-    // The diagram's line art goes here, before its pictures; the value
-    // sheet's fields follow the caption.
-    GetSpeakerPict(target, d);
+    SchematicDraw(target, d);  // ends with the driver pictures
     netSys(target, d, caption);
+    if (d.DoPrint != 0)
+        valuePrint(target, d);
+    else
+        valueDisp(target, d);
 }
 
 }  // namespace larkspan
