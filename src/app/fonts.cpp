@@ -9,7 +9,7 @@ QFont uiFont(int pointSize)
     QFont font(QStringLiteral("Lucida Grande"));
     font.setFamilies({QStringLiteral("Lucida Grande"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(pointSize);
+    font.setPixelSize(pointSize);
     return font;
 }
 

@@ -30,6 +30,27 @@ QString socketName()
     return QStringLiteral("larkspan-%1").arg(QString::fromLocal8Bit(user ? user : "user"));
 }
 
+// Opens one sheet by name over the new design, for the screenshot script.
+bool openSheetNamed(larkspan::MainWindow& window, const QString& name)
+{
+    if (name == QLatin1String("frequency-3way") || name == QLatin1String("spl-3way") ||
+        name == QLatin1String("notch-mid"))
+        window.chooseChannelItem(2);
+    if (name.startsWith(QLatin1String("frequency")))
+        window.openFrequencySheet();
+    else if (name.startsWith(QLatin1String("spl")))
+        window.openSplSheet();
+    else if (name == QLatin1String("impedance"))
+        window.openImpedanceCorrectionSheet("HighInc");
+    else if (name == QLatin1String("attenuator"))
+        window.openAttenuatorSheet("HighAtt");
+    else if (name == QLatin1String("notch"))
+        window.openNotchSheet(1);
+    else if (name == QLatin1String("notch-mid"))
+        window.openNotchSheet(2);
+    return window.currentSheet() != nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -81,6 +102,28 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "larkspan: first view drawn after %lld ms\n",
                          static_cast<long long>(sinceLaunch.elapsed()));
             QApplication::exit(0);
+        });
+    }
+
+    // LARKSPAN_SCREENSHOT_SHEET=<name> opens that sheet once the new design
+    // is shown and prints the sheet's window id on standard output, so that
+    // scripts can capture it (frequency-2way, frequency-3way, impedance,
+    // spl-2way, spl-3way, attenuator, notch, notch-mid).
+    const QString screenshotSheet = qEnvironmentVariable("LARKSPAN_SCREENSHOT_SHEET");
+    if (!screenshotSheet.isEmpty()) {
+        QTimer::singleShot(800, &window, [&window, screenshotSheet] {
+            window.activateWindow();
+            if (!openSheetNamed(window, screenshotSheet)) {
+                std::fprintf(stderr, "larkspan: no sheet named %s\n", qPrintable(screenshotSheet));
+                QApplication::exit(2);
+                return;
+            }
+            QWidget* sheet = window.currentSheet();
+            sheet->activateWindow();
+            QTimer::singleShot(400, sheet, [sheet] {
+                std::printf("larkspan: sheet window 0x%llx\n", static_cast<unsigned long long>(sheet->winId()));
+                std::fflush(stdout);
+            });
         });
     }
 

@@ -16,10 +16,13 @@
 #include "app/correction_sheet_dialogs.h"
 #include "app/frequency_sheet_dialogs.h"
 #include "app/menu_ids.h"
+#include "app/notch_sheet_dialog.h"
 #include "app/preferences_dialog.h"
 #include "app/response_view.h"
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
+#include "corrections/notch.h"
+#include "corrections/notch_sheet.h"
 #include "design/document_rules.h"
 #include "design/menu_rules.h"
 
@@ -156,7 +159,7 @@ void MainWindow::buildMenus()
     separator();
     add("Attenuator High...", nullptr, [this] { openAttenuatorSheet("HighAtt"); });
     separator();
-    add("Notch High...", nullptr, nullptr);
+    add("Notch High...", nullptr, [this] { openNotchSheet(1); });
 
     open(menu::kCorrection3Way, QStringLiteral("Correction"));
     add("Crossover Frequency...", "Ctrl+F", [this] { openFrequencySheet(); });
@@ -180,6 +183,8 @@ void MainWindow::buildMenus()
     onSub(menu::kImpedanceIncrease3Way, 3, [this] { openImpedanceCorrectionSheet("LowInc"); });
     onSub(menu::kAttenuator3Way, 1, [this] { openAttenuatorSheet("HighAtt"); });
     onSub(menu::kAttenuator3Way, 2, [this] { openAttenuatorSheet("MidAtt"); });
+    onSub(menu::kNotch3Way, 1, [this] { openNotchSheet(1); });
+    onSub(menu::kNotch3Way, 2, [this] { openNotchSheet(2); });
 
     open(menu::kWindow, QStringLiteral("Window"));
     add("Minimize", "Ctrl+M", [this] { showMinimized(); });
@@ -464,8 +469,14 @@ void MainWindow::chooseResponse(int item)
     static const char* keysByItem[] = {"",       "amp", "imp", "ph", "gd", "nq", "st", "",
                                        "schema", "",    "HigCorrImp", "MidCorrImp"};
     if (item < 1 || item > 11 || !*keysByItem[item]) return;
-    design_.s_Resp = keysByItem[item];
-    if (item == 10 || item == 11) shell_.Notch = static_cast<std::int16_t>(item == 10 ? 1 : 2);
+    if (item == 10 || item == 11) {
+        // The corrected-impedance views draw the driver's set through the
+        // notch working set.
+        shell_.Notch = static_cast<std::int16_t>(item == 10 ? 1 : 2);
+        selectCorrImpView(design_, shell_.Notch);
+    } else {
+        design_.s_Resp = keysByItem[item];
+    }
     design_.respID = static_cast<std::int16_t>(item);
     initMenu4();
     shell_.PMOrientFlag = 0;
@@ -573,6 +584,9 @@ SheetHooks MainWindow::sheetHooks()
     SheetHooks hooks;
     hooks.beep = [this] { beep(); };
     if (alertHook) hooks.alert = alertHook;
+    hooks.playSound = [this](const QString& soundFile) {
+        if (soundHook) soundHook(soundFile);
+    };
     return hooks;
 }
 
@@ -603,6 +617,16 @@ void MainWindow::openAttenuatorSheet(const std::string& key)
     shell_.s_Corr = key;
     if (const auto driver = attenuatedDriverForKey(key))
         runSheet(new AttenuatorDialog(this, design_, *driver, sheetHooks()));
+}
+
+void MainWindow::openNotchSheet(int notch)
+{
+    if (notch != 1 && notch != 2) return;
+    shell_.s_Corr = notch == 1 ? "HighNotch" : "MidNotch";
+    shell_.Notch = static_cast<std::int16_t>(notch);
+    larkspan::openNotchSheet(design_, notch);
+    shell_.NotchWndTitle = design_.notchSet.NotchWndTitle;
+    runSheet(new NotchSheetDialog(this, design_, shell_.prefs.SoundCheck, sheetHooks()));
 }
 
 void MainWindow::openSplSheet() { runSheet(new SplDialog(this, design_, sheetHooks())); }

@@ -59,6 +59,7 @@ public:
     void openSplSheet();
     void openImpedanceCorrectionSheet(const std::string& key);  // "HighInc", "MidInc", "LowInc"
     void openAttenuatorSheet(const std::string& key);           // "HighAtt", "MidAtt"
+    void openNotchSheet(int notch);                             // 1 high, 2 mid
 
     // The sheet open on the window, if any.
     SheetDialog* currentSheet() const { return sheet_; }
@@ -85,6 +86,8 @@ public:
     std::function<int()> saveChangesHook;
     std::function<void(const std::array<std::string, 3>&)> fileErrorHook;
     std::function<void(const QString& title, const QString& message)> alertHook;
+    // Receives the sounds the sheets ask for; without it they stay silent.
+    std::function<void(const QString& soundFile)> soundHook;
 
 signals:
     // The program should end with this status (the preferences are saved by

@@ -1,0 +1,635 @@
+// The notch parameter sheet in the desktop program, driven headless through
+// the menus as a user would.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/main_window.h"
+#include "app/menu_ids.h"
+#include "app/notch_sheet_dialog.h"
+#include "app/response_view.h"
+
+namespace larkspan {
+
+namespace {
+
+// A parameter text as the enclosure program copies it: fifteen fields, each
+// followed by two blanks, in the order marker, model, SPL, Fs, Vas, Qts, Qes,
+// Qms, efficiency value, Re, Le, Vb, Fc, Qtc, Qa.
+QString parameterText(const char* model, const char* numbers)
+{
+    QString text = QStringLiteral("DUMMY%  ") + QString::fromLatin1(model) + QStringLiteral("  ");
+    for (const QString& n : QString::fromLatin1(numbers).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        text += n + QStringLiteral("  ");
+    return text;
+}
+
+}  // namespace
+
+class NotchSheetDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    struct Fixture {
+        ShellState shell;
+        MainWindow window{shell};
+        int beeps = 0;
+        std::vector<QString> alerts;
+        std::vector<QString> sounds;
+
+        explicit Fixture(int channel = 2)
+        {
+            window.beepHook = [this] { ++beeps; };
+            window.alertHook = [this](const QString& t, const QString& m) { alerts.push_back(t + "|" + m); };
+            window.soundHook = [this](const QString& s) { sounds.push_back(s); };
+            window.startUp();
+            window.show();
+            window.startUpTimerFired();
+            if (channel == 3) window.action(menu::kChannel, 2)->trigger();
+        }
+        Design& d() { return window.design(); }
+        bool enabled(int menuId, int item) const { return window.action(menuId, item)->isEnabled(); }
+        bool checked(int menuId, int item) const { return window.action(menuId, item)->isChecked(); }
+        bool menuEnabled(int menuId) const { return window.menu(menuId)->menuAction()->isEnabled(); }
+
+        // The high notch from the 2-way Correction menu, or a notch of the
+        // 3-way Notch submenu (item 1 high, 2 mid).
+        NotchSheetDialog* openHigh2Way()
+        {
+            window.action(menu::kCorrection2Way, 9)->trigger();
+            return qobject_cast<NotchSheetDialog*>(window.currentSheet());
+        }
+        NotchSheetDialog* open3Way(int item)
+        {
+            window.action(menu::kNotch3Way, item)->trigger();
+            return qobject_cast<NotchSheetDialog*>(window.currentSheet());
+        }
+    };
+
+    static QString fieldText(NotchSheetDialog* s, int id) { return s->field(id)->text(); }
+
+    // Types the free-air tweeter whose notch is worked out by hand below.
+    static void typeFreeAirTweeter(NotchSheetDialog* s)
+    {
+        s->field(51)->setText(QStringLiteral("Dome 25"));
+        s->field(52)->setText(QStringLiteral("91"));
+        s->field(53)->setText(QStringLiteral("800"));
+        s->field(54)->setText(QStringLiteral("0"));
+        s->field(56)->setText(QStringLiteral("1.2"));
+        s->field(57)->setText(QStringLiteral("2.5"));
+        s->field(58)->setText(QStringLiteral("6"));
+        s->field(59)->setText(QStringLiteral("0.05"));
+        s->field(60)->setText(QStringLiteral("0"));
+    }
+
+    static void closeBoxRearType(NotchSheetDialog* s) { QTest::mouseClick(s->rearTypeButton(22), Qt::LeftButton); }
+
+private slots:
+    void menuItemsOpenTheSheetOfTheirDriver()
+    {
+        Fixture two;
+        NotchSheetDialog* s = two.openHigh2Way();
+        QVERIFY(s);
+        QCOMPARE(s->windowNumber(), 9);
+        QCOMPARE(s->size(), QSize(300, 540));
+        QCOMPARE(s->label(61)->text(), QStringLiteral("High Notch Parameters Enter"));
+        QCOMPARE(two.shell.s_Corr, std::string("HighNotch"));
+        QCOMPARE(two.d().notchSet.Notch, std::int16_t{1});
+        QVERIFY(!two.menuEnabled(menu::kFile));  // modal while the sheet is open
+        QVERIFY(!two.menuEnabled(menu::kCorrection2Way));
+        s->pressCancel();
+        QTRY_VERIFY(!two.window.currentSheet());
+        QVERIFY(two.menuEnabled(menu::kCorrection2Way));
+
+        Fixture three(3);
+        three.d().RM = 4.5F;
+        s = three.open3Way(2);
+        QVERIFY(s);
+        QCOMPARE(s->label(61)->text(), QStringLiteral("Mid Notch Parameters Enter"));
+        QCOMPARE(three.shell.s_Corr, std::string("MidNotch"));
+        QCOMPARE(three.d().notchSet.Notch, std::int16_t{2});
+        QCOMPARE(fieldText(s, 51), QStringLiteral("Default Mid"));
+        QCOMPARE(fieldText(s, 58), QStringLiteral(" 4.5"));  // the mid driver's own resistance
+        s->pressCancel();
+        QTRY_VERIFY(!three.window.currentSheet());
+        s = three.open3Way(1);
+        QVERIFY(s);
+        QCOMPARE(s->label(61)->text(), QStringLiteral("High Notch Parameters Enter"));
+        QCOMPARE(fieldText(s, 51), QStringLiteral("Default High"));
+        s->pressCancel();
+    }
+
+    void sheetShowsEveryValueInItsFieldAndFormat()
+    {
+        Fixture f;
+        Design& d = f.d();
+        // Distinct values, so that a value shown in the wrong field shows up.
+        d.s_SPH = "Ring Radiator";
+        d.HigSPL = 95.6F;
+        d.HigFS = 61.236F;
+        d.HigVAS = 12.3456F;
+        d.HigQES = 0.4444F;
+        d.HigQMS = 3.0F;
+        d.RH = 5.6F;
+        d.LH = 0.0625F;
+        d.HigVB = 7.0625F;
+        d.HigQA = 15;
+        d.HigQAPopItem = 4;
+        d.HigRemvImpInc = 1;
+        NotchSheetDialog* s = f.openHigh2Way();
+        QVERIFY(s);
+        // SPL in whole dB, Fs in hundredths, the rest in thousandths, each
+        // with the leading blank of a number that is not negative; 62.5 and
+        // 7062.5 thousandths round to the even neighbour.
+        const std::pair<int, const char*> expected[] = {{51, "Ring Radiator"}, {52, " 96"},    {53, " 61.24"},
+                                                        {54, " 12.346"},       {56, " 0.444"}, {57, " 3"},
+                                                        {58, " 5.6"},          {59, " 0.062"}, {60, " 7.062"}};
+        for (const auto& [id, text] : expected) QCOMPARE(fieldText(s, id), QString::fromLatin1(text));
+        QCOMPARE(s->qaPopup()->currentIndex(), 3);
+        QCOMPARE(s->qaPopup()->currentText(), QStringLiteral("    15"));
+        QVERIFY(s->removeImpIncBox()->isChecked());
+        QVERIFY(s->rearTypeButton(21)->isChecked());
+        QCOMPARE(s->edtFldID(), 51);
+        QVERIFY(s->field(51)->hasFocus() || !s->isActiveWindow());
+
+        // Every label and unit by its number.
+        const std::pair<int, const char*> labels[] = {{31, "Model Name :"},
+                                                      {32, "SPL @1W1m .."},
+                                                      {33, "dB"},
+                                                      {34, "Fs .................."},
+                                                      {35, "Hz"},
+                                                      {36, "Vas ..............."},
+                                                      {37, "Liter"},
+                                                      {39, "Qes ..............."},
+                                                      {40, "Qms .............."},
+                                                      {41, "Re ................."},
+                                                      {42, "Ohm"},
+                                                      {43, "Le ................."},
+                                                      {44, "mH"},
+                                                      {45, "Box Volume .."},
+                                                      {46, "Liter"},
+                                                      {47, "Qa ................."}};
+        for (const auto& [id, text] : labels) QCOMPARE(s->label(id)->text(), QString::fromLatin1(text));
+        QStringList items;
+        for (int i = 0; i < s->qaPopup()->count(); ++i) items << s->qaPopup()->itemText(i);
+        QCOMPARE(items, QStringList({"      5", "      7", "    10", "    15", "    20"}));
+        QCOMPARE(s->removeImpIncBox()->text(), QStringLiteral(" Remove Imp. Increase Correction"));
+        QCOMPARE(s->button(4)->text(), QStringLiteral("Paste Parameters"));
+        QCOMPARE(s->button(3)->toolTip(), QStringLiteral("Abort this Correction"));
+        QCOMPARE(s->field(53)->toolTip(), QStringLiteral("Free Air Resonance"));  // no placement code shown
+        QCOMPARE(s->qaPopup()->toolTip(), QStringLiteral("Box Loss Factor Q"));
+        s->pressCancel();
+    }
+
+    void controlsStayInsideTheSheetAndDoNotOverlap()
+    {
+        Fixture f;
+        NotchSheetDialog* s = f.openHigh2Way();
+        QVERIFY(s);
+        QList<QWidget*> controls;
+        for (QWidget* w : s->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!qobject_cast<QGroupBox*>(w) && !w->isWindow()) controls << w;
+        QCOMPARE(controls.size(), 34);  // title, 2 radio buttons, 16 labels, 9 fields, popup, check box, 4 buttons
+        for (QWidget* a : controls) {
+            QVERIFY2(s->rect().contains(a->geometry()), qPrintable(a->objectName()));
+            for (QWidget* b : controls)
+                if (a != b)
+                    QVERIFY2(!a->geometry().intersects(b->geometry()),
+                             qPrintable(QStringLiteral("%1 %2").arg(a->objectName(), b->objectName())));
+        }
+        // No text is cut: labels, buttons, radio buttons and the check box
+        // are as wide as their texts need.
+        for (QLabel* l : s->findChildren<QLabel*>())
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->text()));
+        for (QAbstractButton* b : s->findChildren<QAbstractButton*>())
+            QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
+        s->pressCancel();
+    }
+
+    void okValidatesThePositiveEntries_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("closed");  // rear type "Closed": box fields disabled but still read
+        QTest::addColumn<bool>("accepted");
+        // Rows change one entry of the free-air tweeter, which is valid.
+        QTest::newRow("free air as typed") << "53"
+                                           << "800" << false << true;
+        QTest::newRow("Fs zero") << "53"
+                                 << "0" << false << false;
+        QTest::newRow("Fs not a number") << "53"
+                                         << "abc" << false << false;
+        QTest::newRow("Qes negative") << "56"
+                                      << "-1.2" << false << false;
+        QTest::newRow("Qms zero") << "57"
+                                  << "0" << false << false;
+        QTest::newRow("Re zero") << "58"
+                                 << "0" << false << false;
+        QTest::newRow("Le zero is allowed") << "59"
+                                            << "0" << false << true;
+        QTest::newRow("SPL zero is allowed") << "52"
+                                             << "0" << false << true;
+        QTest::newRow("Vas > 0 without a box volume") << "54"
+                                                      << "10" << false << false;
+        QTest::newRow("Vas > 0 without a box volume, box disabled") << "54"
+                                                                    << "10" << true << false;
+        QTest::newRow("negative Vas needs no box") << "54"
+                                                   << "-1" << true << true;
+    }
+
+    void okValidatesThePositiveEntries()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(bool, closed);
+        QFETCH(bool, accepted);
+        Fixture f;
+        NotchSheetDialog* s = f.openHigh2Way();
+        QVERIFY(s);
+        typeFreeAirTweeter(s);
+        if (closed) closeBoxRearType(s);
+        QCOMPARE(s->field(54)->isEnabled(), !closed);
+        s->field(field.toInt())->setText(value);
+        const int draws = f.window.view()->drawCount();
+        QTest::keyClick(s->field(51), Qt::Key_Return);
+        if (!accepted) {
+            QCOMPARE(f.beeps, 1);
+            QVERIFY(s->isVisible());
+            QCOMPARE(f.d().HigCorrDisp, std::int16_t{0});
+            QCOMPARE(f.d().HigFS, 0.0F);  // the driver's set waits for an accepted OK
+            QCOMPARE(fieldText(s, field.toInt()), value);
+            QVERIFY(!f.window.isWindowModified());
+            s->pressCancel();
+            return;
+        }
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.beeps, 0);
+        QCOMPARE(f.d().HigCorrDisp, std::int16_t{1});
+        QVERIFY(f.window.isWindowModified());
+        QCOMPARE(f.window.view()->drawCount(), draws + 1);
+        QVERIFY(f.enabled(menu::kResponse, 10));  // the corrected view is offered now
+        QVERIFY(!f.enabled(menu::kResponse, 11));
+        QCOMPARE(f.d().s_SPH, std::string("Dome 25"));
+    }
+
+    void okComputesTheFreeAirNotch()
+    {
+        // Worked by hand: RES = 6·2.5/1.2 = 12.5 ohm, RPK = 18.5 ohm, REN =
+        // 18.5·6/12.5 = 8.88 ohm; QESS = 0.8, L01 = 0.8·8.88/(2π·800) =
+        // 1.4133 mH, C01 = 1/(2π·800·0.8·8.88) = 28.00 µF. The correction
+        // capacitor of the same driver is Le/Re² = 0.05e-3/36 = 1.3889 µF.
+        Fixture f;
+        NotchSheetDialog* s = f.openHigh2Way();
+        typeFreeAirTweeter(s);
+        s->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QVERIFY(qAbs(f.d().RNTH - 8.88F) < 1e-4F);
+        QVERIFY(qAbs(f.d().LNTH - 1.4133F) < 1e-4F);
+        QVERIFY(qAbs(f.d().CNTH - 28.00F) < 0.01F);
+        QVERIFY(qAbs(f.d().notchCalc.CEQ - 1.3889e-6F) < 1e-9F);
+        // The network design now uses the notch sheet's voice coil.
+        QCOMPARE(f.d().RH, 6.0F);
+        QCOMPARE(f.d().LH, 0.05F);
+    }
+
+    void removeImpIncreaseCheckBoxDropsOnlyTheCorrection()
+    {
+        Fixture f;
+        NotchSheetDialog* s = f.openHigh2Way();
+        typeFreeAirTweeter(s);
+        QVERIFY(!s->removeImpIncBox()->isChecked());
+        QTest::mouseClick(s->removeImpIncBox(), Qt::LeftButton);
+        QVERIFY(s->removeImpIncBox()->isChecked());
+        s->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.d().HigRemvImpInc, std::int16_t{1});
+        QCOMPARE(f.d().notchCalc.CEQ, 0.0F);
+        QVERIFY(qAbs(f.d().RNTH - 8.88F) < 1e-4F);  // the notch itself is the same
+
+        // It opens ticked, and unticking it brings the correction back.
+        s = f.openHigh2Way();
+        QVERIFY(s->removeImpIncBox()->isChecked());
+        QTest::mouseClick(s->removeImpIncBox(), Qt::LeftButton);
+        s->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.d().HigRemvImpInc, std::int16_t{0});
+        QVERIFY(qAbs(f.d().notchCalc.CEQ - 1.3889e-6F) < 1e-9F);
+    }
+
+    void rearTypeEnablesVasAndTheBox()
+    {
+        Fixture f;
+        NotchSheetDialog* s = f.openHigh2Way();
+        const auto rearEnabled = [s] {
+            const bool all = s->field(54)->isEnabled() && s->label(36)->isEnabled() && s->label(37)->isEnabled() &&
+                             s->boxGroup()->isEnabled() && s->field(60)->isEnabled() && s->qaPopup()->isEnabled() &&
+                             s->label(45)->isEnabled() && s->label(46)->isEnabled() && s->label(47)->isEnabled();
+            const bool none = !s->field(54)->isEnabled() && !s->label(36)->isEnabled() && !s->label(37)->isEnabled() &&
+                              !s->boxGroup()->isEnabled() && !s->field(60)->isEnabled() && !s->qaPopup()->isEnabled() &&
+                              !s->label(45)->isEnabled() && !s->label(46)->isEnabled() && !s->label(47)->isEnabled();
+            return all ? 1 : none ? 0 : -1;
+        };
+        QCOMPARE(rearEnabled(), 1);
+        closeBoxRearType(s);
+        QVERIFY(s->rearTypeButton(22)->isChecked());
+        QVERIFY(!s->rearTypeButton(21)->isChecked());
+        QCOMPARE(rearEnabled(), 0);
+        QCOMPARE(f.d().notchSet.NotchGrp, std::int16_t{2});
+        QCOMPARE(f.d().notchSet.NotchAorG, std::int16_t{0});
+        // The other fields stay open.
+        for (const int id : {51, 52, 53, 56, 57, 58, 59}) QVERIFY(s->field(id)->isEnabled());
+        QTest::mouseClick(s->rearTypeButton(21), Qt::LeftButton);
+        QCOMPARE(rearEnabled(), 1);
+        QCOMPARE(f.d().notchSet.NotchAorG, std::int16_t{1});
+
+        // The rear type is kept with the driver and comes back with the sheet.
+        closeBoxRearType(s);
+        typeFreeAirTweeter(s);
+        s->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.d().HigNotchGrp, std::int16_t{2});
+        s = f.openHigh2Way();
+        QVERIFY(s->rearTypeButton(22)->isChecked());
+        QCOMPARE(rearEnabled(), 0);
+        s->pressCancel();
+    }
+
+    void qaPopupSetsTheBoxLoss()
+    {
+        // The closed box of the worked example: Fs 60 Hz, Vas 10 l, Qes 0.5,
+        // Re 6 ohm, Vb 5 l. C01 = 1.75/(2π·Fs·(1 + Vas/(CP·Vb))·Qes·Re), worked
+        // by hand: Qa 10 (CP 1.0) gives 1.75/(2π·60·3·3) = 515.8 µF; Qa 5
+        // (CP 1.2, the box acts as 6 l) gives 1.75/(2π·60·(8/3)·3) = 580.25 µF.
+        Fixture f;
+        NotchSheetDialog* s = f.openHigh2Way();
+        QCOMPARE(s->qaPopup()->currentIndex(), 2);  // Qa 10 by default
+        typeFreeAirTweeter(s);
+        s->field(53)->setText(QStringLiteral("60"));
+        s->field(54)->setText(QStringLiteral("10"));
+        s->field(56)->setText(QStringLiteral("0.5"));
+        s->field(57)->setText(QStringLiteral("3"));
+        s->field(59)->setText(QStringLiteral("0.5"));
+        s->field(60)->setText(QStringLiteral("5"));
+        s->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QVERIFY(qAbs(f.d().CNTH - 515.8F) < 0.1F);
+        QVERIFY(qAbs(f.d().LNTH - 4.547F) < 1e-3F);
+
+        s = f.openHigh2Way();
+        s->qaPopup()->setFocus();
+        // Two steps up the list from "    10" to "      5", as the keyboard does.
+        QTest::keyClick(s->qaPopup(), Qt::Key_Up);
+        QTest::keyClick(s->qaPopup(), Qt::Key_Up);
+        QCOMPARE(s->qaPopup()->currentIndex(), 0);
+        QCOMPARE(f.d().notchSet.QA, 5.0F);
+        QCOMPARE(f.d().notchSet.QAPopItem, std::int16_t{1});
+        s->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.d().HigQA, 5.0F);
+        QCOMPARE(f.d().HigQAPopItem, std::int16_t{1});
+        QVERIFY(qAbs(f.d().CNTH - 580.25F) < 0.1F);
+        QVERIFY(qAbs(f.d().LNTH - 4.547F) < 1e-3F);  // Qec·Re/(2π·Fc) does not depend on the box
+
+        s = f.openHigh2Way();
+        QCOMPARE(s->qaPopup()->currentText(), QStringLiteral("      5"));
+        s->pressCancel();
+    }
+
+    void cancelLeavesTheDriverAndTheViewAlone()
+    {
+        Fixture f;
+        NotchSheetDialog* s = f.openHigh2Way();
+        typeFreeAirTweeter(s);
+        closeBoxRearType(s);
+        QTest::mouseClick(s->removeImpIncBox(), Qt::LeftButton);
+        const int draws = f.window.view()->drawCount();
+        QTest::keyClick(s->field(53), Qt::Key_Escape);
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.window.view()->drawCount(), draws);
+        QCOMPARE(f.d().HigFS, 0.0F);
+        QCOMPARE(f.d().s_SPH, std::string("Default High"));
+        QCOMPARE(f.d().HigNotchGrp, std::int16_t{1});
+        QCOMPARE(f.d().HigRemvImpInc, std::int16_t{0});
+        QCOMPARE(f.d().HigCorrDisp, std::int16_t{0});
+        QVERIFY(!f.window.isWindowModified());
+        QVERIFY(f.menuEnabled(menu::kFile));
+        QVERIFY(!f.enabled(menu::kResponse, 10));
+
+        // The next opening shows the driver as it was.
+        s = f.openHigh2Way();
+        QCOMPARE(fieldText(s, 53), QStringLiteral(" 0"));
+        QVERIFY(s->rearTypeButton(21)->isChecked());
+        QVERIFY(!s->removeImpIncBox()->isChecked());
+        s->pressCancel();
+    }
+
+    void correctedViewAndAbortBackToAmplitude()
+    {
+        Fixture f;
+        NotchSheetDialog* s = f.openHigh2Way();
+        typeFreeAirTweeter(s);
+        s->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QVERIFY(f.enabled(menu::kResponse, 10));
+
+        // "High Imp. Correct" shows the high driver's corrected impedance.
+        f.d().notchSet.FS = 1;  // stale working values are replaced by the driver's
+        f.window.action(menu::kResponse, 10)->trigger();
+        QCOMPARE(f.d().s_Resp, std::string("HigCorrImp"));
+        QCOMPARE(f.window.view()->currentView(), std::string("HigCorrImp"));
+        QCOMPARE(f.d().notchSet.Notch, std::int16_t{1});
+        QCOMPARE(f.d().notchSet.FS, 800.0F);
+        QVERIFY(f.checked(menu::kResponse, 10));
+        QVERIFY(!f.checked(menu::kResponse, 1));
+
+        s = f.openHigh2Way();
+        QCOMPARE(fieldText(s, 53), QStringLiteral(" 800"));
+        const int draws = f.window.view()->drawCount();
+        QTest::mouseClick(s->button(3), Qt::LeftButton);
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.window.view()->drawCount(), draws + 1);
+        QCOMPARE(f.d().s_Resp, std::string("amp"));
+        QCOMPARE(f.window.view()->currentView(), std::string("amp"));
+        QVERIFY(f.checked(menu::kResponse, 1));
+        QVERIFY(!f.enabled(menu::kResponse, 10));  // no notch, no corrected view
+        QCOMPARE(f.d().HigCorrDisp, std::int16_t{0});
+        QCOMPARE(f.d().RNTH, 0.0F);
+        QCOMPARE(f.d().s_SPH, std::string("Default High"));
+        QCOMPARE(f.d().RH, 6.0F);
+        QCOMPARE(f.d().LH, 0.125F);
+        QCOMPARE(f.d().HigFS, 0.0F);
+        QVERIFY(f.window.isWindowModified());
+        QVERIFY(f.menuEnabled(menu::kFile));
+    }
+
+    void threeWayMenusFollowTheNotches()
+    {
+        Fixture f(3);
+        QVERIFY(!f.enabled(menu::kResponse, 10));
+        QVERIFY(!f.enabled(menu::kResponse, 11));
+        NotchSheetDialog* s = f.open3Way(2);
+        typeFreeAirTweeter(s);
+        s->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.d().MidCorrDisp, std::int16_t{1});
+        QCOMPARE(f.d().RM, 6.0F);
+        QVERIFY(qAbs(f.d().RNTM - 8.88F) < 1e-4F);
+        QCOMPARE(f.d().RNTH, 0.0F);
+        QVERIFY(f.enabled(menu::kResponse, 11));
+        QVERIFY(!f.enabled(menu::kResponse, 10));
+
+        // While the mid view is shown only the mid notch can be opened.
+        f.window.action(menu::kResponse, 11)->trigger();
+        QCOMPARE(f.d().s_Resp, std::string("MidCorrImp"));
+        QCOMPARE(f.d().notchSet.Notch, std::int16_t{2});
+        QVERIFY(!f.enabled(menu::kNotch3Way, 1));
+        QVERIFY(f.enabled(menu::kNotch3Way, 2));
+
+        // Abort of the mid notch from its own view goes back to amplitude.
+        s = f.open3Way(2);
+        s->pressAbort();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.d().s_Resp, std::string("amp"));
+        QVERIFY(!f.enabled(menu::kResponse, 11));
+        QVERIFY(f.enabled(menu::kNotch3Way, 1));
+        QCOMPARE(f.d().LM, 0.25F);
+
+        // A mid notch is not offered in a 2-way design.
+        s = f.open3Way(2);
+        typeFreeAirTweeter(s);
+        s->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QVERIFY(f.enabled(menu::kResponse, 11));
+        f.window.action(menu::kChannel, 1)->trigger();
+        QVERIFY(!f.enabled(menu::kResponse, 11));
+        QCOMPARE(f.d().MidCorrDisp, std::int16_t{1});
+    }
+
+    void pasteFillsTheFieldsAndClicks()
+    {
+        Fixture f;
+        NotchSheetDialog* s = f.openHigh2Way();
+        QGuiApplication::clipboard()->setText(
+            parameterText("Soft Dome  28", "92.4 850.556 0 0.4 1.25 2.75 0.9 5.8 0.06 0 0 0 15"));
+        QTest::mouseClick(s->button(4), Qt::LeftButton);
+        QCOMPARE(f.alerts.size(), std::size_t{0});
+        QCOMPARE(f.beeps, 0);
+        QCOMPARE(f.sounds, std::vector<QString>{QStringLiteral("Click.aif")});
+        // Two blanks end the model name; the rest shifts by one field.
+        QCOMPARE(fieldText(s, 51), QStringLiteral("Soft Dome"));
+        QCOMPARE(fieldText(s, 52), QStringLiteral(" 28"));
+        QCOMPARE(fieldText(s, 53), QStringLiteral(" 92.4"));
+
+        QGuiApplication::clipboard()->setText(
+            parameterText("Soft Dome 28", "92.4 850.556 0 0.4 1.25 2.75 0.9 5.8 0.06 0 0 0 15"));
+        QTest::mouseClick(s->button(4), Qt::LeftButton);
+        const std::pair<int, const char*> expected[] = {{51, "Soft Dome 28"}, {52, " 92"},   {53, " 850.56"},
+                                                        {54, " 0"},           {56, " 1.25"}, {57, " 2.75"},
+                                                        {58, " 5.8"},         {59, " 0.06"}, {60, " 0"}};
+        for (const auto& [id, text] : expected) QCOMPARE(fieldText(s, id), QString::fromLatin1(text));
+        // Vas 0: the rear type "Closed"; Qa 15: the fourth popup item.
+        QVERIFY(s->rearTypeButton(22)->isChecked());
+        QVERIFY(!s->field(54)->isEnabled());
+        QCOMPARE(s->qaPopup()->currentIndex(), 3);
+        QCOMPARE(f.d().HigFS, 0.0F);  // only the sheet so far
+
+        s->pressOk();
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.d().s_SPH, std::string("Soft Dome 28"));
+        QVERIFY(qAbs(f.d().HigFS - 850.56F) < 1e-3F);  // the field as shown is what OK reads
+        QCOMPARE(f.d().HigQA, 15.0F);
+        QCOMPARE(f.d().HigNotchGrp, std::int16_t{2});
+        QCOMPARE(f.d().HigEFI, 0.9F);  // carried with the set though not shown
+    }
+
+    void pasteIsSilentWithoutTheSoundPreference()
+    {
+        Fixture f;
+        f.shell.prefs.SoundCheck = 0;
+        NotchSheetDialog* s = f.openHigh2Way();
+        QGuiApplication::clipboard()->setText(parameterText("T", "90 1000 0 0 1 2 0 6 0 0 0 0 10"));
+        s->pressPaste();
+        QCOMPARE(fieldText(s, 53), QStringLiteral(" 1000"));
+        QVERIFY(f.sounds.empty());
+        s->pressCancel();
+    }
+
+    void mismatchedPasteAlertsAndChangesNothing_data()
+    {
+        QTest::addColumn<QString>("clip");
+        QTest::newRow("plain words") << QStringLiteral("Not a parameter text");
+        QTest::newRow("marker in lower case") << QStringLiteral("dummy%  T  90  1000  ");
+        QTest::newRow("marker without its blanks") << QStringLiteral("DUMMY%");
+        QTest::newRow("empty text") << QString();
+        // Longer texts are not taken at all: the text taken before (none) is
+        // read again and refused.
+        QTest::newRow("good text of 256 bytes")
+            << parameterText("T", "90 1000 0 0 1 2 0 6 0 0 0 0 10").leftJustified(256, QLatin1Char(' '));
+        QTest::newRow("good text of 10 MB")
+            << parameterText("T", "90 1000 0 0 1 2 0 6 0 0 0 0 10") + QString(10 * 1024 * 1024, QLatin1Char('x'));
+    }
+
+    void mismatchedPasteAlertsAndChangesNothing()
+    {
+        QFETCH(QString, clip);
+        Fixture f;
+        NotchSheetDialog* s = f.openHigh2Way();
+        QGuiApplication::clipboard()->setText(clip);
+        s->field(53)->setText(QStringLiteral("123"));  // typed, not yet accepted
+        QStringList before;
+        for (const int id : {51, 52, 53, 54, 56, 57, 58, 59, 60}) before << fieldText(s, id);
+        s->pressPaste();
+        QCOMPARE(f.beeps, 1);
+        QCOMPARE(f.alerts, std::vector<QString>{QStringLiteral("ALERT!   Paste Data is Mismatched.|")});
+        QVERIFY(f.sounds.empty());
+        QStringList after;
+        for (const int id : {51, 52, 53, 54, 56, 57, 58, 59, 60}) after << fieldText(s, id);
+        QCOMPARE(after, before);
+        QVERIFY(s->rearTypeButton(21)->isChecked());
+        QCOMPARE(s->qaPopup()->currentIndex(), 2);
+        QVERIFY(s->isVisible());
+        s->pressCancel();
+    }
+
+    void clipboardWithoutTextReadsTheLastTextAgain()
+    {
+        Fixture f;
+        NotchSheetDialog* s = f.openHigh2Way();
+        QGuiApplication::clipboard()->setText(parameterText("First", "90 1000 0 0 1 2 0 6 0 0 0 0 10"));
+        s->pressPaste();
+        QCOMPARE(fieldText(s, 51), QStringLiteral("First"));
+        s->field(51)->setText(QStringLiteral("Edited"));
+
+        // An image only, then a text too long to take: each time the text
+        // taken before is read again and fills the sheet once more.
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QGuiApplication::clipboard()->setImage(picture);
+        QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasText());
+        s->pressPaste();
+        QCOMPARE(fieldText(s, 51), QStringLiteral("First"));
+        s->field(51)->setText(QStringLiteral("Edited"));
+        QGuiApplication::clipboard()->setText(QString(300, QLatin1Char('y')));
+        s->pressPaste();
+        QCOMPARE(fieldText(s, 51), QStringLiteral("First"));
+        QCOMPARE(f.sounds.size(), std::size_t{3});
+        QVERIFY(f.alerts.empty());
+        s->pressCancel();
+    }
+};
+
+}  // namespace larkspan
+
+QTEST_MAIN(larkspan::NotchSheetDialogTest)
+#include "notch_sheet_dialog_test.moc"
