@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <span>
+#include <vector>
 
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"

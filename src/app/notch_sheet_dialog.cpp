@@ -108,6 +108,9 @@ NotchSheetDialog::NotchSheetDialog(QWidget* parent, Design& d, int soundCheck, S
     addButton(2, QRect(115, 504, 80, 28), QStringLiteral("Cancel"));
     addButton(1, QRect(205, 504, 80, 28), QStringLiteral("OK"));
 
+    // The texts are kept as length-byte strings.
+    for (const int id : {51, 52, 53, 54, 56, 57, 58, 59, 60}) field(id)->setMaxLength(255);
+
     display();
     focusField(51);
 }

@@ -16,12 +16,14 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: larkspan-cli [design options] values [--json]\n"
-    "       larkspan-cli [design options] sweep --view amp|imp|ph|gd|nq|st [--json|--csv]\n"
+    "       larkspan-cli [design options] render --view VIEW --out FILE.png|FILE.svg|FILE.pdf [--scale 1|2]\n"
+    "       larkspan-cli [design options] sweep --view amp|imp|ph|gd|nq|st|HigCorrImp|MidCorrImp [--json|--csv]\n"
     "       larkspan-cli [design options] save FILE\n"
     "design options: --doc FILE  --ways 2|3  --order 1..4  --align Butter|Linkwi|ButAsy|Bessel|Chebyc\n"
     "                --fx HZ  --fxl HZ  --fxh HZ\n"
     "                --re/--rm/--rh OHM  --le/--lm/--lh MH  --spl-low/--spl-mid/--spl-high DB\n"
-    "                --att-high DB --pin-high W  --att-mid DB --pin-mid W\n";
+    "                --att-high DB --pin-high W  --att-mid DB --pin-mid W\n"
+    "                --notch-high TEXT  --notch-mid TEXT\n";
 
 // Every design option of the tool, in the order they are applied. Those that
 // are not built yet are refused rather than ignored.
@@ -41,7 +43,7 @@ constexpr std::array kDesignOptions{
     OptionInfo{"--spl-mid", true},    OptionInfo{"--spl-high", true},
     OptionInfo{"--att-high", true},   OptionInfo{"--pin-high", true},
     OptionInfo{"--att-mid", true},    OptionInfo{"--pin-mid", true},
-    OptionInfo{"--notch-high", false}, OptionInfo{"--notch-mid", false},
+    OptionInfo{"--notch-high", true},  OptionInfo{"--notch-mid", true},
 };
 
 const OptionInfo* findOption(std::string_view name)
@@ -172,7 +174,8 @@ std::optional<Failure> buildDesign(const CommandLine& cl, Design& d, std::ostrea
     if (const auto* v = value("--align"))
         if (auto f = applyAlign(d, *v, err)) return f;
     if (auto f = applyFrequencies(d, cl)) return f;
-    return applyCorrectionOptions(d, cl);
+    if (auto f = applyCorrectionOptions(d, cl)) return f;
+    return applyNotchOptions(d, cl);
 }
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -187,6 +190,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (cl.command == "values") return valuesCommand(d, cl.commandArgs, out, err);
     if (cl.command == "sweep") return sweepCommand(d, cl.commandArgs, out, err);
+    if (cl.command == "render") return renderCommand(d, cl.commandArgs, out, err);
     if (cl.command == "save") return saveCommand(d, cl.commandArgs, out, err);
     if (cl.command == "render") {
         err << "larkspan-cli: the command '" << cl.command << "' is not available in this version\n";

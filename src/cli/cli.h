@@ -39,17 +39,26 @@ std::optional<Failure> parseCommandLine(const std::vector<std::string>& args, Co
 // to `err`.
 std::optional<Failure> buildDesign(const CommandLine& cl, Design& d, std::ostream& err);
 
-// The driver-data, SPL and attenuator options through their sheets' OK, in
-// that order, after the frequencies.
-std::optional<Failure> applyCorrectionOptions(Design& d, const CommandLine& cl);
-
 // Opens FILE as the design, as the program opens a design document or
 // stationery; an unreadable file is an I/O failure.
 std::optional<Failure> applyDocument(Design& d, const std::string& file);
 
+// The driver-data, SPL and attenuator options through their sheets' OK, in
+// that order, after the frequencies.
+std::optional<Failure> applyCorrectionOptions(Design& d, const CommandLine& cl);
+
+// The notch options: each pastes its text into that driver's notch sheet and
+// presses OK, the high-range driver first. Applied after every other option.
+std::optional<Failure> applyNotchOptions(Design& d, const CommandLine& cl);
+
+// Why the Response menu does not offer the corrected-impedance view of
+// driver `notch` (1 high, 2 mid), or nothing when it does.
+std::optional<std::string> corrImpViewUnavailable(const Design& d, int notch);
+
 // The commands; each returns the exit status.
 int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int saveCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Parses, builds the design and runs the command.

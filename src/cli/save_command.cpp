@@ -34,8 +34,8 @@ int saveCommand(Design& d, const std::vector<std::string>& args, std::ostream& /
     }
     const std::filesystem::path file = args[0];
     DocumentState state;
-    const auto error = isStationeryName(file.filename().string()) ? saveStationeryChosen(d, file)
-                                                                  : saveAsChosen(d, state, file);
+    const auto error =
+        isStationeryName(file.filename().string()) ? saveStationeryChosen(d, file) : saveAsChosen(d, state, file);
     if (error) {
         err << ioFailure("write", *error).message << "\n";
         return kIoError;

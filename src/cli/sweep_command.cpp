@@ -3,6 +3,7 @@
 
 #include "cli/cli.h"
 #include "cli/json.h"
+#include "corrections/notch.h"
 #include "response/group_delay.h"
 #include "response/nyquist.h"
 #include "response/step_response.h"
@@ -27,6 +28,7 @@ struct SweepView {
     const char* name;
     std::function<SweepRun(Design&)> sweep;
     PointForm form;
+    int notch = 0;  // the corrected-impedance views: the driver they show
 };
 
 // One program run draws the group delay once, so the scale search starts
@@ -40,6 +42,20 @@ SweepRun groupDelayView(Design& d)
     return run;
 }
 
+// The Response menu's corrected-impedance items: select the view, load the
+// driver, then draw.
+std::vector<Curve> highCorrImpView(Design& d)
+{
+    selectCorrImpView(d, 1);
+    return NotchImpPlot(d);
+}
+
+std::vector<Curve> midCorrImpView(Design& d)
+{
+    selectCorrImpView(d, 2);
+    return NotchImpPlot(d);
+}
+
 const std::vector<SweepView>& views()
 {
     static const std::vector<SweepView> all{
@@ -49,15 +65,10 @@ const std::vector<SweepView>& views()
         {"gd", groupDelayView, PointForm::KValue},
         {"nq", nqPlot, PointForm::KReIm},
         {"st", StepPlot, PointForm::TValue},
+        {"HigCorrImp", highCorrImpView, PointForm::KValue, 1},
+        {"MidCorrImp", midCorrImpView, PointForm::KValue, 2},
     };
     return all;
-}
-
-bool knownButUnbuilt(const std::string& name)
-{
-    for (const char* v : {"HigCorrImp", "MidCorrImp"})
-        if (name == v) return true;
-    return false;
 }
 
 std::string pointJson(const CurvePoint& p, PointForm form)
@@ -128,16 +139,18 @@ int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& 
     }
     for (const auto& view : views()) {
         if (view.name != viewName) continue;
+        if (view.notch != 0) {
+            if (const auto why = corrImpViewUnavailable(d, view.notch)) {
+                err << "larkspan-cli: " << *why << "\n";
+                return kRefused;
+            }
+        }
         const SweepRun run = view.sweep(d);
         if (format == "json")
             writeJson(out, view, run);
         else
             writeCsv(out, view, run.curves);
         return kOk;
-    }
-    if (knownButUnbuilt(viewName)) {
-        err << "larkspan-cli: the view '" << viewName << "' is not available in this version\n";
-        return kRefused;
     }
     std::string names;
     for (const auto& view : views()) {

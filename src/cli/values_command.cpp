@@ -50,6 +50,9 @@ constexpr CorrectionMember kCorrections[] = {
     {"PRSM", &Design::PRSM, "W", true},    {"PRPM", &Design::PRPM, "W", true},
     {"PRAN", &Design::PRAN, "W", true},    {"RST", &Design::RST, "ohm", true},
     {"PRT", &Design::PRT, "W", true},
+    {"RNTH", &Design::RNTH, "ohm", false}, {"LNTH", &Design::LNTH, "mH", false},
+    {"CNTH", &Design::CNTH, "uF", false},  {"RNTM", &Design::RNTM, "ohm", true},
+    {"LNTM", &Design::LNTM, "mH", true},   {"CNTM", &Design::CNTM, "uF", true},
 };
 
 }  // namespace

@@ -12,7 +12,10 @@ namespace larkspan {
 
 namespace {
 
-float f32(double v) { return static_cast<float>(v); }
+float f32(double v)
+{
+    return static_cast<float>(v);
+}
 
 // The voice coil (REE in series with LEE, in mH) in series with the motional
 // branch, Rm, L02 and C02 in parallel, as one rational function of s.
@@ -265,9 +268,15 @@ void ParamToMainProgram(Design& d)
     CalcImpIncAtt(d);
 }
 
-void IB2IMPcal(Design& d, EvalState& e) { driverAlone(d, e); }
+void IB2IMPcal(Design& d, EvalState& e)
+{
+    driverAlone(d, e);
+}
 
-void CB2IMPcal(Design& d, EvalState& e) { driverAlone(d, e); }
+void CB2IMPcal(Design& d, EvalState& e)
+{
+    driverAlone(d, e);
+}
 
 void NotchToImp(Design& d, EvalState& e)
 {

@@ -32,9 +32,15 @@ void openNotchSheet(Design& d, int notch)
     MainProgramToNotchParam(d);
 }
 
-NotchSheet::NotchSheet(Design& d) : d_(d) { display(); }
+NotchSheet::NotchSheet(Design& d) : d_(d)
+{
+    display();
+}
 
-const std::string& NotchSheet::title() const { return d_.notchSet.NotchWndTitle; }
+const std::string& NotchSheet::title() const
+{
+    return d_.notchSet.NotchWndTitle;
+}
 
 void NotchSheet::display()
 {
@@ -51,15 +57,30 @@ void NotchSheet::display()
     applyRearType();
 }
 
-void NotchSheet::applyRearType() { d_.notchSet.NotchAorG = d_.notchSet.NotchGrp == 1 ? 1 : 0; }
+void NotchSheet::applyRearType()
+{
+    d_.notchSet.NotchAorG = d_.notchSet.NotchGrp == 1 ? 1 : 0;
+}
 
-std::int16_t NotchSheet::rearType() const { return d_.notchSet.NotchGrp; }
+std::int16_t NotchSheet::rearType() const
+{
+    return d_.notchSet.NotchGrp;
+}
 
-bool NotchSheet::rearControlsEnabled() const { return d_.notchSet.NotchGrp == 1; }
+bool NotchSheet::rearControlsEnabled() const
+{
+    return d_.notchSet.NotchGrp == 1;
+}
 
-std::int16_t NotchSheet::qaItem() const { return d_.notchSet.QAPopItem; }
+std::int16_t NotchSheet::qaItem() const
+{
+    return d_.notchSet.QAPopItem;
+}
 
-bool NotchSheet::removeImpIncChecked() const { return d_.notchSet.RemvImpInc != 0; }
+bool NotchSheet::removeImpIncChecked() const
+{
+    return d_.notchSet.RemvImpInc != 0;
+}
 
 void NotchSheet::chooseRearType(int value)
 {
@@ -75,7 +96,10 @@ void NotchSheet::chooseQaItem(int item)
     d_.notchSet.QA = kQaPopValues[static_cast<std::size_t>(item - 1)];
 }
 
-void NotchSheet::setRemoveImpInc(bool checked) { d_.notchSet.RemvImpInc = checked ? 1 : 0; }
+void NotchSheet::setRemoveImpInc(bool checked)
+{
+    d_.notchSet.RemvImpInc = checked ? 1 : 0;
+}
 
 SheetOutcome NotchSheet::pasteParameters(std::optional<std::string_view> clipboard, int SoundCheck)
 {
@@ -112,7 +136,10 @@ SheetOutcome NotchSheet::ok()
     return SheetOutcome::accepted();
 }
 
-SheetOutcome NotchSheet::cancel() { return SheetOutcome::cancelled(); }
+SheetOutcome NotchSheet::cancel()
+{
+    return SheetOutcome::cancelled();
+}
 
 SheetOutcome NotchSheet::abort()
 {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <random>
 #include <system_error>
 #include <vector>
@@ -80,11 +81,12 @@ int createTemporaryBeside(const fs::path& target, fs::path& tempName)
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     // A short stem keeps the temporary name within the file-name limit.
     const std::string stem = target.filename().string().substr(0, 64);
-    std::random_device seed;
-    std::mt19937 gen(seed());
+    // Clock-seeded: the name only has to differ from files that already
+    // exist, and unlike a random device a clock cannot fail.
+    std::mt19937 gen(static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     for (int attempt = 0; attempt < 16; ++attempt) {
-        tempName = folder / ("." + stem + "." + std::to_string(::getpid()) + "-" + std::to_string(gen() % 1000000U) +
-                             ".tmp");
+        tempName =
+            folder / ("." + stem + "." + std::to_string(::getpid()) + "-" + std::to_string(gen() % 1000000U) + ".tmp");
         const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

@@ -1,6 +1,7 @@
 #include "design/document_record.h"
 
 #include <bit>
+#include <string_view>
 
 namespace larkspan {
 
@@ -115,6 +116,7 @@ public:
         const auto u = std::bit_cast<std::uint32_t>(v);
         for (int shift = 24; shift >= 0; shift -= 8) put(static_cast<std::uint8_t>(u >> shift));
     }
+
 private:
     void put(std::uint8_t b)
     {

@@ -45,7 +45,10 @@ bool isDesignFileName(std::string_view fileName)
     return ext == kDocumentExtension || ext == kStationeryExtension;
 }
 
-bool OpenDialogFilter(std::string_view fileName, bool isFolder) { return isFolder || isDesignFileName(fileName); }
+bool OpenDialogFilter(std::string_view fileName, bool isFolder)
+{
+    return isFolder || isDesignFileName(fileName);
+}
 
 bool isStationeryName(std::string_view fileName)
 {
@@ -93,7 +96,10 @@ std::optional<FileError> openDesignFile(Design& d, DocumentState& s, const fs::p
     return error;
 }
 
-bool saveNeedsName(const Design& d) { return d.SaveAsFlag != 1; }
+bool saveNeedsName(const Design& d)
+{
+    return d.SaveAsFlag != 1;
+}
 
 std::optional<FileError> SaveFile(Design& d, DocumentState& s)
 {
@@ -118,6 +124,9 @@ void dropWaitingCloseOrQuit(DocumentState& s)
     s.QuitAppFlag = 0;
 }
 
-std::optional<FileError> saveStationeryChosen(Design& d, const fs::path& file) { return WriteFile(d, file); }
+std::optional<FileError> saveStationeryChosen(Design& d, const fs::path& file)
+{
+    return WriteFile(d, file);
+}
 
 }  // namespace larkspan

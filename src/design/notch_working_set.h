@@ -27,7 +27,7 @@ struct NotchWorkingSet {
     float REE = 0;
     float LEE = 0;  // mH
     float VB = 0;
-    float FC = 0;   // also receives the closed-box resonance of the notch calculation
+    float FC = 0;  // also receives the closed-box resonance of the notch calculation
     float QTC = 0;
     float QA = 0;
     std::int16_t NotchAorG = 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "response/curve.h"
 
@@ -20,12 +21,25 @@ struct Pen {
     bool operator==(const Pen&) const = default;
 };
 
+struct CanvasPoint {
+    float x = 0;
+    float y = 0;
+    bool operator==(const CanvasPoint&) const = default;
+};
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
 
     // A straight line from (x1, y1) to (x2, y2).
     virtual void line(float x1, float y1, float x2, float y2, const Pen& pen) = 0;
+    // Straight lines joining the points in turn, stroked as one path so that
+    // the joints show no seams. A backend without paths draws each segment.
+    virtual void polyline(const std::vector<CanvasPoint>& points, const Pen& pen)
+    {
+        for (std::size_t i = 1; i < points.size(); ++i)
+            line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, pen);
+    }
     // The rectangle with corners (x1, y1) and (x2, y2), outlined or filled.
     virtual void rect(float x1, float y1, float x2, float y2, const Pen& pen, bool fill) = 0;
     // A circular arc around (cx, cy) from angle `begin` to `end` (radians, in

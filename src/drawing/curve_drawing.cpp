@@ -7,13 +7,24 @@ namespace larkspan {
 void drawCurve(Canvas& canvas, const Curve& curve)
 {
     const Pen pen{curve.LineW, curve.colour, Dash::Solid};
+    const auto finite = [](const CurvePoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); };
+    // Each run of stroked segments becomes one polyline.
+    std::vector<CanvasPoint> run;
+    const auto flush = [&] {
+        if (run.size() >= 2) canvas.polyline(run, pen);
+        run.clear();
+    };
     for (std::size_t i = 1; i < curve.points.size(); ++i) {
         const CurvePoint& from = curve.points[i - 1];
         const CurvePoint& to = curve.points[i];
-        if (!to.drawn) continue;
-        if (!std::isfinite(from.x) || !std::isfinite(from.y) || !std::isfinite(to.x) || !std::isfinite(to.y)) continue;
-        canvas.line(from.x, from.y, to.x, to.y, pen);
+        if (!to.drawn || !finite(from) || !finite(to)) {
+            flush();
+            continue;
+        }
+        if (run.empty()) run.push_back({from.x, from.y});
+        run.push_back({to.x, to.y});
     }
+    flush();
 }
 
 void drawCurves(Canvas& canvas, const std::vector<Curve>& curves)

@@ -8,8 +8,9 @@
 
 namespace larkspan {
 
-// One line from the previous point into each point marked drawn, in the
-// curve's colour and width; a segment with a non-finite end is skipped.
+// A line from the previous point into each point marked drawn, in the
+// curve's colour and width, each unbroken run as one polyline; a segment
+// with a non-finite end is skipped.
 void drawCurve(Canvas& canvas, const Curve& curve);
 void drawCurves(Canvas& canvas, const std::vector<Curve>& curves);
 

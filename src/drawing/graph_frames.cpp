@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "drawing/legend.h"
+#include "response/step_response.h"
 
 namespace larkspan {
 
@@ -219,36 +220,22 @@ void nqGraph(DrawTarget& target, const Design& d, CaptionState& caption)
     captionAndLegend(target, d, caption);
 }
 
-const StepTimeBand& stepTimeBand(float F)
+const std::array<const char*, 6>& stepTimeLabels(int band)
 {
-    static const StepTimeBand kBands[] = {
-        {0.0003125, {"0", "40", "80", "120", "160", "200"}},
-        {0.000625, {"0", "20", "40", "60", "80", "100"}},
-        {0.00125, {"0", "10", "20", "30", "40", "50"}},
-        {0.0025, {"0", "5", "10", "15", "20", "25"}},
-        {0.00625, {"0", "2", "4", "6", "8", "10"}},
-        {0.0125, {"0", "1", "2", "3", "4", "5"}},
-        {0.025, {"0", "0.5", "1.0", "1.5", "2.0", "2.5"}},
-        {0.0625, {"0", "0.2", "0.4", "0.6", "0.8", "1.0"}},
-        {0.125, {"0", "0.1", "0.2", "0.3", "0.4", "0.5"}},
-        {0.25, {"0", "0.05", "0.10", "0.15", "0.20", "0.25"}},
-        {0.625, {"0", "0.02", "0.04", "0.06", "0.08", "0.10"}},
+    static const std::array<const char*, 6> kLabels[] = {
+        {"0", "40", "80", "120", "160", "200"},
+        {"0", "20", "40", "60", "80", "100"},
+        {"0", "10", "20", "30", "40", "50"},
+        {"0", "5", "10", "15", "20", "25"},
+        {"0", "2", "4", "6", "8", "10"},
+        {"0", "1", "2", "3", "4", "5"},
+        {"0", "0.5", "1.0", "1.5", "2.0", "2.5"},
+        {"0", "0.2", "0.4", "0.6", "0.8", "1.0"},
+        {"0", "0.1", "0.2", "0.3", "0.4", "0.5"},
+        {"0", "0.05", "0.10", "0.15", "0.20", "0.25"},
+        {"0", "0.02", "0.04", "0.06", "0.08", "0.10"},
     };
-    static const float kUpperBounds[] = {12.5F, 25, 50, 125, 250, 500, 1250, 2500, 5000, 12500};
-    std::size_t band = 0;
-    while (band < std::size(kUpperBounds) && !(F < kUpperBounds[band])) ++band;
-    return kBands[band];
-}
-
-float stepFrequency(const Design& d)
-{
-    return d.channel == 3 ? d.FXL : d.FX;
-}
-
-double stepTimeScale(const Design& d)
-{
-    const float F = stepFrequency(d);
-    return static_cast<double>(F) * stepTimeBand(F).c;
+    return kLabels[static_cast<std::size_t>(std::clamp(band, 0, static_cast<int>(std::size(kLabels)) - 1))];
 }
 
 void StepGraph(DrawTarget& target, const Design& d, CaptionState& caption)
@@ -267,9 +254,10 @@ void StepGraph(DrawTarget& target, const Design& d, CaptionState& caption)
                                                             {11, 195, "+0.5"}, {33, 265, "0"},   {13, 335, "-0.5"}};
     for (const auto& [x, y, text] : labels) label(target, x, y, text);
     // Each time label stands centred on every second vertical line.
-    const auto& band = stepTimeBand(stepFrequency(d));
+    // The labels follow the band that sets the curves' time scale.
+    const auto& times = stepTimeLabels(stepTimeAxis(d).band);
     for (int j = 0; j < 6; ++j) {
-        const std::string text = band.labels[static_cast<std::size_t>(j)];
+        const std::string text = times[static_cast<std::size_t>(j)];
         label(target, std::floor(45.0F + 92.0F * static_cast<float>(j) - axisLabelWidth(text) / 2), 347, text);
     }
     label(target, 442, 347, "msec");

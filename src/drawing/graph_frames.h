@@ -40,15 +40,9 @@ void StepGraph(DrawTarget& target, const Design& d, CaptionState& caption);
 // nine scales (matched at a resolution of 0.001 ms); nothing for any other.
 std::optional<std::array<const char*, 11>> gdLabels(float GDscl);
 
-// The time axis of the step response, chosen by F = FX (2-way) or FXL
-// (3-way): the factor c of timeScale = F·c and the six time labels.
-struct StepTimeBand {
-    double c;
-    std::array<const char*, 6> labels;
-};
-const StepTimeBand& stepTimeBand(float F);
-float stepFrequency(const Design& d);
-double stepTimeScale(const Design& d);
+// The six time labels of the step graph for a band of its time axis (0 for
+// F below 12.5 Hz up to 10 for 12.5 kHz and above).
+const std::array<const char*, 6>& stepTimeLabels(int band);
 
 // Width in points of a 13-point axis label of digits, signs and points:
 // what places the labels whose x follows their width.

@@ -1,8 +1,11 @@
 #include "drawing/response_view.h"
 
+#include "corrections/notch.h"
 #include "drawing/curve_drawing.h"
 #include "drawing/graph_frames.h"
 #include "drawing/schema_view.h"
+#include "response/nyquist.h"
+#include "response/step_response.h"
 #include "response/sweeps.h"
 
 namespace larkspan {
@@ -11,6 +14,13 @@ ViewSize viewSize(const std::string& s_Resp)
 {
     if (s_Resp == "schema") return {810, 565};
     return {540, 390};
+}
+
+bool isDrawnView(const std::string& s_Resp)
+{
+    for (const char* key : {"amp", "imp", "ph", "gd", "nq", "st", "schema", "HigCorrImp", "MidCorrImp"})
+        if (s_Resp == key) return true;
+    return false;
 }
 
 void drawView(DrawTarget& target, Design& d, ViewState& state)
@@ -25,6 +35,21 @@ void drawView(DrawTarget& target, Design& d, ViewState& state)
     } else if (v == "ph") {
         phGraph(target, d, state.caption);
         drawCurves(target.canvas, phPlot(d));
+    } else if (v == "gd") {
+        // The scale comes first, so the frame's labels and the curves agree.
+        gdOpt(d, state.gd);
+        gdGraph(target, d, state.caption, state.gd.GDscl);
+        drawCurves(target.canvas, gdPlot(d, state.gd));
+    } else if (v == "nq") {
+        nqGraph(target, d, state.caption);
+        drawCurves(target.canvas, nqPlot(d));
+    } else if (v == "st") {
+        StepGraph(target, d, state.caption);
+        drawCurves(target.canvas, StepPlot(d));
+    } else if (v == "HigCorrImp" || v == "MidCorrImp") {
+        // The corrected driver is the one the notch working set holds.
+        impGraph(target, d, state.caption);
+        drawCurves(target.canvas, NotchImpPlot(d));
     } else if (v == "schema") {
         drawSchemaView(target, d, state.caption);
     }

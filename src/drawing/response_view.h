@@ -7,12 +7,15 @@
 #include "design/design.h"
 #include "drawing/caption.h"
 #include "drawing/draw_target.h"
+#include "response/group_delay.h"
 
 namespace larkspan {
 
 // What the drawing keeps from one view to the next.
 struct ViewState {
     CaptionState caption;
+    // The group-delay scale search, which carries state across redraws.
+    GroupDelayState gd;
 };
 
 // The content size of the window for a view, in points: 540 × 390 for a
@@ -23,6 +26,9 @@ struct ViewSize {
     bool operator==(const ViewSize&) const = default;
 };
 ViewSize viewSize(const std::string& s_Resp);
+
+// Whether drawView draws anything for this key.
+bool isDrawnView(const std::string& s_Resp);
 
 // Draws the view of `s_Resp` (frame, caption, legend, curves) without
 // erasing first; a key that names no view draws nothing. Printing when the

@@ -116,6 +116,21 @@ void SvgCanvas::line(float x1, float y1, float x2, float y2, const Pen& pen)
              strokeAttributes(pen) + "/>\n";
 }
 
+void SvgCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& pen)
+{
+    const bool allFinite = std::all_of(points.begin(), points.end(),
+                                       [](const CanvasPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
+    if (!allFinite) {
+        Canvas::polyline(points, pen);  // segment by segment, the bad ones dropped
+        return;
+    }
+    if (points.size() < 2) return;
+    std::string list;
+    for (const auto& p : points) list += (list.empty() ? "" : " ") + num(p.x) + "," + num(p.y);
+    body_ +=
+        "<polyline points=\"" + list + "\" fill=\"none\" stroke-linejoin=\"round\"" + strokeAttributes(pen) + "/>\n";
+}
+
 void SvgCanvas::rect(float x1, float y1, float x2, float y2, const Pen& pen, bool fill)
 {
     if (!finite({x1, y1, x2, y2})) return;

@@ -13,6 +13,7 @@ public:
     SvgCanvas(float width, float height);
 
     void line(float x1, float y1, float x2, float y2, const Pen& pen) override;
+    void polyline(const std::vector<CanvasPoint>& points, const Pen& pen) override;
     void rect(float x1, float y1, float x2, float y2, const Pen& pen, bool fill) override;
     void arc(float cx, float cy, float radius, float begin, float end, const Pen& pen, bool fill) override;
     void text(float x, float y, const std::string& utf8, float fontSize, const Colour& colour) override;

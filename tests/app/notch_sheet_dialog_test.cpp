@@ -452,6 +452,10 @@ private slots:
         QCOMPARE(f.d().notchSet.FS, 800.0F);
         QVERIFY(f.checked(menu::kResponse, 10));
         QVERIFY(!f.checked(menu::kResponse, 1));
+        // The view's legend names the driver alone and the corrected driver.
+        QVERIFY(f.window.view()->control(71));
+        QCOMPARE(qobject_cast<QLabel*>(f.window.view()->control(71))->text(), QStringLiteral("After"));
+        QCOMPARE(qobject_cast<QLabel*>(f.window.view()->control(72))->text(), QStringLiteral("Before"));
 
         s = f.openHigh2Way();
         QCOMPARE(fieldText(s, 53), QStringLiteral(" 800"));

@@ -401,6 +401,119 @@ TEST(CliSweep, SecondOrderThreeWayLinkwitzRileyTotalIsFlat)
     EXPECT_EQ(points, 300);
 }
 
+// Driver-parameter texts for the notch options: the free-air tweeter of the
+// worked notch example (Fs 800 Hz, Qes 1.2, Qms 2.5, Re 6 ohm, Le 0.05 mH),
+// and the same with Re 8 ohm.
+const std::string kTweeterText = "DUMMY%  Dome 25  91  800  0  0.8  1.2  2.5  0.3  6  0.05  0  0  0  10  ";
+const std::string kTweeter8Text = "DUMMY%  Dome 25  91  800  0  0.8  1.2  2.5  0.3  8  0.05  0  0  0  10  ";
+
+TEST(CliNotch, HighNotchValuesOfTheWorkedExample)
+{
+    const auto r = cli({"--notch-high", kTweeterText, "values", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // Notch 18.5·6/12.5 = 8.88 ohm, 1.4133 mH, 28.00 µF.
+    EXPECT_NE(r.out.find("\"RNTH\": 8.88,"), std::string::npos) << r.out;
+    EXPECT_NEAR(jsonValue(r.out, "LNTH"), 1.4133, 0.00005);
+    EXPECT_NEAR(jsonValue(r.out, "CNTH"), 28.00, 0.005);
+    EXPECT_EQ(jsonValue(r.out, "RNTM"), 0.0);
+    // The pasted level reaches the design: a 1 dB pad over the 90 dB woofer.
+    EXPECT_EQ(jsonValue(r.out, "HigSPL"), 91.0);
+    EXPECT_EQ(jsonValue(r.out, "AttH"), -1.0);
+    EXPECT_EQ(jsonValue(r.out, "LH"), 0.05);  // printed as the shortest text of the float
+}
+
+TEST(CliNotch, NotchValuesFollowTheCorrectionMembers)
+{
+    const auto r = cli({"values", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::size_t last = r.out.find("\"PRT\": ");
+    ASSERT_NE(last, std::string::npos);
+    for (const char* key : {"RNTH", "LNTH", "CNTH", "RNTM", "LNTM", "CNTM"}) {
+        const auto at = r.out.find("\"" + std::string(key) + "\": ");
+        ASSERT_NE(at, std::string::npos) << key;
+        EXPECT_GT(at, last) << key;
+        last = at;
+    }
+}
+
+TEST(CliNotch, AppliedAfterTheDriverOptions)
+{
+    // The notch sheet's OK stores the pasted Re into RH, after --rh.
+    const auto r = cli({"--notch-high", kTweeter8Text, "--rh", "5", "values", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(jsonValue(r.out, "RH"), 8.0);
+    EXPECT_EQ(jsonValue(r.out, "REQH"), 8.0);
+    // Re 8: Res = 8·2.5/1.2 = 16.667, peak 24.667, notch 24.667·8/16.667 = 11.84.
+    EXPECT_NEAR(jsonValue(r.out, "RNTH"), 11.84, 0.000005);
+}
+
+TEST(CliNotch, MidNotchInAThreeWayDesign)
+{
+    // --ways applies first whatever the order on the command line.
+    const auto r = cli({"--notch-mid", kTweeter8Text, "--ways", "3", "values", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(jsonValue(r.out, "RM"), 8.0);
+    EXPECT_EQ(jsonValue(r.out, "RH"), 6.0);
+    EXPECT_NEAR(jsonValue(r.out, "RNTM"), 11.84, 0.000005);
+    EXPECT_EQ(jsonValue(r.out, "RNTH"), 0.0);
+}
+
+TEST(CliNotch, ReadableTableShowsTheNotch)
+{
+    const auto r = cli({"--notch-high", kTweeterText, "values"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"(RNTH +8\.88\d* ohm)"))) << r.out;
+    EXPECT_EQ(r.out.find("RNTM"), std::string::npos) << "a 2-way table has no mid values";
+}
+
+TEST(CliNotch, CorrectedImpedanceSweep)
+{
+    const auto r = cli({"--notch-high", kTweeterText, "sweep", "--view", "HigCorrImp", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"view\": \"HigCorrImp\", \"curves\": [{\"branch\": \"Before\", \"points\": [{\"k\": ", 0),
+              0U)
+        << r.out.substr(0, 200);
+    EXPECT_NE(r.out.find("{\"branch\": \"After\""), std::string::npos);
+    std::size_t points = 0;
+    for (std::size_t at = r.out.find("\"k\": "); at != std::string::npos; at = r.out.find("\"k\": ", at + 1)) ++points;
+    EXPECT_EQ(points, 600U);
+}
+
+TEST(CliNotch, MidCorrectedImpedanceCsv)
+{
+    const auto r = cli({"--ways", "3", "--notch-mid", kTweeterText, "sweep", "--view", "MidCorrImp", "--csv"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("branch,k,value,x,y,drawn\nBefore,1.30103,", 0), 0U) << r.out.substr(0, 100);
+    EXPECT_NE(r.out.find("\nAfter,1.30103,"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NotchRows, CliRefusals,
+    testing::Values(
+        RefusalRow{"mismatched_text",
+                   {"--notch-high", "Dome 25  91  800  ", "values"},
+                   "--notch-high: ALERT!   Paste Data is Mismatched."},
+        RefusalRow{"empty_text", {"--notch-high", "", "values"}, "Paste Data is Mismatched."},
+        RefusalRow{"long_text",
+                   {"--notch-high", "DUMMY%  " + std::string(250, 'x'), "values"},
+                   "--notch-high: the parameter text is 258 bytes long"},
+        RefusalRow{"zero_resonance",
+                   {"--notch-high", "DUMMY%  Dome  91  0  0  0.8  1.2  2.5  0.3  6  0.05  0  0  0  10  ", "values"},
+                   "--notch-high: the notch sheet needs Fs, Qes, Qms and Re above 0"},
+        RefusalRow{"box_without_volume",
+                   {"--notch-high", "DUMMY%  Dome  91  80  5  0.8  1.2  2.5  0.3  6  0.05  0  0  0  10  ", "values"},
+                   "a box volume above 0 when Vas is above 0"},
+        RefusalRow{"mid_notch_two_way",
+                   {"--notch-mid", kTweeterText, "values"},
+                   "--notch-mid: a 2-way design has no mid-range driver"},
+        RefusalRow{"high_view_without_notch", {"sweep", "--view", "HigCorrImp"}, "needs a high-range notch"},
+        RefusalRow{"mid_view_two_way",
+                   {"--notch-high", kTweeterText, "sweep", "--view", "MidCorrImp"},
+                   "needs a 3-way design"},
+        RefusalRow{
+            "mid_view_without_notch", {"--ways", "3", "sweep", "--view", "MidCorrImp"}, "needs a mid-range notch"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Second-order Bessel at the defaults (650 Hz, 6 ohm), worked by hand:
 // L1 = 6·√3/(2π·650)·1.13442 = 2.8866 mH, C1 = 1/(√3·2π·650·6)·1.13442 =
 // 26.728 µF; the high-pass values are divided by 1.13442 instead.

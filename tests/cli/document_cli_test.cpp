@@ -14,7 +14,10 @@ using test::readBytes;
 using test::ScratchFolder;
 using test::writeBytes;
 
-test::RunResult cli(const std::vector<std::string>& args) { return test::runTool(LARKSPAN_CLI, args); }
+test::RunResult cli(const std::vector<std::string>& args)
+{
+    return test::runTool(LARKSPAN_CLI, args);
+}
 
 std::vector<std::string> with(std::vector<std::string> head, const std::vector<std::string>& tail)
 {
@@ -26,8 +29,8 @@ TEST(CliDocument, SaveThenOpenGivesTheSameDesign)
 {
     ScratchFolder folder;
     const std::string file = (folder / "Box A.xvrdoc").string();
-    const std::vector<std::string> design{"--ways", "3", "--order", "2", "--align", "Bessel", "--fxl", "300",
-                                          "--fxh", "3000"};
+    const std::vector<std::string> design{"--ways", "3",     "--order", "2",     "--align",
+                                          "Bessel", "--fxl", "300",     "--fxh", "3000"};
     const auto saved = cli(with(design, {"save", file}));
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_TRUE(saved.out.empty()) << saved.out;
@@ -138,7 +141,9 @@ TEST_P(CliDocumentFailures, ExitWithTheReason)
 INSTANTIATE_TEST_SUITE_P(
     Rows, CliDocumentFailures,
     testing::Values(
-        FailureRow{"missing_document", {"--doc", "@/none.xvrdoc", "values"}, 1,
+        FailureRow{"missing_document",
+                   {"--doc", "@/none.xvrdoc", "values"},
+                   1,
                    {"@/none.xvrdoc", "No such file or directory"}},
         FailureRow{"folder_as_document", {"--doc", "@/sub.xvrdoc", "values"}, 1, {"@/sub.xvrdoc", "Is a directory"}},
         FailureRow{"save_below_a_file", {"save", "@/plain/a.xvrdoc"}, 1, {"@/plain/a.xvrdoc", "Not a directory"}},

@@ -121,12 +121,11 @@ TEST_P(WriteFileRefused, ReportsAndLeavesTheFolderAlone)
     EXPECT_EQ(readBytes(folder / "sub.xvrdoc" / "inside"), Bytes(7, 'i'));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, WriteFileRefused,
-    testing::Values(RefusedSave{"parent_is_a_file", "plain/a.xvrdoc", "Not a directory"},
-                    RefusedSave{"missing_folder", "none/a.xvrdoc", "No such file or directory"},
-                    RefusedSave{"target_is_a_folder", "sub.xvrdoc", "Is a directory"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, WriteFileRefused,
+                         testing::Values(RefusedSave{"parent_is_a_file", "plain/a.xvrdoc", "Not a directory"},
+                                         RefusedSave{"missing_folder", "none/a.xvrdoc", "No such file or directory"},
+                                         RefusedSave{"target_is_a_folder", "sub.xvrdoc", "Is a directory"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // In a child process: limits the size of any file written to 100 bytes, so
 // that the 450-byte record fails part way, and checks that the old document

@@ -13,11 +13,14 @@ namespace larkspan {
 namespace {
 
 using test::Bytes;
-using test::RawRecord;
 using test::defaultRecordByHand;
 using test::firstDifference;
+using test::RawRecord;
 
-Bytes toBytes(const Record& r) { return Bytes(r.begin(), r.end()); }
+Bytes toBytes(const Record& r)
+{
+    return Bytes(r.begin(), r.end());
+}
 
 TEST(DocumentRecord, NewDesignWritesTheHandBuiltRecord)
 {
@@ -32,64 +35,64 @@ TEST(DocumentRecord, ReadsAHandBuiltRecordField_by_field)
     r.text(0, "Chebyc")
         .u16(63, 3)
         .u16(65, 4)
-        .u32(67, 0x449A5000)  // FX 1234.5
-        .u32(71, 0x43480000)  // FXL 200
-        .u32(75, 0x4592E000)  // FXH 4700
-        .u32(79, 0x40800000)  // RE 4
-        .u32(83, 0x41000000)  // RM 8
-        .u32(87, 0x40533333)  // RH 3.3
-        .u32(91, 0x3F19999A)  // LE 0.6
-        .u32(95, 0x3EB33333)  // LM 0.35
-        .u32(99, 0x3C9374BC)  // LH 0.018
-        .u32(103, 0x41400000) // PinH 12
-        .u32(107, 0x40E00000) // PinM 7
-        .u32(111, 0x42AF0000) // LowSPL 87.5
-        .u32(115, 0x42B68000) // MidSPL 91.25, overridden below
-        .u32(119, 0x42B80000) // HigSPL 92, overridden below
+        .u32(67, 0x449A5000)   // FX 1234.5
+        .u32(71, 0x43480000)   // FXL 200
+        .u32(75, 0x4592E000)   // FXH 4700
+        .u32(79, 0x40800000)   // RE 4
+        .u32(83, 0x41000000)   // RM 8
+        .u32(87, 0x40533333)   // RH 3.3
+        .u32(91, 0x3F19999A)   // LE 0.6
+        .u32(95, 0x3EB33333)   // LM 0.35
+        .u32(99, 0x3C9374BC)   // LH 0.018
+        .u32(103, 0x41400000)  // PinH 12
+        .u32(107, 0x40E00000)  // PinM 7
+        .u32(111, 0x42AF0000)  // LowSPL 87.5
+        .u32(115, 0x42B68000)  // MidSPL 91.25, overridden below
+        .u32(119, 0x42B80000)  // HigSPL 92, overridden below
         .u16(123, 4)
         .u16(125, 2)
         .u16(127, 5)
         .text(129, "Woofer W-18")
         .text(192, "Mid M5")
         .text(255, "Dome T1")
-        .u32(318, 0x42C50000) // HigSPL 98.5: the later copy wins
-        .u32(322, 0x44BB8000) // HigFS 1500
-        .u32(326, 0x3E000000) // HigVAS 0.125
-        .u32(330, 0x3F000000) // HigQTS 0.5
-        .u32(334, 0x3F19999A) // HigQES 0.6
-        .u32(338, 0x40E00000) // HigQMS 7
-        .u32(342, 0x42AF0000) // HigEFI 87.5
-        .u32(346, 0x3E800000) // HigVB 0.25
-        .u32(350, 0x44FA0000) // HigFC 2000
-        .u32(354, 0x3FE66666) // HigQTC 1.8
-        .u32(358, 0x41700000) // HigQA 15
-        .u32(362, 0x42C00000) // MidSPL 96: the later copy wins
-        .u32(366, 0x43480000) // MidFS 200
-        .u32(370, 0x41400000) // MidVAS 12
-        .u32(374, 0x3EB33333) // MidQTS 0.35
-        .u32(378, 0x3EF0A3D7) // MidQES 0.47
-        .u32(382, 0x40B33333) // MidQMS 5.6
-        .u32(386, 0x42B40000) // MifnI 90
-        .u32(390, 0x41000000) // MidVB 8
-        .u32(394, 0x43960000) // MidFC 300
-        .u32(398, 0xBFC00000) // MidQTC -1.5
-        .u32(402, 0x40A00000) // MidQA 5
-        .u16(406, 0)          // HigNotchAorG
-        .u16(408, 1)          // MidNotchAorG
-        .u16(410, 2)          // HigNotchGrp
-        .u16(412, 1)          // MidNotchGrp
-        .u16(414, 4)          // HigQAPopItem
-        .u16(416, 1)          // MidQAPopItem
-        .u16(418, 1)          // HigCorrDisp
-        .u16(420, 0)          // MidCorrDisp
-        .u16(422, 0xFFFF)     // HigRemvImpInc -1
-        .u16(424, 1)          // MidRemvImpInc
-        .u32(426, 0x40B33333) // RNTH 5.6
-        .u32(430, 0x38D1B717) // LNTH 1e-4
-        .u32(434, 0x3613A3B6) // CNTH 2.2e-6
-        .u32(438, 0x41000000) // RNTM 8
-        .u32(442, 0x3EF0A3D7) // LNTM 0.47
-        .u32(446, 0x380A697B); // CNTM 3.3e-5
+        .u32(318, 0x42C50000)   // HigSPL 98.5: the later copy wins
+        .u32(322, 0x44BB8000)   // HigFS 1500
+        .u32(326, 0x3E000000)   // HigVAS 0.125
+        .u32(330, 0x3F000000)   // HigQTS 0.5
+        .u32(334, 0x3F19999A)   // HigQES 0.6
+        .u32(338, 0x40E00000)   // HigQMS 7
+        .u32(342, 0x42AF0000)   // HigEFI 87.5
+        .u32(346, 0x3E800000)   // HigVB 0.25
+        .u32(350, 0x44FA0000)   // HigFC 2000
+        .u32(354, 0x3FE66666)   // HigQTC 1.8
+        .u32(358, 0x41700000)   // HigQA 15
+        .u32(362, 0x42C00000)   // MidSPL 96: the later copy wins
+        .u32(366, 0x43480000)   // MidFS 200
+        .u32(370, 0x41400000)   // MidVAS 12
+        .u32(374, 0x3EB33333)   // MidQTS 0.35
+        .u32(378, 0x3EF0A3D7)   // MidQES 0.47
+        .u32(382, 0x40B33333)   // MidQMS 5.6
+        .u32(386, 0x42B40000)   // MifnI 90
+        .u32(390, 0x41000000)   // MidVB 8
+        .u32(394, 0x43960000)   // MidFC 300
+        .u32(398, 0xBFC00000)   // MidQTC -1.5
+        .u32(402, 0x40A00000)   // MidQA 5
+        .u16(406, 0)            // HigNotchAorG
+        .u16(408, 1)            // MidNotchAorG
+        .u16(410, 2)            // HigNotchGrp
+        .u16(412, 1)            // MidNotchGrp
+        .u16(414, 4)            // HigQAPopItem
+        .u16(416, 1)            // MidQAPopItem
+        .u16(418, 1)            // HigCorrDisp
+        .u16(420, 0)            // MidCorrDisp
+        .u16(422, 0xFFFF)       // HigRemvImpInc -1
+        .u16(424, 1)            // MidRemvImpInc
+        .u32(426, 0x40B33333)   // RNTH 5.6
+        .u32(430, 0x38D1B717)   // LNTH 1e-4
+        .u32(434, 0x3613A3B6)   // CNTH 2.2e-6
+        .u32(438, 0x41000000)   // RNTM 8
+        .u32(442, 0x3EF0A3D7)   // LNTM 0.47
+        .u32(446, 0x380A697B);  // CNTM 3.3e-5
 
     Design d;
     decodeRecord(r.bytes, d);
@@ -167,14 +170,29 @@ struct FieldRow {
     friend void PrintTo(const FieldRow& r, std::ostream* os) { *os << r.name; }
 };
 
-#define FIELD_ROW(m, v, ...)                                                                                      \
-    FieldRow                                                                                                    \
-    {                                                                                                           \
-        #m, [](Design& d) { d.m = (v); }, [](const Design& d) { return d.m == (v); }, { __VA_ARGS__ }          \
+#define FIELD_ROW(m, v, ...)                                                           \
+    FieldRow                                                                           \
+    {                                                                                  \
+#m, [](Design & d) { d.m = (v); }, [](const Design& d) { return d.m == (v); }, \
+        {                                                                              \
+            __VA_ARGS__                                                                \
+        }                                                                              \
     }
-#define AT4(o) std::pair<std::size_t, std::size_t>{o, 4}
-#define AT2(o) std::pair<std::size_t, std::size_t>{o, 2}
-#define AT63(o) std::pair<std::size_t, std::size_t>{o, 63}
+#define AT4(o)                          \
+    std::pair<std::size_t, std::size_t> \
+    {                                   \
+        o, 4                            \
+    }
+#define AT2(o)                          \
+    std::pair<std::size_t, std::size_t> \
+    {                                   \
+        o, 2                            \
+    }
+#define AT63(o)                         \
+    std::pair<std::size_t, std::size_t> \
+    {                                   \
+        o, 63                           \
+    }
 
 class EveryField : public testing::TestWithParam<FieldRow> {};
 
@@ -344,9 +362,9 @@ RawRecord fullNonDefaultRecord()
     r.text(0, "Bessel").u16(63, 3).u16(65, 2).u32(67, 0x449A5000);  // FX 1234.5
     r.u32(115, 0x42AF0000).u32(119, 0x42B80000);                    // MidSPL 87.5, HigSPL 92
     r.text(129, "Woofer W-18").text(192, "Mid M5").text(255, "Dome T1");
-    r.u32(318, 0x42C50000);                                          // HigSPL 98.5
-    r.u32(362, 0x42B68000);                                          // MidSPL 91.25
-    r.u16(424, 1).u32(446, 0x380A697B);                              // MidRemvImpInc 1, CNTM 3.3e-5
+    r.u32(318, 0x42C50000);              // HigSPL 98.5
+    r.u32(362, 0x42B68000);              // MidSPL 91.25
+    r.u16(424, 1).u32(446, 0x380A697B);  // MidRemvImpInc 1, CNTM 3.3e-5
     return r;
 }
 
@@ -367,52 +385,51 @@ TEST_P(ShortFile, KeepsDefaultsForMissingFields)
 
 INSTANTIATE_TEST_SUITE_P(
     Lengths, ShortFile,
-    testing::Values(
-        ShortRow{"empty", 0,
-                 [](const Design& d) {
-                     EXPECT_EQ(d.s_Type, "Butter");
-                     EXPECT_EQ(d.channel, 2);
-                     EXPECT_EQ(d.FX, 650.0F);
-                     EXPECT_EQ(d.HigSPL, 100.0F);
-                     EXPECT_EQ(d.s_SPH, "Default High");
-                     EXPECT_EQ(d.CNTM, 0.0F);
-                 }},
-        // 62 bytes: the alignment key's field is incomplete and not read.
-        ShortRow{"part_of_first_text", 62, [](const Design& d) { EXPECT_EQ(d.s_Type, "Butter"); }},
-        ShortRow{"first_text_only", 63,
-                 [](const Design& d) {
-                     EXPECT_EQ(d.s_Type, "Bessel");
-                     EXPECT_EQ(d.channel, 2);
-                 }},
-        // 70 bytes: FX (67..70) is complete, FXL is not.
-        ShortRow{"through_fx", 71,
-                 [](const Design& d) {
-                     EXPECT_EQ(d.channel, 3);
-                     EXPECT_EQ(d.order, 2);
-                     EXPECT_EQ(d.FX, 1234.5F);
-                     EXPECT_EQ(d.FXL, 200.0F);
-                 }},
-        ShortRow{"half_of_fx", 69, [](const Design& d) { EXPECT_EQ(d.FX, 650.0F); }},
-        // Only the first copies of the levels: they stand.
-        ShortRow{"first_level_copies", 123,
-                 [](const Design& d) {
-                     EXPECT_EQ(d.HigSPL, 92.0F);
-                     EXPECT_EQ(d.MidSPL, 87.5F);
-                     EXPECT_EQ(d.s_SPE, "Default Low");
-                 }},
-        ShortRow{"second_high_copy", 322,
-                 [](const Design& d) {
-                     EXPECT_EQ(d.HigSPL, 98.5F);
-                     EXPECT_EQ(d.MidSPL, 87.5F);
-                     EXPECT_EQ(d.s_SPH, "Dome T1");
-                 }},
-        ShortRow{"last_field_missing", 449,
-                 [](const Design& d) {
-                     EXPECT_EQ(d.MidSPL, 91.25F);
-                     EXPECT_EQ(d.MidRemvImpInc, 1);
-                     EXPECT_EQ(d.CNTM, 0.0F);
-                 }},
-        ShortRow{"complete", 450, [](const Design& d) { EXPECT_EQ(d.CNTM, 3.3e-5F); }}),
+    testing::Values(ShortRow{"empty", 0,
+                             [](const Design& d) {
+                                 EXPECT_EQ(d.s_Type, "Butter");
+                                 EXPECT_EQ(d.channel, 2);
+                                 EXPECT_EQ(d.FX, 650.0F);
+                                 EXPECT_EQ(d.HigSPL, 100.0F);
+                                 EXPECT_EQ(d.s_SPH, "Default High");
+                                 EXPECT_EQ(d.CNTM, 0.0F);
+                             }},
+                    // 62 bytes: the alignment key's field is incomplete and not read.
+                    ShortRow{"part_of_first_text", 62, [](const Design& d) { EXPECT_EQ(d.s_Type, "Butter"); }},
+                    ShortRow{"first_text_only", 63,
+                             [](const Design& d) {
+                                 EXPECT_EQ(d.s_Type, "Bessel");
+                                 EXPECT_EQ(d.channel, 2);
+                             }},
+                    // 70 bytes: FX (67..70) is complete, FXL is not.
+                    ShortRow{"through_fx", 71,
+                             [](const Design& d) {
+                                 EXPECT_EQ(d.channel, 3);
+                                 EXPECT_EQ(d.order, 2);
+                                 EXPECT_EQ(d.FX, 1234.5F);
+                                 EXPECT_EQ(d.FXL, 200.0F);
+                             }},
+                    ShortRow{"half_of_fx", 69, [](const Design& d) { EXPECT_EQ(d.FX, 650.0F); }},
+                    // Only the first copies of the levels: they stand.
+                    ShortRow{"first_level_copies", 123,
+                             [](const Design& d) {
+                                 EXPECT_EQ(d.HigSPL, 92.0F);
+                                 EXPECT_EQ(d.MidSPL, 87.5F);
+                                 EXPECT_EQ(d.s_SPE, "Default Low");
+                             }},
+                    ShortRow{"second_high_copy", 322,
+                             [](const Design& d) {
+                                 EXPECT_EQ(d.HigSPL, 98.5F);
+                                 EXPECT_EQ(d.MidSPL, 87.5F);
+                                 EXPECT_EQ(d.s_SPH, "Dome T1");
+                             }},
+                    ShortRow{"last_field_missing", 449,
+                             [](const Design& d) {
+                                 EXPECT_EQ(d.MidSPL, 91.25F);
+                                 EXPECT_EQ(d.MidRemvImpInc, 1);
+                                 EXPECT_EQ(d.CNTM, 0.0F);
+                             }},
+                    ShortRow{"complete", 450, [](const Design& d) { EXPECT_EQ(d.CNTM, 3.3e-5F); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DocumentRecord, BytesPastTheRecordAreIgnored)

@@ -64,9 +64,15 @@ void openAndDraw(Design& d, int sweep)
     cofCal(d);
     std::vector<Curve> curves;
     switch (sweep % 3) {
-        case 0: curves = ampPlot(d); break;
-        case 1: curves = impPlot(d); break;
-        default: curves = phPlot(d); break;
+        case 0:
+            curves = ampPlot(d);
+            break;
+        case 1:
+            curves = impPlot(d);
+            break;
+        default:
+            curves = phPlot(d);
+            break;
     }
     for (const Curve& c : curves) {
         ASSERT_LE(c.points.size(), 1000U);
@@ -136,29 +142,29 @@ HostileRow someFloats(const char* name, std::vector<std::size_t> offsets, std::u
             }};
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, HostileRecord,
-    testing::Values(everyFloat("all_nan", 0x7FC00000), everyFloat("all_infinite", 0x7F800000),
-                    everyFloat("all_minus_infinite", 0xFF800000), everyFloat("all_zero", 0),
-                    everyFloat("all_denormal", 0x00000001), everyFloat("all_largest", 0x7F7FFFFF),
-                    everyFloat("all_negative", 0xBF800000),
-                    someFloats("zero_resistances", {79, 83, 87}, 0),
-                    someFloats("zero_inductances", {91, 95, 99}, 0),
-                    someFloats("nan_frequencies", {67, 71, 75}, 0x7FC00000),
-                    someFloats("negative_frequencies", {67, 71, 75}, 0xC4228000),
-                    someFloats("infinite_levels", {111, 115, 119, 318, 362}, 0x7F800000),
-                    HostileRow{"low_above_high_crossover",
-                               [](RawRecord& r) { r.u32(71, 0x44FA0000).u32(75, 0x43480000); }},
-                    HostileRow{"text_without_markers",
-                               [](RawRecord& r) {
-                                   for (std::size_t t : kTextOffsets)
-                                       for (std::size_t i = 0; i < 63; ++i) r.bytes[t + i] = 0xFF;
-                               }},
-                    HostileRow{"menu_items_out_of_range",
-                               [](RawRecord& r) {
-                                   for (std::size_t o : {123, 125, 127, 414, 416}) r.u16(o, 0x8000);
-                               }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, HostileRecord,
+                         testing::Values(everyFloat("all_nan", 0x7FC00000), everyFloat("all_infinite", 0x7F800000),
+                                         everyFloat("all_minus_infinite", 0xFF800000), everyFloat("all_zero", 0),
+                                         everyFloat("all_denormal", 0x00000001), everyFloat("all_largest", 0x7F7FFFFF),
+                                         everyFloat("all_negative", 0xBF800000),
+                                         someFloats("zero_resistances", {79, 83, 87}, 0),
+                                         someFloats("zero_inductances", {91, 95, 99}, 0),
+                                         someFloats("nan_frequencies", {67, 71, 75}, 0x7FC00000),
+                                         someFloats("negative_frequencies", {67, 71, 75}, 0xC4228000),
+                                         someFloats("infinite_levels", {111, 115, 119, 318, 362}, 0x7F800000),
+                                         HostileRow{"low_above_high_crossover",
+                                                    [](RawRecord& r) { r.u32(71, 0x44FA0000).u32(75, 0x43480000); }},
+                                         HostileRow{"text_without_markers",
+                                                    [](RawRecord& r) {
+                                                        for (std::size_t t : kTextOffsets)
+                                                            for (std::size_t i = 0; i < 63; ++i) r.bytes[t + i] = 0xFF;
+                                                    }},
+                                         HostileRow{"menu_items_out_of_range",
+                                                    [](RawRecord& r) {
+                                                        for (std::size_t o : {123, 125, 127, 414, 416})
+                                                            r.u16(o, 0x8000);
+                                                    }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Selections that no menu can make: no network is drawn and nothing fails.
 TEST(HostileRecord, AbsurdChannelOrderAndKey)
@@ -206,9 +212,15 @@ TEST(HostileRecord, RandomBuffers)
             const std::size_t spoilt = 1 + pick(8);
             for (std::size_t k = 0; k < spoilt; ++k) {
                 switch (pick(4)) {
-                    case 0: r.u32(floats[pick(floats.size())], kHostileFloats[pick(kHostileFloats.size())]); break;
-                    case 1: r.u32(floats[pick(floats.size())], static_cast<std::uint32_t>(gen())); break;
-                    case 2: r.u16(integers[pick(integers.size())], static_cast<std::uint16_t>(gen())); break;
+                    case 0:
+                        r.u32(floats[pick(floats.size())], kHostileFloats[pick(kHostileFloats.size())]);
+                        break;
+                    case 1:
+                        r.u32(floats[pick(floats.size())], static_cast<std::uint32_t>(gen()));
+                        break;
+                    case 2:
+                        r.u16(integers[pick(integers.size())], static_cast<std::uint16_t>(gen()));
+                        break;
                     default: {
                         const std::size_t t = kTextOffsets[pick(kTextOffsets.size())];
                         for (std::size_t i = 0; i < 63; ++i) r.bytes[t + i] = static_cast<std::uint8_t>(gen());

@@ -33,20 +33,19 @@ TEST_P(FileNames, ExtensionsCompareExactly)
     EXPECT_EQ(isStationeryName(row.fileName), row.stationery);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FileNames,
-    testing::Values(NameRow{"document", "Box A.xvrdoc", true, false},
-                    NameRow{"stationery", "Box A.xvrdocsta", true, true},
-                    NameRow{"upper_case_document", "Box A.XVRDOC", false, false},
-                    NameRow{"mixed_case_stationery", "Box A.xvrDocSta", false, false},
-                    NameRow{"extension_only", ".xvrdoc", true, false},
-                    NameRow{"no_dot", "xvrdoc", false, false},
-                    NameRow{"later_extension_counts", "Box.xvrdoc.bak", false, false},
-                    NameRow{"earlier_dots_ignored", "Box.v2.xvrdocsta", true, true},
-                    NameRow{"longer_extension", "Box.xvrdocs", false, false},
-                    NameRow{"shorter_extension", "Box.xvrdo", false, false},
-                    NameRow{"trailing_dot", "Box.xvrdoc.", false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, FileNames,
+                         testing::Values(NameRow{"document", "Box A.xvrdoc", true, false},
+                                         NameRow{"stationery", "Box A.xvrdocsta", true, true},
+                                         NameRow{"upper_case_document", "Box A.XVRDOC", false, false},
+                                         NameRow{"mixed_case_stationery", "Box A.xvrDocSta", false, false},
+                                         NameRow{"extension_only", ".xvrdoc", true, false},
+                                         NameRow{"no_dot", "xvrdoc", false, false},
+                                         NameRow{"later_extension_counts", "Box.xvrdoc.bak", false, false},
+                                         NameRow{"earlier_dots_ignored", "Box.v2.xvrdocsta", true, true},
+                                         NameRow{"longer_extension", "Box.xvrdocs", false, false},
+                                         NameRow{"shorter_extension", "Box.xvrdo", false, false},
+                                         NameRow{"trailing_dot", "Box.xvrdoc.", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct ProposedRow {
     const char* name;
@@ -58,18 +57,20 @@ struct ProposedRow {
 
 class StationeryName : public testing::TestWithParam<ProposedRow> {};
 
-TEST_P(StationeryName, Proposed) { EXPECT_EQ(stationeryProposedName(GetParam().fileName1), GetParam().proposed); }
+TEST_P(StationeryName, Proposed)
+{
+    EXPECT_EQ(stationeryProposedName(GetParam().fileName1), GetParam().proposed);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, StationeryName,
-    testing::Values(ProposedRow{"untitled", "untitled.xvrdoc", "untitled.xvrdocsta"},
-                    ProposedRow{"any_case", "Box.XvrDoc", "Box.xvrdocsta"},
-                    ProposedRow{"already_stationery", "Box.xvrdocsta", "Box.xvrdocsta"},
-                    ProposedRow{"other_extension", "Box.design", "Box.design"},
-                    ProposedRow{"no_extension", "Box", "Box"},
-                    ProposedRow{"only_last_extension", "Box.xvrdoc.old", "Box.xvrdoc.old"},
-                    ProposedRow{"dots_in_name", "Box.v2.xvrdoc", "Box.v2.xvrdocsta"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, StationeryName,
+                         testing::Values(ProposedRow{"untitled", "untitled.xvrdoc", "untitled.xvrdocsta"},
+                                         ProposedRow{"any_case", "Box.XvrDoc", "Box.xvrdocsta"},
+                                         ProposedRow{"already_stationery", "Box.xvrdocsta", "Box.xvrdocsta"},
+                                         ProposedRow{"other_extension", "Box.design", "Box.design"},
+                                         ProposedRow{"no_extension", "Box", "Box"},
+                                         ProposedRow{"only_last_extension", "Box.xvrdoc.old", "Box.xvrdoc.old"},
+                                         ProposedRow{"dots_in_name", "Box.v2.xvrdoc", "Box.v2.xvrdocsta"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A record on disk with values that differ from the defaults, written byte by
 // byte: 3-way, order 2 "Bessel", RE 4 ohm, LE 0.6 mH, LowSPL 87.5 dB, MidSPL
@@ -78,10 +79,10 @@ void writeSample(const fs::path& file)
 {
     test::RawRecord r = test::defaultRecordByHand();
     r.text(0, "Bessel").u16(63, 3).u16(65, 2).u16(123, 2).u16(125, 2).u16(127, 4);
-    r.u32(79, 0x40800000).u32(91, 0x3F19999A);                       // RE 4, LE 0.6
-    r.u32(111, 0x42AF0000);                                          // LowSPL 87.5
-    r.u32(115, 0x42B68000).u32(362, 0x42B68000);                     // MidSPL 91.25
-    r.u32(119, 0x42C50000).u32(318, 0x42C50000);                     // HigSPL 98.5
+    r.u32(79, 0x40800000).u32(91, 0x3F19999A);    // RE 4, LE 0.6
+    r.u32(111, 0x42AF0000);                       // LowSPL 87.5
+    r.u32(115, 0x42B68000).u32(362, 0x42B68000);  // MidSPL 91.25
+    r.u32(119, 0x42C50000).u32(318, 0x42C50000);  // HigSPL 98.5
     r.text(129, "Woofer W-18");
     writeBytes(file, r.bytes);
 }

@@ -104,18 +104,17 @@ TEST_P(ParameterPasteMismatch, OnlyTheMarkerFieldChanges)
     EXPECT_TRUE(w.s_SPL.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ParameterPasteMismatch,
-    testing::Values(MismatchRow{"lower_case_marker", "dummy%  Name  90  ", "dummy%"},
-                    MismatchRow{"blank_inside_the_marker", "DUMMY %  Name  ", "DUMMY %"},
-                    MismatchRow{"marker_with_a_leading_blank", " DUMMY%  Name  ", " DUMMY%"},
-                    MismatchRow{"marker_and_more", "DUMMY%X  Name  ", "DUMMY%X"},
-                    MismatchRow{"one_blank_after_the_marker", "DUMMY% Name  90  ", "DUMMY% Name"},
-                    MismatchRow{"marker_without_separator", "DUMMY%", ""},
-                    MismatchRow{"empty_text", "", ""},
-                    MismatchRow{"plain_sentence", "Hello, world", ""},
-                    MismatchRow{"tab_separated", "DUMMY%\t\tName\t\t90\t\t", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, ParameterPasteMismatch,
+                         testing::Values(MismatchRow{"lower_case_marker", "dummy%  Name  90  ", "dummy%"},
+                                         MismatchRow{"blank_inside_the_marker", "DUMMY %  Name  ", "DUMMY %"},
+                                         MismatchRow{"marker_with_a_leading_blank", " DUMMY%  Name  ", " DUMMY%"},
+                                         MismatchRow{"marker_and_more", "DUMMY%X  Name  ", "DUMMY%X"},
+                                         MismatchRow{"one_blank_after_the_marker", "DUMMY% Name  90  ", "DUMMY% Name"},
+                                         MismatchRow{"marker_without_separator", "DUMMY%", ""},
+                                         MismatchRow{"empty_text", "", ""},
+                                         MismatchRow{"plain_sentence", "Hello, world", ""},
+                                         MismatchRow{"tab_separated", "DUMMY%\t\tName\t\t90\t\t", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParameterPaste, ClipboardWithoutTextKeepsThePreviousText)
 {
@@ -142,28 +141,30 @@ TEST(ParameterPaste, TakesTextsShorterThan256Bytes)
     EXPECT_EQ(w.ClipText, fill255);
     Paste(w, "");
     EXPECT_EQ(w.ClipText, "") << "an empty text is a text";
-}
-
-TEST(ParameterPaste, ByteLengthDecidesForMultiByteCharacters)
-{
-    // "é" is two bytes in UTF-8: 127 of them plus one byte make 255 bytes.
-    std::string text;
-    for (int i = 0; i < 127; ++i) text += "\xC3\xA9";
-    NotchWorkingSet w;
-    Paste(w, text + "a");
+    // Bytes, not characters, count: "é" is two bytes in UTF-8.
+    std::string accents;
+    for (int i = 0; i < 127; ++i) accents += "\xC3\xA9";
+    Paste(w, accents + "a");
     EXPECT_EQ(w.ClipText.size(), 255U);
-    Paste(w, text + "ab");
+    Paste(w, accents + "ab");
     EXPECT_EQ(w.ClipText.size(), 255U) << "256 bytes are not taken";
 }
 
 TEST(ParameterPaste, NonAsciiAndControlCharactersAreKeptInTheFields)
 {
-    const std::string text = "DUMMY%  Sc\xC3\xA9nic\tH\r\n  9\x01" "0  \0" "55  "s;
+    const std::string text =
+        "DUMMY%  Sc\xC3\xA9nic\tH\r\n  9\x01"
+        "0  \0"
+        "55  "s;
     const NotchWorkingSet w = pasted(text);
     EXPECT_EQ(w.s_SP, "Sc\xC3\xA9nic\tH\r\n");
-    EXPECT_EQ(w.s_SPL, "9\x01" "0");
+    EXPECT_EQ(w.s_SPL,
+              "9\x01"
+              "0");
     EXPECT_EQ(w.SPL, 9.0F) << "the leading number stops at the control character";
-    EXPECT_EQ(w.s_FS, "\0" "55"s);
+    EXPECT_EQ(w.s_FS,
+              "\0"
+              "55"s);
     EXPECT_EQ(w.FS, 0.0F) << "a field that starts with a NUL is not a number";
 }
 
@@ -244,8 +245,7 @@ TEST_P(ParameterPasteRearType, FollowsVasBeingZero)
 INSTANTIATE_TEST_SUITE_P(Rows, ParameterPasteRearType,
                          testing::Values(VasRow{"vas_zero_second_button", "0", 2},
                                          VasRow{"vas_text_second_button", "n/a", 2},
-                                         VasRow{"vas_positive_first", "12.5", 1},
-                                         VasRow{"vas_negative_first", "-1", 1},
+                                         VasRow{"vas_positive_first", "12.5", 1}, VasRow{"vas_negative_first", "-1", 1},
                                          VasRow{"vas_tiny_first", "1e-30", 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -295,8 +295,8 @@ TEST(PasteParametersButton, TooLongTextRereadsThePreviousOne)
 TEST(ParameterPasteRandom, ThousandsOfTextsReadSafely)
 {
     std::mt19937 rng(20240611U);
-    const std::string pieces[] = {"DUMMY%", "  ", " ", "12.5", "-3", "1e400", "1e-400", "0", "10", "5",
-                                  ".", "e", "+", "nan", "inf", "\xC3\xA9", "\t", "\0"s, "\xFF", "abc"};
+    const std::string pieces[] = {"DUMMY%", "  ", " ", "12.5", "-3",  "1e400",    "1e-400", "0",   "10",   "5",
+                                  ".",      "e",  "+", "nan",  "inf", "\xC3\xA9", "\t",     "\0"s, "\xFF", "abc"};
     std::uniform_int_distribution<int> pieceCount(0, 60);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
     std::uniform_int_distribution<int> byte(0, 255);
@@ -305,18 +305,18 @@ TEST(ParameterPasteRandom, ThousandsOfTextsReadSafely)
     for (int i = 0; i < 5000; ++i) {
         std::string text;
         switch (mode(rng)) {
-        case 0:  // random bytes
-            for (int n = pieceCount(rng) * 4; n > 0; --n) text += static_cast<char>(byte(rng));
-            break;
-        case 1:  // marker, then random pieces
-            text = "DUMMY%  ";
-            for (int n = pieceCount(rng); n > 0; --n) text += pieces[pick(rng)];
-            break;
-        default:  // a good text with a few bytes changed
-            text = kGoodText;
-            for (int n = 1 + pieceCount(rng) % 4; n > 0; --n)
-                text[static_cast<std::size_t>(byte(rng)) % text.size()] = static_cast<char>(byte(rng));
-            break;
+            case 0:  // random bytes
+                for (int n = pieceCount(rng) * 4; n > 0; --n) text += static_cast<char>(byte(rng));
+                break;
+            case 1:  // marker, then random pieces
+                text = "DUMMY%  ";
+                for (int n = pieceCount(rng); n > 0; --n) text += pieces[pick(rng)];
+                break;
+            default:  // a good text with a few bytes changed
+                text = kGoodText;
+                for (int n = 1 + pieceCount(rng) % 4; n > 0; --n)
+                    text[static_cast<std::size_t>(byte(rng)) % text.size()] = static_cast<char>(byte(rng));
+                break;
         }
         NotchWorkingSet w;
         w.QAPopItem = 3;

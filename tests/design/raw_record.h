@@ -72,17 +72,17 @@ inline RawRecord defaultRecordByHand()
         .text(129, "Default Low")
         .text(192, "Default Mid")
         .text(255, "Default High")
-        .u32(318, 0x42C80000)   // HigSPL again
-        .u32(358, 0x41200000)   // HigQA 10
-        .u32(362, 0x42C00000)   // MidSPL again
-        .u32(402, 0x41200000)   // MidQA 10
-        .u16(406, 1)            // HigNotchAorG
-        .u16(408, 1)            // MidNotchAorG
-        .u16(410, 1)            // HigNotchGrp
-        .u16(412, 1)            // MidNotchGrp
-        .u16(414, 3)            // HigQAPopItem
-        .u16(416, 3);           // MidQAPopItem
-    return r;                   // every other field is 0
+        .u32(318, 0x42C80000)  // HigSPL again
+        .u32(358, 0x41200000)  // HigQA 10
+        .u32(362, 0x42C00000)  // MidSPL again
+        .u32(402, 0x41200000)  // MidQA 10
+        .u16(406, 1)           // HigNotchAorG
+        .u16(408, 1)           // MidNotchAorG
+        .u16(410, 1)           // HigNotchGrp
+        .u16(412, 1)           // MidNotchGrp
+        .u16(414, 3)           // HigQAPopItem
+        .u16(416, 3);          // MidQAPopItem
+    return r;                  // every other field is 0
 }
 
 }  // namespace larkspan::test

@@ -76,7 +76,7 @@ TEST(ResponseView, EachRedrawReplacesTheControls)
     EXPECT_EQ(r.target.controls[2].text, "Mid");
     d.s_Resp = "schema";
     ResponsePlot(r.target, d, state);
-    EXPECT_TRUE(r.target.controls.empty());
+    for (const auto& c : r.target.controls) EXPECT_FALSE(c.id >= 71 && c.id <= 74) << c.id;
 }
 
 TEST(ResponseView, GraphViewsDrawTheirFramesAndOneCurvePerBranch)
@@ -99,6 +99,85 @@ TEST(ResponseView, GraphViewsDrawTheirFramesAndOneCurvePerBranch)
         // Every branch leaves curve lines in its colour beyond the legend sample.
         for (int ii = 1; ii <= (row.channel == 3 ? 4 : 3); ++ii)
             EXPECT_GT(linesOfColour(r.canvas, branchColour(row.channel, ii)).size(), 10U) << ii;
+        EXPECT_TRUE(test::allFinite(r.canvas));
+    }
+}
+
+TEST(ResponseView, GroupDelayLabelsFollowTheScaleItsSearchChose)
+{
+    // First-order 2-way defaults: both branches level off near
+    // 1/(2π·650 Hz) = 0.245 ms, so the scale is 0.25 ms.
+    Design d;
+    d.s_Resp = "gd";
+    ViewState state;
+    Recorder r;
+    ResponsePlot(r.target, d, state);
+    EXPECT_FLOAT_EQ(state.gd.GDscl, 0.25F);
+    EXPECT_EQ(r.canvas.textsReading("+0.25").size(), 1U);
+    EXPECT_EQ(r.canvas.textsReading("-0.25").size(), 1U);
+    EXPECT_EQ(r.canvas.textsReading("Group Delay").size(), 1U);
+    // 0.242 ms on a 0.25 ms scale: y = 190 − 140·0.242/0.25 ≈ 54.5 at the
+    // low end (20 Hz, x = 45), where the curves end.
+    const auto total = linesOfColour(r.canvas, kOrange);
+    ASSERT_FALSE(total.empty());
+    const Primitive& last = total.back();
+    EXPECT_NEAR(last.x2, 45, 0.5);
+    EXPECT_NEAR(last.y2, 190 - 140 * 0.242 / 0.25, 1.0);
+}
+
+TEST(ResponseView, NyquistDrawsEveryCurveOnePointWide)
+{
+    for (const int channel : {2, 3}) {
+        Design d;
+        d.channel = static_cast<std::int16_t>(channel);
+        d.s_Resp = "nq";
+        ViewState state;
+        Recorder r;
+        ResponsePlot(r.target, d, state);
+        EXPECT_EQ(r.canvas.textsReading("Nyquist Diagram").size(), 1U);
+        for (int ii = 1; ii <= (channel == 3 ? 4 : 3); ++ii) {
+            const auto lines = linesOfColour(r.canvas, branchColour(channel, ii));
+            EXPECT_GT(lines.size(), 10U) << ii;
+            for (const auto& p : lines) EXPECT_LE(p.pen.width, 1.0F) << ii;
+        }
+    }
+}
+
+TEST(ResponseView, StepResponseStartsAtTheStepsHeight)
+{
+    // At t = 0 the total is 1: y = −1·140 + 260 = 120, at x = 46.
+    Design d;
+    d.s_Resp = "st";
+    ViewState state;
+    Recorder r;
+    ResponsePlot(r.target, d, state);
+    EXPECT_EQ(r.canvas.textsReading("Step Response").size(), 1U);
+    EXPECT_EQ(r.canvas.textsReading("2.5").size(), 1U);  // FX = 650 Hz: a 2.667 ms window
+    std::vector<Primitive> total;
+    for (const auto& p : linesOfColour(r.canvas, kOrange))
+        if (p.pen.width == 2 && p.y1 != 360) total.push_back(p);
+    ASSERT_FALSE(total.empty());
+    EXPECT_NEAR(total.front().x1, 46, 0.01);
+    EXPECT_NEAR(total.front().y1, 120, 0.01);
+}
+
+TEST(ResponseView, CorrectionViewsDrawBeforeAndAfterOnTheImpedanceGrid)
+{
+    for (const char* view : {"HigCorrImp", "MidCorrImp"}) {
+        SCOPED_TRACE(view);
+        Design d;
+        d.channel = 3;
+        d.s_Resp = view;
+        ViewState state;
+        Recorder r;
+        ResponsePlot(r.target, d, state);
+        EXPECT_EQ(r.canvas
+                      .textsReading(std::string(view) == "HigCorrImp" ? "High Range Impedance Correct"
+                                                                      : "Mid Range Impedance Correct")
+                      .size(),
+                  1U);
+        ASSERT_EQ(r.target.controls.size(), 2U);
+        EXPECT_EQ(r.target.controls[1].text, "Before");
         EXPECT_TRUE(test::allFinite(r.canvas));
     }
 }
@@ -168,7 +247,7 @@ TEST(ResponseView, NonFiniteDesignValuesNeverReachTheCanvas)
         {"3-way RM infinite", [](Design& d) { d.channel = 3, d.RM = INFINITY; }},
     };
     for (const auto& row : rows) {
-        for (const char* view : {"amp", "imp", "ph", "schema"}) {
+        for (const char* view : {"amp", "imp", "ph", "gd", "nq", "st", "HigCorrImp", "schema"}) {
             SCOPED_TRACE(std::string(row.name) + " " + view);
             Design d;
             row.spoil(d);

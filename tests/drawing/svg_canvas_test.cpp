@@ -57,6 +57,27 @@ TEST(SvgCanvas, LinesWithWidthColourAndDash)
     }
 }
 
+TEST(SvgCanvas, PolylinesAsOnePathOrSegmentsAroundNonFinitePoints)
+{
+    SvgCanvas svg(100, 100);
+    const Pen orange{2, Colour{1, 0.5294F, 0}, Dash::Solid};
+    svg.polyline({{45, 130}, {46.5F, 130}, {48, 131}}, orange);
+    svg.polyline({{1, 1}}, orange);  // a single point strokes nothing
+    const std::string doc = svg.document();
+    EXPECT_TRUE(contains(doc,
+                         "<polyline points=\"45,130 46.5,130 48,131\" fill=\"none\" stroke-linejoin=\"round\" "
+                         "stroke=\"#ff8700\" stroke-width=\"2\"/>"))
+        << doc;
+    EXPECT_EQ(count(doc, "<polyline"), 1U);
+
+    SvgCanvas broken(100, 100);
+    broken.polyline({{0, 0}, {1, 1}, {2, std::nanf("")}, {3, 3}, {4, 4}}, orange);
+    const std::string b = broken.document();
+    EXPECT_EQ(count(b, "<polyline"), 0U);
+    EXPECT_EQ(count(b, "<line"), 2U) << b;  // 0→1 and 3→4
+    EXPECT_FALSE(contains(b, "nan"));
+}
+
 TEST(SvgCanvas, RectanglesNormalisedOutlinedOrFilled)
 {
     SvgCanvas svg(100, 100);

@@ -1,0 +1,150 @@
+// `render`: the view as the response window shows it (PNG, SVG) or as the
+// printed page (PDF).
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+
+#include "cli/cli.h"
+#include "corrections/notch.h"
+#include "drawing/response_view.h"
+#include "drawing/response_window_text.h"
+#include "drawing/svg_canvas.h"
+#include "toolkit/resource_folder.h"
+
+#if LARKSPAN_CLI_HAS_QT
+#include "toolkit/qt/render_files.h"
+#endif
+
+namespace larkspan::cli {
+
+namespace {
+
+enum class Format { Png, Svg, Pdf };
+
+std::optional<Format> formatOf(const std::string& file)
+{
+    const auto dot = file.rfind('.');
+    if (dot == std::string::npos) return std::nullopt;
+    std::string ext = file.substr(dot + 1);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (ext == "png") return Format::Png;
+    if (ext == "svg") return Format::Svg;
+    if (ext == "pdf") return Format::Pdf;
+    return std::nullopt;
+}
+
+// The print job's name: the document name with ".xvrdoc" replaced by "_"
+// and the view title.
+std::string jobName(const Design& d)
+{
+    std::string name = d.fileName1;
+    const std::string ext = ".xvrdoc";
+    if (const auto at = name.rfind(ext); at != std::string::npos) name.erase(at, ext.size());
+    return name + "_" + SetResponseTitle(d.s_Resp);
+}
+
+// The window's content with its static texts, as a picture of it shows them.
+void drawScreen(Canvas& canvas, Design& d, const std::string& imagesDir)
+{
+    DrawTarget target{canvas, {}, imagesDir};
+    ViewState state;
+    ResponsePlot(target, d, state);
+    drawStaticTexts(canvas, target.controls);
+}
+
+void drawPrinted(Canvas& canvas, Design& d, const std::string& imagesDir)
+{
+    DrawTarget target{canvas, {}, imagesDir};
+    ViewState state;
+    ResponsePrint(target, d, state);
+}
+
+int ioFailure(std::ostream& err, const std::string& file, const std::string& reason)
+{
+    err << "larkspan-cli: cannot write " << file << ": " << reason << "\n";
+    return kIoError;
+}
+
+int refusedWith(std::ostream& err, const std::string& message)
+{
+    err << "larkspan-cli: " << message << "\n";
+    return kRefused;
+}
+
+}  // namespace
+
+int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream&, std::ostream& err)
+{
+    std::string view;
+    std::string file;
+    std::string scaleText;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--view" && i + 1 < args.size())
+            view = args[++i];
+        else if (args[i] == "--out" && i + 1 < args.size())
+            file = args[++i];
+        else if (args[i] == "--scale" && i + 1 < args.size())
+            scaleText = args[++i];
+        else
+            return refusedWith(
+                err, "render takes --view VIEW --out FILE.png|FILE.svg|FILE.pdf [--scale 1|2], not '" + args[i] + "'");
+    }
+    if (view.empty() || file.empty()) return refusedWith(err, "render needs --view VIEW and --out FILE");
+    if (!isDrawnView(view)) {
+        if (!SetResponseTitle(view).empty())
+            return refusedWith(err, "the view '" + view + "' is not available in this version");
+        return refusedWith(
+            err, "render: unknown view '" + view + "' (amp, imp, ph, gd, nq, st, schema, HigCorrImp or MidCorrImp)");
+    }
+    const auto format = formatOf(file);
+    if (!format) return refusedWith(err, "render writes .png, .svg or .pdf files, not '" + file + "'");
+    double scale = 1;
+    if (!scaleText.empty()) {
+        if (*format != Format::Png) return refusedWith(err, "--scale applies to PNG pictures only");
+        if (scaleText != "1" && scaleText != "2")
+            return refusedWith(err, "--scale takes 1 or 2, not '" + scaleText + "'");
+        scale = scaleText == "2" ? 2 : 1;
+    }
+
+    if (view == "HigCorrImp" || view == "MidCorrImp") {
+        // As the Response menu offers these views: only with a notch in force.
+        const int notch = view == "HigCorrImp" ? 1 : 2;
+        if (!corrImpViewEnabled(d, notch))
+            return refusedWith(err, "the view '" + view + "' needs a " + (notch == 1 ? "high" : "mid") +
+                                        "-range notch correction in force" + (notch == 2 ? " in a 3-way design" : "") +
+                                        " (--notch-" + (notch == 1 ? "high" : "mid") + " TEXT)");
+        selectCorrImpView(d, notch);
+    }
+    d.s_Resp = view;
+    const ViewSize size = viewSize(view);
+    const std::string imagesDir = resourceFolder("Images");
+
+    if (*format == Format::Svg) {
+        SvgCanvas svg(size.width, size.height);
+        drawScreen(svg, d, imagesDir);
+        std::ofstream outFile(file, std::ios::binary | std::ios::trunc);
+        if (!outFile) return ioFailure(err, file, "the file cannot be opened");
+        outFile << svg.document();
+        outFile.close();
+        if (!outFile) return ioFailure(err, file, "the file could not be written");
+        return kOk;
+    }
+#if LARKSPAN_CLI_HAS_QT
+    std::optional<std::string> failure;
+    if (*format == Format::Png)
+        failure = qt::writePng(file, size.width, size.height, scale,
+                               [&](Canvas& canvas) { drawScreen(canvas, d, imagesDir); });
+    else
+        failure = qt::writePdfPage(file, size.width, size.height, view == "schema", jobName(d),
+                                   [&](Canvas& canvas) { drawPrinted(canvas, d, imagesDir); });
+    if (failure) return ioFailure(err, file, *failure);
+    return kOk;
+#else
+    (void)scale;
+    (void)jobName;
+    (void)drawPrinted;
+    return refusedWith(err, "PNG and PDF output need a larkspan-cli built with Qt (LARKSPAN_BUILD_APP=ON)");
+#endif
+}
+
+}  // namespace larkspan::cli

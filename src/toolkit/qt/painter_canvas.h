@@ -1,0 +1,39 @@
+// The canvas on a QPainter whose units are points: screen, image or printed
+// page alike.
+#pragma once
+
+#include <QFont>
+
+#include "drawing/canvas.h"
+
+class QPainter;
+
+namespace larkspan::qt {
+
+// The drawing typeface at `size` points: "Lucida Grande" where installed,
+// else a sans-serif face the system ships. The size is in the painter's
+// units, so it scales with the page like every other drawing.
+QFont drawingFont(float size);
+
+class PainterCanvas : public Canvas {
+public:
+    // The painter stays owned by the caller; antialiasing is switched on.
+    explicit PainterCanvas(QPainter& painter);
+
+    void line(float x1, float y1, float x2, float y2, const Pen& pen) override;
+    void polyline(const std::vector<CanvasPoint>& points, const Pen& pen) override;
+    void rect(float x1, float y1, float x2, float y2, const Pen& pen, bool fill) override;
+    void arc(float cx, float cy, float radius, float begin, float end, const Pen& pen, bool fill) override;
+    void text(float x, float y, const std::string& utf8, float fontSize, const Colour& colour) override;
+    void image(float x, float y, float width, float height, const std::string& path) override;
+
+private:
+    static bool cosmetic(const Pen& pen);
+    QPen qtPen(const Pen& pen) const;
+    // The coordinate moved to the centre of the device pixel it falls in.
+    double onPixelCentre(double v, bool vertical) const;
+
+    QPainter& painter_;
+};
+
+}  // namespace larkspan::qt

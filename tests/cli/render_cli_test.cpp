@@ -1,0 +1,181 @@
+// End-to-end tests of `larkspan-cli render`.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/run_tool.h"
+
+namespace larkspan {
+namespace {
+
+namespace fs = std::filesystem;
+
+test::RunResult cli(const std::vector<std::string>& args)
+{
+    return test::runTool(LARKSPAN_CLI, args);
+}
+
+fs::path scratch(const std::string& name)
+{
+    return fs::temp_directory_path() / ("larkspan_render_" + std::to_string(::getpid()) + "_" + name);
+}
+
+std::string slurp(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+TEST(CliRender, SvgOfTheAmplitudeViewWithItsLegendNames)
+{
+    const fs::path out = scratch("amp.svg");
+    const auto r = cli({"render", "--view", "amp", "--out", out.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    const std::string svg = slurp(out);
+    fs::remove(out);
+    EXPECT_NE(svg.find("width=\"540pt\" height=\"390pt\""), std::string::npos);
+    EXPECT_NE(svg.find(">Amplitude</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">&apos;2wey 1st Order Butterworth&apos;</text>"), std::string::npos);
+    // The legend names, which the window shows as controls.
+    EXPECT_NE(svg.find("y=\"364\" font-size=\"12\" fill=\"#000000\">Total</text>"), std::string::npos) << svg;
+    // The total amplitude of the default design: a 2-point orange line on y = 130.
+    EXPECT_NE(svg.find("y2=\"130\" stroke=\"#ff8700\" stroke-width=\"2\""), std::string::npos);
+}
+
+TEST(CliRender, DesignOptionsApplyBeforeDrawing)
+{
+    const fs::path out = scratch("schema.svg");
+    const auto r = cli({"--ways", "3", "--order", "2", "render", "--view", "schema", "--out", out.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string svg = slurp(out);
+    fs::remove(out);
+    EXPECT_NE(svg.find("width=\"810pt\" height=\"565pt\""), std::string::npos);
+    // The schematic view's caption: x = 135 + 174, y = 44.
+    EXPECT_NE(svg.find("<text x=\"309\" y=\"44\" font-size=\"13\" fill=\"#000000\">&apos;3wey 2nd Order "
+                       "Linkwitz-Riley&apos;</text>"),
+              std::string::npos)
+        << svg;
+}
+
+struct RefusalRow {
+    const char* name;
+    std::vector<std::string> args;
+    const char* errorText;
+    friend void PrintTo(const RefusalRow& r, std::ostream* os) { *os << r.name; }
+};
+
+class CliRenderRefusals : public testing::TestWithParam<RefusalRow> {};
+
+TEST_P(CliRenderRefusals, ExitTwoAndNoFile)
+{
+    const fs::path out = scratch("refused.svg");
+    std::vector<std::string> args = GetParam().args;
+    for (auto& a : args)
+        if (a == "OUT") a = out.string();
+    const auto r = cli(args);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_NE(r.err.find(GetParam().errorText), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(out));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliRenderRefusals,
+    testing::Values(
+        RefusalRow{"NoView", {"render", "--out", "OUT"}, "render needs --view VIEW and --out FILE"},
+        RefusalRow{"NoOut", {"render", "--view", "amp"}, "render needs --view VIEW and --out FILE"},
+        RefusalRow{"UnknownView", {"render", "--view", "bode", "--out", "OUT"}, "unknown view 'bode'"},
+        RefusalRow{"ViewKeysAreCaseSensitive", {"render", "--view", "AMP", "--out", "OUT"}, "unknown view 'AMP'"},
+        RefusalRow{"OtherFormat", {"render", "--view", "amp", "--out", "picture.jpg"}, "'picture.jpg'"},
+        RefusalRow{"ScaleThree", {"render", "--view", "amp", "--out", "x.png", "--scale", "3"}, "--scale takes 1 or 2"},
+        RefusalRow{"ScaleOnSvg",
+                   {"render", "--view", "amp", "--out", "OUT", "--scale", "2"},
+                   "--scale applies to PNG pictures only"},
+        RefusalRow{"StrayArgument", {"render", "--view", "amp", "--out", "OUT", "--dpi"}, "'--dpi'"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliRender, UnwritableFileIsAnIoError)
+{
+    const auto r = cli({"render", "--view", "ph", "--out", "/nonexistent-folder/ph.svg"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("/nonexistent-folder/ph.svg"), std::string::npos) << r.err;
+}
+
+#if LARKSPAN_CLI_HAS_QT
+
+// Width and height from a PNG's IHDR chunk (bytes 16..23, big-endian).
+std::pair<unsigned, unsigned> pngSize(const std::string& png)
+{
+    const auto be32 = [&](std::size_t at) {
+        unsigned v = 0;
+        for (std::size_t i = 0; i < 4; ++i) v = (v << 8) | static_cast<unsigned char>(png[at + i]);
+        return v;
+    };
+    return {be32(16), be32(20)};
+}
+
+TEST(CliRender, PngAtOneAndTwoPixelsPerPoint)
+{
+    struct Row {
+        const char* view;
+        const char* scale;
+        unsigned width, height;
+    };
+    for (const Row& row : {Row{"amp", "1", 540, 390}, Row{"imp", "2", 1080, 780}, Row{"schema", "1", 810, 565},
+                           Row{"schema", "2", 1620, 1130}}) {
+        const fs::path out = scratch("view.png");
+        const auto r = cli({"render", "--view", row.view, "--out", out.string(), "--scale", row.scale});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::string png = slurp(out);
+        fs::remove(out);
+        ASSERT_GT(png.size(), 24U);
+        EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+        EXPECT_EQ(pngSize(png), std::make_pair(row.width, row.height)) << row.view << " " << row.scale;
+    }
+}
+
+// pdfinfo's answer for a file, or empty when the tool is missing.
+std::string pdfinfo(const fs::path& file)
+{
+    const std::string cmd = "pdfinfo " + test::shellQuote(file.string()) + " 2>/dev/null";
+    FILE* pipe = ::popen(cmd.c_str(), "r");
+    if (!pipe) return {};
+    std::string text;
+    char buf[256];
+    while (std::fgets(buf, sizeof buf, pipe)) text += buf;
+    ::pclose(pipe);
+    return text;
+}
+
+TEST(CliRender, PdfIsOnePrintedPageLandscapeOnlyForTheSchematic)
+{
+    struct Row {
+        const char* view;
+        const char* size;
+    };
+    for (const Row& row : {Row{"amp", "595.276 x 841.89 pts (A4)"}, Row{"st", "595.276 x 841.89 pts (A4)"},
+                           Row{"schema", "841.89 x 595.276 pts (A4)"}}) {
+        const fs::path out = scratch("page.pdf");
+        const auto r = cli({"render", "--view", row.view, "--out", out.string()});
+        if (r.status == 2 && r.err.find("not available in this version") != std::string::npos) continue;
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::string info = pdfinfo(out);
+        const std::string pdf = slurp(out);
+        fs::remove(out);
+        EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+        if (info.empty()) GTEST_SKIP() << "pdfinfo is not installed";
+        EXPECT_NE(info.find("Pages:          1\n"), std::string::npos) << info;
+        EXPECT_NE(info.find(row.size), std::string::npos) << row.view << "\n" << info;
+        EXPECT_NE(info.find("untitled_"), std::string::npos) << info;  // the print job's name as title
+    }
+}
+
+#endif
+
+}  // namespace
+}  // namespace larkspan
