@@ -67,34 +67,17 @@ void coneDriver(QPainter& p, double w, double h, double depth)
     block(p, QRectF(xPlate + w * 0.05, cy - coilHalf * 0.7, xCoil - xPlate - w * 0.05 + w * 0.02, 1.4 * coilHalf),
           kSteel);
 
-    // Spider: a corrugated suspension from the coil to the basket.
-    const double xSpider = xCoil + w * 0.02;
-    for (const int side : {-1, 1}) {
-        QPainterPath spider;
-        const double y0 = cy + side * coilHalf;
-        const double y1 = cy + side * (plateHalf + h * 0.04);
-        spider.moveTo(xSpider, y0);
-        const int folds = 4;
-        for (int i = 1; i <= folds; ++i) {
-            const double y = y0 + (y1 - y0) * i / folds;
-            const double x = xSpider + ((i % 2) ? w * 0.025 : 0.0);
-            spider.lineTo(x, y);
-        }
-        p.setPen(ink(0.4));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(spider);
-    }
-
     // Cone: from the coil out to the surround, gently curved.
-    const double xRim = xFlange - w * 0.035;
-    const double xNeck = xCoil + (1 - depth) * w * 0.18;
+    const double roll = w * 0.03;  // radius of the surround's half roll
+    const double xRim = xFlange - 2 * roll;
+    const double xNeck = xCoil + w * 0.04 + (1 - depth) * w * 0.14;
     QPainterPath cone;
     cone.moveTo(xNeck, cy - coilHalf);
-    cone.cubicTo(QPointF(xNeck + (xRim - xNeck) * 0.35, cy - coilHalf - (cy - edge) * 0.3),
-                 QPointF(xNeck + (xRim - xNeck) * 0.7, edge + (cy - edge) * 0.15), QPointF(xRim, edge));
+    cone.cubicTo(QPointF(xNeck + (xRim - xNeck) * 0.45, cy - coilHalf - (cy - edge) * 0.2),
+                 QPointF(xNeck + (xRim - xNeck) * 0.8, edge + (cy - edge) * 0.1), QPointF(xRim, edge));
     cone.lineTo(xRim, h - edge);
-    cone.cubicTo(QPointF(xNeck + (xRim - xNeck) * 0.7, h - edge - (cy - edge) * 0.15),
-                 QPointF(xNeck + (xRim - xNeck) * 0.35, cy + coilHalf + (cy - edge) * 0.3),
+    cone.cubicTo(QPointF(xNeck + (xRim - xNeck) * 0.8, h - edge - (cy - edge) * 0.1),
+                 QPointF(xNeck + (xRim - xNeck) * 0.45, cy + coilHalf + (cy - edge) * 0.2),
                  QPointF(xNeck, cy + coilHalf));
     cone.closeSubpath();
     p.setPen(Qt::NoPen);
@@ -102,11 +85,11 @@ void coneDriver(QPainter& p, double w, double h, double depth)
     p.drawPath(cone);
     QPainterPath coneLines;
     coneLines.moveTo(xNeck, cy - coilHalf);
-    coneLines.cubicTo(QPointF(xNeck + (xRim - xNeck) * 0.35, cy - coilHalf - (cy - edge) * 0.3),
-                      QPointF(xNeck + (xRim - xNeck) * 0.7, edge + (cy - edge) * 0.15), QPointF(xRim, edge));
+    coneLines.cubicTo(QPointF(xNeck + (xRim - xNeck) * 0.45, cy - coilHalf - (cy - edge) * 0.2),
+                      QPointF(xNeck + (xRim - xNeck) * 0.8, edge + (cy - edge) * 0.1), QPointF(xRim, edge));
     coneLines.moveTo(xNeck, cy + coilHalf);
-    coneLines.cubicTo(QPointF(xNeck + (xRim - xNeck) * 0.35, cy + coilHalf + (cy - edge) * 0.3),
-                      QPointF(xNeck + (xRim - xNeck) * 0.7, h - edge - (cy - edge) * 0.15), QPointF(xRim, h - edge));
+    coneLines.cubicTo(QPointF(xNeck + (xRim - xNeck) * 0.45, cy + coilHalf + (cy - edge) * 0.2),
+                      QPointF(xNeck + (xRim - xNeck) * 0.8, h - edge - (cy - edge) * 0.1), QPointF(xRim, h - edge));
     p.setPen(ink(0.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(coneLines);
@@ -125,7 +108,6 @@ void coneDriver(QPainter& p, double w, double h, double depth)
     p.drawPath(cap);
 
     // Half-roll surround from the cone's rim to the flange.
-    const double roll = w * 0.035;
     p.setBrush(Qt::NoBrush);
     p.setPen(ink(0.55));
     QPainterPath surround;

@@ -9,15 +9,35 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 #include "toolkit/qt/painter_canvas.h"
 
 namespace larkspan::qt {
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// Headless runs often have no runtime folder, and Qt says so on every start;
+// that note is noise for a tool that only writes files.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    if (previousHandler) {
+        previousHandler(type, context, message);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+}  // namespace
+
 void ensureGuiApplication()
 {
     if (QCoreApplication::instance()) return;
+    previousHandler = qInstallMessageHandler(quietHandler);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "larkspan";
