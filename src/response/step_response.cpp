@@ -197,40 +197,66 @@ void evaluateTerms(const EvalState& e, int vectors, double x, const Lanes* y, co
     }
 }
 
+// What the inversion at one time needs, whatever the branch: the abscissa
+// 6/t, the spacing π/t, the scale e^6/t, and every term's imaginary part and
+// sign. The imaginary parts run h/2, h/2 + h, ... (summed in single
+// precision) and the signs alternate, through the direct terms and on into
+// the weighted ones; lanes past the last term carry on the same way and are
+// ignored.
+struct InversionPoint {
+    float x = 0;
+    float h = 0;
+    float E = 0;
+    std::int32_t DIGT = 0;
+    int vectors = 0;
+    Lanes ys[kMaxVectors];
+    Lanes signs[kMaxVectors];
+};
+
+void prepareInversion(float t, std::int32_t DIGT, InversionPoint& p)
+{
+    p.x = static_cast<float>(6.0 / t);
+    p.h = static_cast<float>(pi / t);
+    p.E = static_cast<float>(std::exp(6.0) / t);
+    p.DIGT = std::clamp<std::int32_t>(DIGT, 0, kMaxDIGT);
+    p.vectors = (kDirectTerms + p.DIGT + kLaneWidth - 1) / kLaneWidth;
+    auto y = static_cast<float>(p.h / 2.0);
+    float sign = 1;
+    for (int n = 0; n < p.vectors * kLaneWidth; ++n) {
+        p.ys[n / kLaneWidth][n % kLaneWidth] = y;
+        p.signs[n / kLaneWidth][n % kLaneWidth] = sign;
+        y = y + p.h;
+        sign = -sign;
+    }
+}
+
+double invertAt(const EvalState& e, const EulerWeights& Euler, const InversionPoint& p)
+{
+    Lanes F[kMaxVectors];
+    evaluateTerms(e, p.vectors, p.x, p.ys, p.signs, F);
+    const auto term = [&F](int n) { return F[n / kLaneWidth][n % kLaneWidth]; };
+    double S = 0;
+    for (int n = 0; n < kDirectTerms; ++n) S += term(n);
+    S = S * Euler.Euler[0];
+    for (std::int32_t m = 1; m <= p.DIGT; ++m)
+        S += Euler.Euler[static_cast<std::size_t>(m)] * term(kDirectTerms + m - 1);
+    return p.E * S / Euler.Euler[0];
+}
+
+// The value at t = 0, set by the kind of branch.
+double stepEdge(std::int16_t kind)
+{
+    return kind == kHighPass ? 1 : 0;
+}
+
 }  // namespace
 
 double InverseLaplaceTransform(const EvalState& e, const EulerWeights& Euler, float t, std::int16_t kind)
 {
-    if (t == 0) return kind == kHighPass ? 1 : 0;
-    const auto x = static_cast<float>(6.0 / t);
-    const auto h = static_cast<float>(pi / t);
-    const auto E = static_cast<float>(std::exp(6.0) / t);
-
-    // The imaginary parts run y = h/2, y + h, ... and the signs alternate,
-    // through the direct terms and on into the weighted ones. Lanes past the
-    // last term are computed and ignored.
-    const std::int32_t DIGT = std::clamp<std::int32_t>(Euler.DIGT, 0, kMaxDIGT);
-    const int terms = kDirectTerms + DIGT;
-    const int vectors = (terms + kLaneWidth - 1) / kLaneWidth;
-    Lanes ys[kMaxVectors] = {};
-    Lanes signs[kMaxVectors] = {};
-    auto y = static_cast<float>(h / 2.0);
-    float sign = 1;
-    for (int n = 0; n < terms; ++n) {
-        ys[n / kLaneWidth][n % kLaneWidth] = y;
-        signs[n / kLaneWidth][n % kLaneWidth] = sign;
-        y = y + h;
-        sign = -sign;
-    }
-    Lanes F[kMaxVectors];
-    evaluateTerms(e, vectors, x, ys, signs, F);
-    const auto term = [&F](int n) { return F[n / kLaneWidth][n % kLaneWidth]; };
-
-    double S = 0;
-    for (int n = 0; n < kDirectTerms; ++n) S += term(n);
-    S = S * Euler.Euler[0];
-    for (std::int32_t m = 1; m <= DIGT; ++m) S += Euler.Euler[static_cast<std::size_t>(m)] * term(kDirectTerms + m - 1);
-    return E * S / Euler.Euler[0];
+    if (t == 0) return stepEdge(kind);
+    InversionPoint p;
+    prepareInversion(t, Euler.DIGT, p);
+    return invertAt(e, Euler, p);
 }
 
 StepTimeAxis stepTimeAxis(const Design& d)
@@ -292,33 +318,39 @@ void StepPlotInto(Design& d, std::vector<Curve>& curves)
     const std::vector<StepBranch> branches = stepBranches(d.channel);
     curves.resize(branches.size() + 1);
 
-    // Each branch is inverted once per time and the total summed from those
-    // values, in branch order, as inverting every branch again would.
     Curve& sum = curves.back();
     restyle(sum, d.channel, branchCount(d.channel));
     forEachStepTime(axis, [&sum](float t) { sum.points.push_back(CurvePoint{.k = t}); });
-    bool complete = true;
+
+    // Every branch's polynomials stay loaded, so that each time's terms are
+    // set up once for all branches.
+    std::vector<EvalState> loaded(branches.size());
+    std::vector<bool> present(branches.size(), false);
     for (std::size_t n = 0; n < branches.size(); ++n) {
-        const StepBranch& b = branches[n];
-        Curve& curve = curves[n];
-        restyle(curve, d.channel, b.ii);
-        const Evaluator substitution = unit->step[b.slot];
-        if (!substitution) {
-            complete = false;
-            continue;
+        restyle(curves[n], d.channel, branches[n].ii);
+        if (const Evaluator substitution = unit->step[branches[n].slot]) {
+            substitution(d, loaded[n]);
+            present[n] = true;
+            curves[n].points.reserve(sum.points.size());
         }
-        EvalState e;
-        substitution(d, e);
-        curve.points.reserve(sum.points.size());
-        for (CurvePoint& total : sum.points) {
-            const double v = InverseLaplaceTransform(e, Euler, total.k, b.kind);
-            total.value += v;
-            curve.points.push_back(stepPoint(axis, total.k, v));
-        }
-        dropNonFiniteSegments(curve);
     }
 
-    if (!complete) {
+    // Each branch is inverted once per time and the total summed from those
+    // values, in branch order, as inverting every branch again would.
+    InversionPoint at;
+    for (CurvePoint& total : sum.points) {
+        const float t = total.k;
+        if (t != 0) prepareInversion(t, Euler.DIGT, at);
+        for (std::size_t n = 0; n < branches.size(); ++n) {
+            if (!present[n]) continue;
+            const double v = t == 0 ? stepEdge(branches[n].kind) : invertAt(loaded[n], Euler, at);
+            total.value += v;
+            curves[n].points.push_back(stepPoint(axis, t, v));
+        }
+    }
+    for (std::size_t n = 0; n < branches.size(); ++n) dropNonFiniteSegments(curves[n]);
+
+    if (std::find(present.begin(), present.end(), false) != present.end()) {
         sum.points.clear();
         return;
     }
