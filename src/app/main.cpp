@@ -111,6 +111,8 @@ int main(int argc, char** argv)
     // spl-2way, spl-3way, attenuator, notch, notch-mid).
     const QString screenshotSheet = qEnvironmentVariable("LARKSPAN_SCREENSHOT_SHEET");
     if (!screenshotSheet.isEmpty()) {
+        // A steady text cursor, so that pictures of the same sheet are the same.
+        QApplication::setCursorFlashTime(0);
         QTimer::singleShot(800, &window, [&window, screenshotSheet] {
             window.activateWindow();
             if (!openSheetNamed(window, screenshotSheet)) {
