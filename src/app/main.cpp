@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/preferences_store.h"
 #include "app/response_view.h"
+#include "app/screenshot_mode.h"
 #include "app/single_instance.h"
 
 namespace {
@@ -28,27 +29,6 @@ QString socketName()
 {
     const char* user = std::getenv("USER");
     return QStringLiteral("larkspan-%1").arg(QString::fromLocal8Bit(user ? user : "user"));
-}
-
-// Opens one sheet by name over the new design, for the screenshot script.
-bool openSheetNamed(larkspan::MainWindow& window, const QString& name)
-{
-    if (name == QLatin1String("frequency-3way") || name == QLatin1String("spl-3way") ||
-        name == QLatin1String("notch-mid"))
-        window.chooseChannelItem(2);
-    if (name.startsWith(QLatin1String("frequency")))
-        window.openFrequencySheet();
-    else if (name.startsWith(QLatin1String("spl")))
-        window.openSplSheet();
-    else if (name == QLatin1String("impedance"))
-        window.openImpedanceCorrectionSheet("HighInc");
-    else if (name == QLatin1String("attenuator"))
-        window.openAttenuatorSheet("HighAtt");
-    else if (name == QLatin1String("notch"))
-        window.openNotchSheet(1);
-    else if (name == QLatin1String("notch-mid"))
-        window.openNotchSheet(2);
-    return window.currentSheet() != nullptr;
 }
 
 }  // namespace
@@ -83,6 +63,7 @@ int main(int argc, char** argv)
     larkspan::MainWindow window(shell);
     QObject::connect(&window, &larkspan::MainWindow::quitRequested, &app, [](int status) { QApplication::exit(status); });
     window.startUp();
+    window.placeResponseWindow();
     QTimer::singleShot(500, &window, [&window] { window.startUpTimerFired(); });
     window.show();
 
@@ -95,9 +76,13 @@ int main(int argc, char** argv)
         window.activateWindow();
     });
 
-    // LARKSPAN_STARTUP_TIMING=1 reports the time from launch to the first
-    // drawn view on standard error and ends the program there.
+    // LARKSPAN_STARTUP_TIMING=1 reports on standard error the time from launch
+    // until the event loop runs with the window shown, and until the first
+    // view is drawn (after the 0.5 s start-up timer), and ends the program there.
     if (qEnvironmentVariableIntValue("LARKSPAN_STARTUP_TIMING") == 1) {
+        QTimer::singleShot(0, &app, [&sinceLaunch] {
+            std::fprintf(stderr, "larkspan: window shown after %lld ms\n", static_cast<long long>(sinceLaunch.elapsed()));
+        });
         QObject::connect(window.view(), &larkspan::ResponseView::painted, &app, [&sinceLaunch] {
             std::fprintf(stderr, "larkspan: first view drawn after %lld ms\n",
                          static_cast<long long>(sinceLaunch.elapsed()));
@@ -105,29 +90,9 @@ int main(int argc, char** argv)
         });
     }
 
-    // LARKSPAN_SCREENSHOT_SHEET=<name> opens that sheet once the new design
-    // is shown and prints the sheet's window id on standard output, so that
-    // scripts can capture it (frequency-2way, frequency-3way, impedance,
-    // spl-2way, spl-3way, attenuator, notch, notch-mid).
-    const QString screenshotSheet = qEnvironmentVariable("LARKSPAN_SCREENSHOT_SHEET");
-    if (!screenshotSheet.isEmpty()) {
-        // A steady text cursor, so that pictures of the same sheet are the same.
-        QApplication::setCursorFlashTime(0);
-        QTimer::singleShot(800, &window, [&window, screenshotSheet] {
-            window.activateWindow();
-            if (!openSheetNamed(window, screenshotSheet)) {
-                std::fprintf(stderr, "larkspan: no sheet named %s\n", qPrintable(screenshotSheet));
-                QApplication::exit(2);
-                return;
-            }
-            QWidget* sheet = window.currentSheet();
-            sheet->activateWindow();
-            QTimer::singleShot(400, sheet, [sheet] {
-                std::printf("larkspan: sheet window 0x%llx\n", static_cast<unsigned long long>(sheet->winId()));
-                std::fflush(stdout);
-            });
-        });
-    }
+    // LARKSPAN_SCREENSHOT=<what> shows one sheet, view or menu for the
+    // screenshot script (see app/screenshot_mode.h).
+    larkspan::startScreenshotMode(window, qEnvironmentVariable("LARKSPAN_SCREENSHOT"));
 
     const int status = QApplication::exec();
     shell.prefs.FastOpenFlag = shell.FastOpenFlag == 1;

@@ -3,14 +3,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMoveEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QUrl>
 
 #include "app/about_dialog.h"
 #include "app/correction_sheet_dialogs.h"
@@ -19,12 +24,15 @@
 #include "app/notch_sheet_dialog.h"
 #include "app/preferences_dialog.h"
 #include "app/response_view.h"
+#include "app/window_animation.h"
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "corrections/notch.h"
 #include "corrections/notch_sheet.h"
 #include "design/document_rules.h"
 #include "design/menu_rules.h"
+#include "design/window_bounds.h"
+#include "toolkit/resource_folder.h"
 
 namespace larkspan {
 
@@ -32,12 +40,40 @@ namespace {
 
 QKeySequence keys(const char* text) { return text ? QKeySequence(QString::fromLatin1(text)) : QKeySequence(); }
 
+// The file name of the second manual, as the program's information names it;
+// its menu item shows the name without ".pdf".
+constexpr const char* kJapaneseString1 = "Larkspan's_Manual_Japanese.pdf";
+
+std::string jpManualName()
+{
+    std::string name = kJapaneseString1;
+    if (name.ends_with(".pdf")) name.erase(name.size() - 4);
+    return name;
+}
+
+// Opens a document of the resource folder "Images" with the desktop's
+// application for it; a document that is not there is ignored.
+void openResourceDocument(const char* name)
+{
+    const QString path = QDir(QString::fromStdString(resourceFolder("Images"))).filePath(QString::fromUtf8(name));
+    if (QFileInfo::exists(path)) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QRect toRect(const Bounds16& b) { return QRect(b.left, b.top, b.right - b.left, b.bottom - b.top); }
+
+Bounds16 toBounds(const QRect& r)
+{
+    const auto i16 = [](int v) { return static_cast<std::int16_t>(v); };
+    return {i16(r.top()), i16(r.left()), i16(r.top() + r.height()), i16(r.left() + r.width())};
+}
+
 }  // namespace
 
 MainWindow::MainWindow(ShellState& shell, QWidget* parent) : QMainWindow(parent), shell_(shell)
 {
     view_ = new ResponseView(design_, this);
     setCentralWidget(view_);
+    animator_ = new ContentAnimator(this, view_);
     buildMenus();
     setWindowTitle(QStringLiteral("Larkspan"));
 }
@@ -47,6 +83,9 @@ MainWindow::MainWindow(ShellState& shell, QWidget* parent) : QMainWindow(parent)
 void MainWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
+    // Every title fits above the 540-point graph view without an overflow
+    // button.
+    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 5px; margin: 0px; }"));
     int item = 0;
     QMenu* current = nullptr;
     int currentId = 0;
@@ -82,6 +121,7 @@ void MainWindow::buildMenus()
     separator();
     appActions_[2] = add("Preferences...", "Ctrl+,", [this] { showPreferences(); });
     appActions_[2]->setMenuRole(QAction::PreferencesRole);
+    current->addSeparator();
     appActions_[3] = add("Quit", "Ctrl+Q", [this] { quit(); });
     appActions_[3]->setMenuRole(QAction::QuitRole);
 
@@ -190,8 +230,14 @@ void MainWindow::buildMenus()
     add("Minimize", "Ctrl+M", [this] { showMinimized(); });
 
     open(menu::kHelp, QStringLiteral("Help"));
-    add("Larkspan's Manual", "Ctrl+/", nullptr);
-    add("Release Notes", nullptr, nullptr);
+    add("Larkspan's Manual", "Ctrl+/", [] { openResourceDocument("Larkspan's_Manual.pdf"); });
+    add(jpManualName().c_str(), nullptr, [] { openResourceDocument(kJapaneseString1); });
+    add("Release Notes", nullptr, [] { openResourceDocument("Larkspan_Release_Notes.pdf"); });
+    current->addSeparator();
+    // The maker's web and mail addresses are not settled yet: their items
+    // are shown, but stay off.
+    add("Tallowby Web Site", nullptr, nullptr)->setEnabled(false);
+    add("Mail to Tallowby", nullptr, nullptr)->setEnabled(false);
 }
 
 QAction* MainWindow::action(int menuId, int item) const
@@ -415,8 +461,43 @@ void MainWindow::finishSave(const std::optional<FileError>& error)
     if (quitting) quitApplication();
 }
 
+void MainWindow::placeResponseWindow()
+{
+    QRect content(0, 0, 540, 390);
+    if (shell_.FastOpenFlag == 0 && shell_.prefs.BoundsCheck == 1) {
+        content.moveTopLeft(QPoint(shell_.prefs.Bounds.left, shell_.prefs.Bounds.top));
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        content.moveCenter(screen->availableGeometry().center());
+    }
+    animator_->place(content);
+}
+
+void MainWindow::readBoundsBack()
+{
+    shell_.prefs.Bounds = toBounds(animator_->contentRect());
+    BoundBiasState bias{shell_.BoundBias, shell_.BoundBiasFlag};
+    ResetResponseWndBounds(shell_.prefs.Bounds, design_.s_Resp == "schema", bias);
+    shell_.BoundBias = bias.BoundBias;
+    shell_.BoundBiasFlag = bias.BoundBiasFlag;
+}
+
+void MainWindow::ResizeResponseWnd()
+{
+    const Bounds16 target = contentOf(resizeTarget(shell_.prefs.Bounds, design_.s_Resp == "schema"));
+    animator_->animateTo(toRect(target), resizeMillis, [this] { readBoundsBack(); });
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // The user moved the window: remember where its graph view now stands.
+    if (!animator_->moving() && shell_.RespWndOpenFlag && isVisible()) readBoundsBack();
+}
+
 void MainWindow::openResponseWindow()
 {
+    placeResponseWindow();
+    shell_.prefs.Bounds = toBounds(animator_->contentRect());
     shell_.WndOpenFlag = 1;
     shell_.CurentWndON = 1;
     shell_.RespWndOpenFlag = 1;
@@ -458,7 +539,8 @@ void MainWindow::markDirty()
 void MainWindow::plot()
 {
     if (!shell_.RespWndOpenFlag) return;
-    view_->showView(design_.s_Resp, shell_.FastOpenFlag == 0);
+    if (shell_.FastOpenFlag == 0) ResizeResponseWnd();
+    view_->showView(design_.s_Resp);
     shell_.FastOpenFlag = 0;
 }
 

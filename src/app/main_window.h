@@ -21,6 +21,7 @@ class QMenu;
 
 namespace larkspan {
 
+class ContentAnimator;
 class ResponseView;
 class SheetDialog;
 
@@ -74,6 +75,14 @@ public:
     // Draws the current view again (ResponsePlot).
     void plot();
 
+    // The response window's place on screen: where a new window's content
+    // goes (540 × 390, at `Bounds` or centred), the animated fit to the
+    // current view, and `Bounds` read back from the window.
+    void placeResponseWindow();
+    void ResizeResponseWnd();
+    // How long the resize transition takes; 0 resizes at once.
+    int resizeMillis = 200;
+
     // The action of a menu item, by menu identifier and item index, for tests.
     QAction* action(int menuId, int item) const;
     QMenu* menu(int menuId) const;
@@ -96,6 +105,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildMenus();
@@ -103,6 +113,7 @@ private:
     void applyDocumentState();
     void markDirty();
     void openResponseWindow();
+    void readBoundsBack();
     void closeResponseWindow();
     void quitApplication();
     // The save-changes question for a waiting close or quit.
@@ -122,6 +133,7 @@ private:
     Design design_;
     MenuBarState menus_;
     ResponseView* view_ = nullptr;
+    ContentAnimator* animator_ = nullptr;
     QPointer<SheetDialog> sheet_;
     std::map<int, QMenu*> menusById_;
     std::map<std::pair<int, int>, QAction*> actions_;

@@ -61,13 +61,8 @@ private:
 ResponseView::ResponseView(Design& design, QWidget* parent)
     : QWidget(parent), design_(design), imagesDir_(resourceFolder("Images"))
 {
-    setFixedSize(contentSizeFor("amp"));
+    setFixedSize(540, 390);
     setAutoFillBackground(false);
-}
-
-QSize ResponseView::contentSizeFor(const std::string& view)
-{
-    return view == "schema" ? QSize(810, 566) : QSize(540, 390);
 }
 
 void ResponseView::setShown(bool shown)
@@ -77,10 +72,9 @@ void ResponseView::setShown(bool shown)
     update();
 }
 
-void ResponseView::showView(const std::string& view, bool resize)
+void ResponseView::showView(const std::string& view)
 {
     view_ = view;
-    if (resize) setFixedSize(contentSizeFor(view));
     ++drawCount_;
     // The controls of a view are known before it paints: draw once off
     // screen to collect them, so they are in place when the view appears.

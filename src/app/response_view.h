@@ -1,5 +1,6 @@
 // The response window's content: the current view drawn through the painter
-// canvas, at 540 × 390 points for graphs and 810 × 566 for the schematic.
+// canvas, at 540 × 390 points for graphs and 810 × 566 for the schematic
+// (588 with the title bar).
 #pragma once
 
 #include <QWidget>
@@ -20,17 +21,15 @@ class ResponseView : public QWidget {
 public:
     explicit ResponseView(Design& design, QWidget* parent = nullptr);
 
-    // Draws `view` (an s_Resp key); `resize` animates the window to the view's
-    // size first, as every drawing but the first after start-up does.
-    void showView(const std::string& view, bool resize);
+    // Draws `view` (an s_Resp key). The window sizes the view: see
+    // MainWindow::resizeResponseWnd.
+    void showView(const std::string& view);
     // A window without a design shows nothing.
     void setShown(bool shown);
     bool isShowingDesign() const { return shown_; }
     const std::string& currentView() const { return view_; }
     // How many times the view has been drawn since it was created.
     int drawCount() const { return drawCount_; }
-
-    static QSize contentSizeFor(const std::string& view);
 
     // The static texts the view placed (legend names 71-74, value sheet
     // 101-211), as labels; looked up by control number for tests.

@@ -2,10 +2,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -94,6 +97,54 @@ private slots:
         QVERIFY(!f.menuShown(menu::kCorrection3Way));
     }
 
+    // A menu as text: items split by " | ", "-" for a separator, the key
+    // after a blank, a submenu's items in brackets.
+    static QString layout(const QMenu* menu)
+    {
+        QStringList items;
+        for (const QAction* a : menu->actions()) {
+            QString item = a->isSeparator() ? QStringLiteral("-") : a->text();
+            if (!a->shortcut().isEmpty()) item += QLatin1Char(' ') + a->shortcut().toString(QKeySequence::PortableText);
+            if (a->menu()) item += QStringLiteral(" [") + layout(a->menu()) + QLatin1Char(']');
+            items << item;
+        }
+        return items.join(QStringLiteral(" | "));
+    }
+
+    void everyMenuHasItsItemsSeparatorsAndKeys()
+    {
+        Fixture f;
+        f.start();
+        // Transcribed from the menu tables: Command is Ctrl, Option is Alt.
+        const std::vector<std::pair<int, QString>> expected = {
+            {menu::kApplication, "About Larkspan | Check for Updates... | - | Preferences... Ctrl+, | - | Quit Ctrl+Q"},
+            {menu::kFile, "New Filter Design... Ctrl+N | Open... Ctrl+O | Close Ctrl+W | - | Save Ctrl+S | "
+                          "Save As... Ctrl+Shift+S | Save As Stationery... | - | Page Setup... Ctrl+Shift+P | Print... Ctrl+P"},
+            {menu::kEdit, "Undo Ctrl+Z | Redo Ctrl+Shift+Z | - | Cut Ctrl+X | Copy Ctrl+C | Paste Ctrl+V | Delete | "
+                          "Select All Ctrl+A"},
+            {menu::kResponse, "Amplitude Ctrl+Alt+A | Input Impedance | Phase | Group Delay | Nyquist Diagram | "
+                              "Step Response | - | Schematics Ctrl+Alt+C | - | High Imp. Correct | Mid Imp. Correct | - | "
+                              "Snapshot Response... Ctrl+Alt+S"},
+            {menu::kChannel, "2wey Ctrl+Alt+2 | 3wey Ctrl+Alt+3"},
+            {menu::kOrder, "1st Ctrl+1 | 2nd Ctrl+2 | 3rd Ctrl+3 | 4th Ctrl+4"},
+            {menu::kFilterOdd, "Butterworth | Bessel | Chebychev"},
+            {menu::kFilterEven, "Linkwitz-Riley | Butterworth | Butterworth Asymmetry | Bessel | Chebychev"},
+            {menu::kCorrection2Way, "Crossover Frequency... Ctrl+F | - | SPL Enter... Ctrl+L | - | "
+                                    "Impedance Increase [High... | Low...] | - | Attenuator High... | - | Notch High..."},
+            {menu::kCorrection3Way, "Crossover Frequency... Ctrl+F | - | SPL Enter... Ctrl+L | - | "
+                                    "Impedance Increase [High... | Mid... | Low...] | - | Attenuator [High... | Mid...] | - | "
+                                    "Notch [High... | Mid...]"},
+            {menu::kHelp, "Larkspan's Manual Ctrl+/ | Larkspan's_Manual_Japanese | Release Notes | - | Tallowby Web Site | "
+                          "Mail to Tallowby"},
+        };
+        for (const auto& [id, items] : expected) QCOMPARE(layout(f.window.menu(id)), items);
+        // The menu bar's order of titles.
+        QStringList titles;
+        for (const QAction* a : f.window.menuBar()->actions()) titles << a->text();
+        QCOMPARE(titles.join(QLatin1Char(' ')),
+                 QStringLiteral("Larkspan File Edit Response Channel Order Filter Filter Correction Correction Window Help"));
+    }
+
     void documentAtLaunchMeansNoUntitledDesign()
     {
         const QString doc = writeDocument("launch.xvrdoc", 2500);
@@ -180,15 +231,72 @@ private slots:
         QVERIFY(!f.window.isWindowModified());  // a view is no change of the design
     }
 
+    // The content rectangle of the response window on screen.
+    static QRect content(const MainWindow& w) { return QRect(w.geometry().topLeft() + w.view()->pos(), w.view()->size()); }
+
     void schematicWidensTheWindowAndBackRestoresIt()
     {
         Fixture f;
+        f.shell.FastOpenFlag = 0;  // not the first run: the window opens at Bounds
+        f.shell.prefs.Bounds = {200, 300, 590, 840};
         f.start();
-        QCOMPARE(f.window.view()->size(), QSize(540, 390));
+        QTRY_COMPARE(content(f.window), QRect(300, 200, 540, 390));
         f.window.action(menu::kResponse, 8)->trigger();
-        QCOMPARE(f.window.view()->size(), QSize(810, 566));
+        // 135 wider on each side; 588 high with the title bar, its top 110
+        // above the graph view's top.
+        QTRY_COMPARE(content(f.window), QRect(165, 112, 810, 566));
+        QVERIFY(f.shell.prefs.Bounds == (Bounds16{200, 300, 590, 840}));  // still the graph's rectangle
         f.window.action(menu::kResponse, 1)->trigger();
-        QCOMPARE(f.window.view()->size(), QSize(540, 390));
+        QTRY_COMPARE(content(f.window), QRect(300, 200, 540, 390));
+    }
+
+    void schematicNearTheTopMovesDownAndComesBack()
+    {
+        Fixture f;
+        f.window.resizeMillis = 0;
+        f.shell.FastOpenFlag = 0;
+        f.shell.prefs.Bounds = {50, 100, 440, 640};
+        f.start();
+        f.window.action(menu::kResponse, 8)->trigger();
+        // Moved down by 132 - 50 = 82: the window's top at 50 - 110 + 82.
+        QCOMPARE(content(f.window), QRect(-35, 22 + 22, 810, 566));
+        QCOMPARE(f.shell.BoundBiasFlag, std::uint8_t{1});
+        f.window.action(menu::kResponse, 1)->trigger();
+        QCOMPARE(content(f.window), QRect(100, 50, 540, 390));
+    }
+
+    void firstRunAndBoundsCheckOffCentreTheWindow()
+    {
+        const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        for (const bool firstRun : {true, false}) {
+            Fixture f;
+            f.shell.FastOpenFlag = firstRun ? 1 : 0;
+            f.shell.prefs.BoundsCheck = firstRun ? 1 : 0;
+            f.shell.prefs.Bounds = {300, 400, 690, 940};
+            f.start();
+            QTRY_COMPARE(content(f.window).center(), centre);
+            QCOMPARE(content(f.window).size(), QSize(540, 390));
+        }
+    }
+
+    void movedWindowReopensWhereItWas()
+    {
+        Fixture f;
+        f.window.resizeMillis = 0;
+        f.shell.FastOpenFlag = 0;
+        f.start();
+        f.window.move(f.window.pos() + QPoint(37, 41));
+        const QRect moved = content(f.window);
+        QTRY_VERIFY(f.shell.prefs.Bounds == (Bounds16{static_cast<std::int16_t>(moved.top()),
+                                                      static_cast<std::int16_t>(moved.left()),
+                                                      static_cast<std::int16_t>(moved.top() + 390),
+                                                      static_cast<std::int16_t>(moved.left() + 540)}));
+        // What the next run reads from the settings saved at quit.
+        Fixture next;
+        next.shell.prefs = f.shell.prefs;
+        next.shell.FastOpenFlag = 0;
+        next.start();
+        QCOMPARE(content(next.window), moved);
     }
 
     void saveAsThenSaveWritesTheFileAndClearsTheMark()

@@ -1,0 +1,112 @@
+#include "app/screenshot_mode.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/main_window.h"
+
+namespace larkspan {
+
+namespace {
+
+// The Response menu's item for each view key.
+int responseItemFor(const QString& key)
+{
+    static const char* keys[] = {"",       "amp", "imp", "ph", "gd", "nq", "st", "",
+                                 "schema", "",    "HigCorrImp", "MidCorrImp"};
+    for (int i = 1; i < 12; ++i)
+        if (*keys[i] && key == QLatin1String(keys[i])) return i;
+    return 0;
+}
+
+bool openSheetNamed(MainWindow& window, const QString& name)
+{
+    if (name == QLatin1String("frequency-3way") || name == QLatin1String("spl-3way") ||
+        name == QLatin1String("notch-mid"))
+        window.chooseChannelItem(2);
+    if (name.startsWith(QLatin1String("frequency")))
+        window.openFrequencySheet();
+    else if (name.startsWith(QLatin1String("spl")))
+        window.openSplSheet();
+    else if (name == QLatin1String("impedance"))
+        window.openImpedanceCorrectionSheet("HighInc");
+    else if (name == QLatin1String("attenuator"))
+        window.openAttenuatorSheet("HighAtt");
+    else if (name == QLatin1String("notch"))
+        window.openNotchSheet(1);
+    else if (name == QLatin1String("notch-mid"))
+        window.openNotchSheet(2);
+    return window.currentSheet() != nullptr;
+}
+
+QMenu* menuTitled(MainWindow& window, const QString& title)
+{
+    for (QAction* a : window.menuBar()->actions())
+        if (a->isVisible() && a->menu() && a->text() == title) return a->menu();
+    return nullptr;
+}
+
+void report(const QString& line)
+{
+    std::printf("larkspan: %s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
+void fail(const QString& why)
+{
+    std::fprintf(stderr, "larkspan: %s\n", qPrintable(why));
+    QApplication::exit(2);
+}
+
+// Prints the window id of `w` once it has had time to paint.
+void reportWindowLater(QWidget* w)
+{
+    QTimer::singleShot(400, w, [w] { report(QStringLiteral("window 0x%1").arg(w->winId(), 0, 16)); });
+}
+
+void show(MainWindow& window, const QString& what)
+{
+    const QStringList parts = what.split(QLatin1Char(':'));
+    const QString kind = parts.value(0);
+    if (kind == QLatin1String("sheet")) {
+        if (!openSheetNamed(window, parts.value(1))) return fail(QStringLiteral("no sheet named ") + parts.value(1));
+        QWidget* sheet = window.currentSheet();
+        sheet->activateWindow();
+        return reportWindowLater(sheet);
+    }
+    if (kind != QLatin1String("view") && kind != QLatin1String("menu"))
+        return fail(QStringLiteral("unknown screenshot ") + what);
+    if (parts.value(1) == QLatin1String("3")) window.chooseChannelItem(2);
+    if (kind == QLatin1String("view")) {
+        const int item = responseItemFor(parts.value(2));
+        if (item == 0) return fail(QStringLiteral("no view named ") + parts.value(2));
+        window.chooseResponse(item);
+        return reportWindowLater(&window);
+    }
+    QMenu* menu = menuTitled(window, parts.value(2));
+    if (!menu) return fail(QStringLiteral("no menu titled ") + parts.value(2));
+    window.menuBar()->setActiveAction(menu->menuAction());
+    QTimer::singleShot(400, menu, [&window, menu] {
+        const QRect area = window.frameGeometry().united(menu->geometry());
+        report(QStringLiteral("area %1 %2 %3 %4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height()));
+    });
+}
+
+}  // namespace
+
+bool startScreenshotMode(MainWindow& window, const QString& what)
+{
+    if (what.isEmpty()) return false;
+    // A steady text cursor, so that pictures of the same window are the same.
+    QApplication::setCursorFlashTime(0);
+    QTimer::singleShot(800, &window, [&window, what] {
+        window.activateWindow();
+        show(window, what);
+    });
+    return true;
+}
+
+}  // namespace larkspan

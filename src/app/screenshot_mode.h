@@ -1,0 +1,23 @@
+// A mode for the screenshot script: once the new design is shown, the program
+// opens one sheet, view or menu, prints where to capture it on standard
+// output, and waits to be ended.
+#pragma once
+
+#include <QString>
+
+namespace larkspan {
+
+class MainWindow;
+
+// `what` is one of
+//   sheet:NAME       an input sheet (frequency-2way, frequency-3way, impedance,
+//                    spl-2way, spl-3way, attenuator, notch, notch-mid)
+//   view:WAYS:KEY    a view of a WAYS-way design (KEY as the view's s_Resp:
+//                    amp, imp, ph, gd, nq, st, schema, HigCorrImp, MidCorrImp)
+//   menu:WAYS:TITLE  the menu of that title opened from the menu bar
+// and the line printed is "larkspan: window 0x..." for a sheet or view and
+// "larkspan: area X Y W H" (screen pixels) for a menu with its window.
+// Returns false, after printing why, for a `what` it does not know.
+bool startScreenshotMode(MainWindow& window, const QString& what);
+
+}  // namespace larkspan
