@@ -53,6 +53,66 @@ void BM_RedrawSvg(benchmark::State& state)
     state.SetLabel(d.s_Resp);
 }
 
+// A canvas that only counts what it is given, so that a benchmark times the
+// drawing code rather than a backend.
+class CountingCanvas : public Canvas {
+public:
+    void line(float, float, float, float, const Pen&) override { ++count; }
+    void polyline(const std::vector<CanvasPoint>& points, const Pen&) override { count += points.size(); }
+    void rect(float, float, float, float, const Pen&, bool) override { ++count; }
+    void arc(float, float, float, float, float, const Pen&, bool) override { ++count; }
+    void text(float, float, const std::string&, float, const Colour&) override { ++count; }
+    void image(float, float, float, float, const std::string&) override { ++count; }
+    std::size_t count = 0;
+};
+
+// The step-response view redrawn again and again in one window, as a
+// resize or an expose does. Arguments: ways, order, crossover frequency F
+// (FX, or FXL with FXH ten times higher) in Hz; below 12.5 Hz the time
+// window is longest.
+void BM_StepViewRedraw(benchmark::State& state)
+{
+    Design d;
+    chooseChannel(d, state.range(0) == 3 ? 2 : 1);
+    chooseOrder(d, static_cast<int>(state.range(1)));
+    const auto F = static_cast<float>(state.range(2));
+    if (d.channel == 3) {
+        d.FXL = F;
+        d.FXH = F * 10;
+    } else {
+        d.FX = F;
+    }
+    d.s_Resp = "st";
+    ViewState view;  // kept across redraws, as the window keeps it
+    CountingCanvas canvas;
+    for (auto _ : state) {
+        DrawTarget target{canvas};
+        ResponsePlot(target, d, view);
+        benchmark::DoNotOptimize(canvas.count);
+    }
+    state.counters["points"] = static_cast<double>(canvas.count) / static_cast<double>(state.iterations());
+}
+
+// The same as the desktop window paints: every paint starts from a copy of
+// the state its view was first drawn from.
+void BM_StepViewPaintFromCopy(benchmark::State& state)
+{
+    Design d;
+    chooseChannel(d, 2);
+    chooseOrder(d, 4);
+    d.FXL = static_cast<float>(state.range(0));
+    d.FXH = d.FXL * 10;
+    d.s_Resp = "st";
+    const ViewState drawn;
+    CountingCanvas canvas;
+    for (auto _ : state) {
+        ViewState paint = drawn;
+        DrawTarget target{canvas};
+        ResponsePlot(target, d, paint);
+        benchmark::DoNotOptimize(canvas.count);
+    }
+}
+
 void viewArgs(benchmark::internal::Benchmark* b)
 {
     for (int view = 0; view < static_cast<int>(kViews.size()); ++view) b->Args({view, 3, 4});
@@ -61,6 +121,8 @@ void viewArgs(benchmark::internal::Benchmark* b)
 }
 
 BENCHMARK(BM_RedrawRecorded)->Apply(viewArgs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StepViewRedraw)->Args({3, 4, 10})->Args({2, 4, 10})->Args({3, 4, 200})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StepViewPaintFromCopy)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawSvg)->Args({0, 3, 4})->Args({5, 2, 2})->Args({6, 3, 4})->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -49,7 +49,7 @@ void drawScreen(Canvas& canvas, Design& d, const std::string& imagesDir)
     DrawTarget target{canvas, {}, imagesDir};
     ViewState state;
     ResponsePlot(target, d, state);
-    drawStaticTexts(canvas, target.controls);
+    drawStaticTexts(canvas, target.controls, Overflow::Elide);
 }
 
 void drawPrinted(Canvas& canvas, Design& d, const std::string& imagesDir)

@@ -48,6 +48,14 @@ public:
     virtual void arc(float cx, float cy, float radius, float begin, float end, const Pen& pen, bool fill) = 0;
     // Text (UTF-8) with its baseline starting at (x, y).
     virtual void text(float x, float y, const std::string& utf8, float fontSize, const Colour& colour) = 0;
+    // Text in a field `width` points wide, as a control on screen shows it:
+    // a backend that can measure text cuts what does not fit and ends it
+    // with an ellipsis; one that cannot draws it whole.
+    virtual void fieldText(float x, float y, float width, const std::string& utf8, float fontSize, const Colour& colour)
+    {
+        (void)width;
+        text(x, y, utf8, fontSize, colour);
+    }
     // An image file drawn into the rectangle; a missing file leaves it empty.
     virtual void image(float x, float y, float width, float height, const std::string& path) = 0;
 };

@@ -45,7 +45,9 @@ void drawView(DrawTarget& target, Design& d, ViewState& state)
         drawCurves(target.canvas, nqPlot(d));
     } else if (v == "st") {
         StepGraph(target, d, state.caption);
-        drawCurves(target.canvas, StepPlot(d));
+        if (!state.step) state.step = std::make_shared<std::vector<Curve>>();
+        StepPlotInto(d, *state.step);
+        drawCurves(target.canvas, *state.step);
     } else if (v == "HigCorrImp" || v == "MidCorrImp") {
         // The corrected driver is the one the notch working set holds.
         impGraph(target, d, state.caption);

@@ -2,11 +2,14 @@
 // `s_Resp`: the graph frame and its curves, or the schematic view.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "design/design.h"
 #include "drawing/caption.h"
 #include "drawing/draw_target.h"
+#include "response/curve.h"
 #include "response/group_delay.h"
 
 namespace larkspan {
@@ -16,6 +19,11 @@ struct ViewState {
     CaptionState caption;
     // The group-delay scale search, which carries state across redraws.
     GroupDelayState gd;
+    // The step-response curves of the last redraw, whose room the next one
+    // refills: the longest time window has about 170 000 points. Copies of
+    // a state share this room (it is scratch, not state), so a redraw that
+    // starts from a copy reuses it too instead of copying it.
+    std::shared_ptr<std::vector<Curve>> step = std::make_shared<std::vector<Curve>>();
 };
 
 // The content size of the window for a view, in points: 540 × 390 for a

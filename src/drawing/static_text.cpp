@@ -16,10 +16,16 @@ float textBaseline(const StaticText& t)
     return t.bottom;
 }
 
-void drawStaticTexts(Canvas& canvas, const std::vector<StaticText>& texts)
+void drawStaticTexts(Canvas& canvas, const std::vector<StaticText>& texts, Overflow overflow)
 {
-    for (const auto& t : texts)
-        if (!t.text.empty()) canvas.text(t.left, textBaseline(t), t.text, static_cast<float>(t.fontSize), Colour{});
+    for (const auto& t : texts) {
+        if (t.text.empty()) continue;
+        const auto size = static_cast<float>(t.fontSize);
+        if (overflow == Overflow::Elide)
+            canvas.fieldText(t.left, textBaseline(t), t.right - t.left, t.text, size, Colour{});
+        else
+            canvas.text(t.left, textBaseline(t), t.text, size, Colour{});
+    }
 }
 
 }  // namespace larkspan

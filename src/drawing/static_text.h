@@ -39,8 +39,13 @@ HelpTag splitHelpTag(const std::string& help);
 // for 14-point texts.
 float textBaseline(const StaticText& t);
 
+// What becomes of a text longer than its field: the printed sheet draws it
+// whole; the window's controls cut it to the field with an ellipsis.
+enum class Overflow { DrawWhole, Elide };
+
 // Draws each text in black at the left edge of its rectangle, on its
-// baseline: how a picture of the window shows the controls.
-void drawStaticTexts(Canvas& canvas, const std::vector<StaticText>& texts);
+// baseline: how a picture of the window shows the controls (Elide), or how
+// the printed sheet shows its texts (DrawWhole).
+void drawStaticTexts(Canvas& canvas, const std::vector<StaticText>& texts, Overflow overflow = Overflow::DrawWhole);
 
 }  // namespace larkspan

@@ -151,6 +151,24 @@ TEST(CliRender, PngAtOneAndTwoPixelsPerPoint)
     }
 }
 
+TEST(CliRender, SchematicCarriesTheDriverPicturesBuiltWithTheTool)
+{
+    // Tweeter and woofer in a 2-way design, the mid-range driver too in a
+    // 3-way one, each embedded from the resource folder beside the program.
+    for (const auto& [ways, pictures] : {std::pair{"2", 2}, std::pair{"3", 3}}) {
+        const fs::path out = scratch("pictures.svg");
+        const auto r = cli({"--ways", ways, "render", "--view", "schema", "--out", out.string()});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::string svg = slurp(out);
+        fs::remove(out);
+        const std::regex embedded(R"(<image [^>]*href="data:image/png;base64,iVBORw0KGgo)");
+        EXPECT_EQ(std::distance(std::sregex_iterator(svg.begin(), svg.end(), embedded), std::sregex_iterator()),
+                  pictures)
+            << ways << "-way";
+        EXPECT_NE(svg.find("<image x=\"711\" y=\"416\" width=\"34\" height=\"68\""), std::string::npos);
+    }
+}
+
 // pdfinfo's answer for a file, or empty when the tool is missing.
 std::string pdfinfo(const fs::path& file)
 {

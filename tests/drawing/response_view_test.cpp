@@ -162,6 +162,41 @@ TEST(ResponseView, StepResponseStartsAtTheStepsHeight)
     EXPECT_NEAR(total.front().y1, 120, 0.01);
 }
 
+TEST(ResponseView, StepRedrawsIntoKeptCurvesDrawWhatAFreshStateDraws)
+{
+    // The kept curves first hold the longest window (3-way, FXL below
+    // 12.5 Hz: 200 ms); a redraw of a shorter one must leave nothing of it.
+    Design longest;
+    longest.channel = 3;
+    longest.order = 4;
+    longest.s_Type = "Linkwi";
+    longest.FXL = 10;
+    longest.FXH = 100;
+    longest.s_Resp = "st";
+    Design shorter;  // 2-way first order, 650 Hz: a 2.7 ms window
+    shorter.s_Resp = "st";
+
+    ViewState kept;
+    {
+        Recorder r;
+        ResponsePlot(r.target, longest, kept);
+    }
+    // A copy of the state, as a paint starts from, shares the kept room.
+    ViewState copy = kept;
+    Recorder fromKept, fromCopy, fresh;
+    ResponsePlot(fromKept.target, shorter, kept);
+    ResponsePlot(fromCopy.target, shorter, copy);
+    ViewState freshState;
+    ResponsePlot(fresh.target, shorter, freshState);
+    EXPECT_EQ(fromKept.canvas.primitives, fresh.canvas.primitives);
+    EXPECT_EQ(fromCopy.canvas.primitives, fresh.canvas.primitives);
+    ASSERT_TRUE(copy.step);
+    EXPECT_EQ(copy.step, kept.step);
+    // Lo, Hi and the total, each from t = 0 to 2.65 ms in 5 µs steps.
+    ASSERT_EQ(kept.step->size(), 3U);
+    for (const Curve& c : *kept.step) EXPECT_LT(c.points.size(), 1000U) << c.branch;
+}
+
 TEST(ResponseView, CorrectionViewsDrawBeforeAndAfterOnTheImpedanceGrid)
 {
     for (const char* view : {"HigCorrImp", "MidCorrImp"}) {

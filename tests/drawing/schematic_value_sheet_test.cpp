@@ -147,6 +147,10 @@ TEST_P(ValueText, RoundsToThreeDecimalsHalfToEven)
     EXPECT_EQ(valueText(GetParam().value), GetParam().text);
 }
 
+// 1.2345F and 1.2355F times 1000 in single precision are exactly 1234.5 and
+// 1235.5 (the float products 1234.50005 and 1235.49998 round to them), so
+// the halves go to the even neighbour; a double product would round the
+// first up to 1235 and the second down to 1235.
 INSTANTIATE_TEST_SUITE_P(Rows, ValueText,
                          testing::Values(ValueRow{"tiny_is_zero", 0.0004F, " 0"},
                                          ValueRow{"half_rounds_down_to_even", 1.2345F, " 1.234"},
@@ -201,6 +205,33 @@ TEST(ValueSheet, AbsentPartsShowPlaceholdersAndRemovedCorrectionsAreBlank)
     const auto req = std::count_if(fields.begin(), fields.end(), [](const auto& f) { return f.text == "Req:"; });
     EXPECT_EQ(req, 2);  // the labels stay
     EXPECT_FALSE(has(fields, " 3.47uF"));
+}
+
+TEST(ValueSheet, RemovedMidCorrectionLeavesOnlyTheMidValuesBlank)
+{
+    Design d = designOf(3, 2);
+    d.MidRemvImpInc = 1;
+    d.REQM = 5.5F;
+    d.CEQM = 7.25F;
+    d.REQH = 6.5F;
+    d.CEQH = 3.75F;
+    const auto fields = valueSheetFields(d, false);
+    const auto count = [&](const char* text) {
+        return std::count_if(fields.begin(), fields.end(), [&](const auto& f) { return f.text == text; });
+    };
+    EXPECT_EQ(count("Req:"), 3);  // high, mid and low labels all stay
+    EXPECT_EQ(count("Ceq:"), 3);
+    EXPECT_EQ(count(" 5.5ohm"), 0);
+    EXPECT_EQ(count(" 7.25uF"), 0);
+    EXPECT_EQ(count(" 6.5ohm"), 1);
+    EXPECT_EQ(count(" 3.75uF"), 1);
+    // The mid value fields are there, empty, at (553, 263) and (553, 297).
+    for (const float top : {263.0F + 10, 297.0F + 10}) {
+        const auto at = std::find_if(fields.begin(), fields.end(),
+                                     [&](const auto& f) { return f.left == 553 + 15 && f.top == top; });
+        ASSERT_NE(at, fields.end()) << top;
+        EXPECT_EQ(at->text, "") << top;
+    }
 }
 
 TEST(ValueSheet, PolarityMarksFollowOrderAndPole)

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFontInfo>
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -148,6 +149,49 @@ TEST(PngView, ArcsTurnClockwiseOnScreen)
     EXPECT_TRUE(colourNear(image, 26, 26, QColor(0, 0, 0)));
     EXPECT_TRUE(colourNear(image, 26, 14, kWhite));
     EXPECT_TRUE(colourNear(image, 14, 26, kWhite));
+}
+
+// The rightmost column with ink (lightness below 160) in rows y0..y1; -1 when
+// there is none.
+int lastInkColumn(const QImage& image, int y0, int y1)
+{
+    int last = -1;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).lightness() < 160) last = std::max(last, x);
+    return last;
+}
+
+TEST(PngView, FieldTextsLongerThanTheirFieldAreCutOnScreenAndWholeInPrint)
+{
+    // A 9-point value of 20 digits is some 110 points long; its field is 50.
+    const std::string longText = " 12345678901234567890ohm";
+    const std::vector<StaticText> fields{{150, 10, 10, 60, 30, longText, 9, ""},
+                                         {151, 10, 40, 60, 60, " 4.103ohm", 9, ""}};
+    struct Row {
+        const char* name;
+        Overflow overflow;
+    };
+    QImage images[2];
+    for (const Row& row : {Row{"elided", Overflow::Elide}, Row{"whole", Overflow::DrawWhole}}) {
+        SCOPED_TRACE(row.name);
+        const fs::path file = scratch("field.png");
+        const auto failure =
+            qt::writePng(file.string(), 200, 70, 1, [&](Canvas& c) { drawStaticTexts(c, fields, row.overflow); });
+        ASSERT_FALSE(failure) << *failure;
+        images[row.overflow == Overflow::Elide ? 0 : 1] = QImage(QString::fromStdString(file.string()));
+        fs::remove(file);
+    }
+    const QImage& elided = images[0];
+    const QImage& whole = images[1];
+    // On screen the long text ends within the field and its few points of
+    // slack (x = 10 + 50 + 4); printed it runs on far beyond.
+    EXPECT_GT(lastInkColumn(elided, 20, 30), 40);
+    EXPECT_LE(lastInkColumn(elided, 20, 30), 64);
+    EXPECT_GT(lastInkColumn(whole, 20, 30), 100);
+    // A text that fits is drawn the same either way.
+    for (int y = 45; y <= 60; ++y)
+        for (int x = 0; x < 200; ++x) ASSERT_EQ(elided.pixel(x, y), whole.pixel(x, y)) << x << ", " << y;
 }
 
 TEST(PngView, UnwritablePathIsReported)

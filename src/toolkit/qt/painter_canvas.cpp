@@ -1,5 +1,6 @@
 #include "toolkit/qt/painter_canvas.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -165,6 +166,19 @@ void PainterCanvas::text(float x, float y, const std::string& utf8, float fontSi
     painter_.setFont(drawingFont(fontSize));
     painter_.setPen(qtColour(colour));
     painter_.drawText(QPointF(x, y), QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+void PainterCanvas::fieldText(float x, float y, float width, const std::string& utf8, float fontSize,
+                              const Colour& colour)
+{
+    if (!finite({x, y, width, fontSize}) || utf8.empty()) return;
+    const QString full = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const QFontMetricsF metrics(drawingFont(fontSize));
+    const QString shown = metrics.elidedText(full, Qt::ElideRight, std::max(0.0, static_cast<double>(width) + 4.0));
+    if (shown.isEmpty()) return;
+    painter_.setFont(drawingFont(fontSize));
+    painter_.setPen(qtColour(colour));
+    painter_.drawText(QPointF(x, y), shown);
 }
 
 void PainterCanvas::image(float x, float y, float width, float height, const std::string& path)

@@ -25,6 +25,10 @@ public:
     void rect(float x1, float y1, float x2, float y2, const Pen& pen, bool fill) override;
     void arc(float cx, float cy, float radius, float begin, float end, const Pen& pen, bool fill) override;
     void text(float x, float y, const std::string& utf8, float fontSize, const Colour& colour) override;
+    // Elided as the window's static texts are: to the field's width and a
+    // few points more, so that a text that just fits keeps its last letter.
+    void fieldText(float x, float y, float width, const std::string& utf8, float fontSize,
+                   const Colour& colour) override;
     void image(float x, float y, float width, float height, const std::string& path) override;
 
 private:
