@@ -85,7 +85,8 @@ void MainWindow::buildMenus()
     QMenuBar* bar = menuBar();
     // Every title fits above the 540-point graph view without an overflow
     // button.
-    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 5px; margin: 0px; }"));
+    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 5px; margin: 0px; background: transparent; } "
+                                      "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     int item = 0;
     QMenu* current = nullptr;
     int currentId = 0;

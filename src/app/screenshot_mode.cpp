@@ -90,7 +90,11 @@ void show(MainWindow& window, const QString& what)
     if (!menu) return fail(QStringLiteral("no menu titled ") + parts.value(2));
     window.menuBar()->setActiveAction(menu->menuAction());
     QTimer::singleShot(400, menu, [&window, menu] {
-        const QRect area = window.frameGeometry().united(menu->geometry());
+        // In device pixels, as the screen is captured.
+        const qreal dpr = window.devicePixelRatio();
+        const QRect logical = window.frameGeometry().united(menu->geometry());
+        const QRect area(QPoint(qRound(logical.x() * dpr), qRound(logical.y() * dpr)),
+                         QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)));
         report(QStringLiteral("area %1 %2 %3 %4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height()));
     });
 }
