@@ -55,6 +55,13 @@ int main(int argc, char** argv)
     larkspan::SingleInstance instance(socketName());
     if (instance.handOverOrListen(files)) return 0;
 
+    // The start-up timer counts from here, before the preferences are read
+    // and the window is built.
+    QTimer startUpTimer;
+    startUpTimer.setSingleShot(true);
+    startUpTimer.setTimerType(Qt::PreciseTimer);
+    startUpTimer.start(500);
+
     larkspan::ShellState shell;
     QSettings store;
     larkspan::LoadPrefs(store, shell.prefs);
@@ -63,8 +70,8 @@ int main(int argc, char** argv)
     larkspan::MainWindow window(shell);
     QObject::connect(&window, &larkspan::MainWindow::quitRequested, &app, [](int status) { QApplication::exit(status); });
     window.startUp();
+    QObject::connect(&startUpTimer, &QTimer::timeout, &window, &larkspan::MainWindow::startUpTimerFired);
     window.placeResponseWindow();
-    QTimer::singleShot(500, &window, [&window] { window.startUpTimerFired(); });
     window.show();
 
     // Documents handed over at launch open before the timer fires; the last
