@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <limits>
 
 #include "app/correction_sheet_dialogs.h"
 #include "app/main_window.h"
@@ -414,6 +415,38 @@ private slots:
         QVERIFY(!f.window.openFile(path("missing.xvrdoc")));
         QCOMPARE(f.fileErrors.size(), std::size_t{1});
         QVERIFY(f.window.view()->isShowingDesign());
+    }
+
+    void documentWithAbsurdValuesOpensAndEveryViewDraws()
+    {
+        // Values no sheet would let through, written straight into a file:
+        // the program draws what is finite and never hangs.
+        Design d;
+        d.channel = 3;
+        d.order = 4;
+        d.s_Type = "Chebyc";
+        d.chnelID = 2;
+        d.orderID = 4;
+        d.filtrID = 5;
+        d.FXL = std::numeric_limits<float>::quiet_NaN();
+        d.FXH = 1e30F;
+        d.RE = -6;
+        d.RM = 0;
+        d.LH = std::numeric_limits<float>::infinity();
+        d.MidSPL = -1e38F;
+        const QString doc = path("absurd.xvrdoc");
+        QVERIFY(!WriteFile(d, doc.toStdString()));
+
+        Fixture f;
+        f.window.resizeMillis = 0;
+        f.start();
+        QVERIFY(f.window.openFile(doc));
+        QVERIFY(f.fileErrors.empty());
+        for (const int item : {1, 2, 3, 4, 5, 6, 8}) {
+            f.window.action(menu::kResponse, item)->trigger();
+            QVERIFY(f.checked(menu::kResponse, item));
+            QVERIFY(!f.window.view()->grab().isNull());  // paints the view
+        }
     }
 
     void preferencesRoundTripAndGarbageGivesDefaults()
