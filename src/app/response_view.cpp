@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QToolTip>
+#include <cmath>
 
 #include "drawing/response_view.h"
 #include "toolkit/qt/painter_canvas.h"
@@ -69,6 +70,7 @@ void ResponseView::setShown(bool shown)
 {
     shown_ = shown;
     if (!shown) placeControls({});
+    pictureValid_ = false;
     update();
 }
 
@@ -87,6 +89,7 @@ void ResponseView::showView(const std::string& view)
     ResponsePlot(target, design_, viewState_);
     p.end();
     placeControls(target.controls);
+    pictureValid_ = false;
     update();
 }
 
@@ -114,13 +117,24 @@ void ResponseView::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     if (!shown_) return;
-    qt::PainterCanvas canvas(p);
-    DrawTarget target{canvas};
-    target.imagesDir = imagesDir_;
-    // Every paint repeats the drawing of the last showView exactly: it starts
-    // from the state that drawing started from.
-    ViewState state = paintState_;
-    ResponsePlot(target, design_, state);
+    const qreal ratio = devicePixelRatioF();
+    if (!pictureValid_ || picture_.devicePixelRatio() != ratio) {
+        const ViewSize size = viewSize(view_);
+        picture_ = QPixmap(QSize(static_cast<int>(std::ceil(size.width * ratio)),
+                                 static_cast<int>(std::ceil(size.height * ratio))));
+        picture_.setDevicePixelRatio(ratio);
+        picture_.fill(Qt::white);
+        QPainter pp(&picture_);
+        qt::PainterCanvas canvas(pp);
+        DrawTarget target{canvas};
+        target.imagesDir = imagesDir_;
+        // The picture repeats the drawing of the last showView exactly: it
+        // starts from the state that drawing started from.
+        ViewState state = paintState_;
+        ResponsePlot(target, design_, state);
+        pictureValid_ = true;
+    }
+    p.drawPixmap(0, 0, picture_);
     emit painted();
 }
 

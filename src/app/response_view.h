@@ -3,6 +3,7 @@
 // (588 with the title bar).
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -50,6 +51,10 @@ private:
     Design& design_;
     ViewState viewState_;
     ViewState paintState_;
+    // The last drawing at the screen's pixel ratio: exposures and the resize
+    // transition repaint from it instead of drawing the view again.
+    QPixmap picture_;
+    bool pictureValid_ = false;
     std::vector<StaticText> controls_;
     std::vector<QWidget*> controlWidgets_;
     std::string imagesDir_;

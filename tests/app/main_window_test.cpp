@@ -232,6 +232,23 @@ private slots:
         QVERIFY(!f.window.isWindowModified());  // a view is no change of the design
     }
 
+    void eachViewPaintsItsOwnPictureAndRepaintsItTheSame()
+    {
+        Fixture f;
+        f.window.resizeMillis = 0;
+        f.start();
+        const QImage amp = f.window.view()->grab().toImage();
+        f.window.action(menu::kResponse, 3)->trigger();
+        const QImage phase = f.window.view()->grab().toImage();
+        QVERIFY(phase != amp);
+        QCOMPARE(f.window.view()->grab().toImage(), phase);  // an exposure shows the same
+        f.window.action(menu::kResponse, 1)->trigger();
+        QCOMPARE(f.window.view()->grab().toImage(), amp);
+        f.window.closeDesign();
+        const QImage empty = f.window.view()->grab().toImage();
+        QCOMPARE(empty.pixelColor(300, 130), QColor(Qt::white));  // where the total ran
+    }
+
     // The content rectangle of the response window on screen.
     static QRect content(const MainWindow& w) { return QRect(w.geometry().topLeft() + w.view()->pos(), w.view()->size()); }
 
