@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "bench_designs.h"
 #include "design/design.h"
 #include "design/menu_rules.h"
 #include "drawing/recording_canvas.h"
@@ -72,16 +73,8 @@ public:
 // window is longest.
 void BM_StepViewRedraw(benchmark::State& state)
 {
-    Design d;
-    chooseChannel(d, state.range(0) == 3 ? 2 : 1);
-    chooseOrder(d, static_cast<int>(state.range(1)));
-    const auto F = static_cast<float>(state.range(2));
-    if (d.channel == 3) {
-        d.FXL = F;
-        d.FXH = F * 10;
-    } else {
-        d.FX = F;
-    }
+    Design d = bench::stepDesignOf(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                                   static_cast<float>(state.range(2)));
     d.s_Resp = "st";
     ViewState view;  // kept across redraws, as the window keeps it
     CountingCanvas canvas;

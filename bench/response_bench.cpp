@@ -2,6 +2,7 @@
 // one view per run, as a redraw computes them.
 #include <benchmark/benchmark.h>
 
+#include "bench_designs.h"
 #include "design/design.h"
 #include "design/menu_rules.h"
 #include "response/group_delay.h"
@@ -11,13 +12,7 @@
 namespace larkspan {
 namespace {
 
-Design designOf(int ways, int order)
-{
-    Design d;
-    chooseChannel(d, ways == 3 ? 2 : 1);
-    chooseOrder(d, order);
-    return d;
-}
+using bench::designOf;
 
 std::size_t pointCount(const std::vector<Curve>& curves)
 {
@@ -51,14 +46,8 @@ void NyquistView(benchmark::State& state)
 // 12.5 Hz the time window is longest: about 42 650 points per curve.
 void StepView(benchmark::State& state)
 {
-    Design d = designOf(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    const auto F = static_cast<float>(state.range(2));
-    if (d.channel == 3) {
-        d.FXL = F;
-        d.FXH = F * 10;
-    } else {
-        d.FX = F;
-    }
+    Design d = bench::stepDesignOf(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                                   static_cast<float>(state.range(2)));
     std::size_t points = 0;
     for (auto _ : state) {
         auto curves = StepPlot(d);
@@ -71,14 +60,8 @@ void StepView(benchmark::State& state)
 // The same into curves kept from the previous redraw, whose room is reused.
 void StepRedraw(benchmark::State& state)
 {
-    Design d = designOf(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    const auto F = static_cast<float>(state.range(2));
-    if (d.channel == 3) {
-        d.FXL = F;
-        d.FXH = F * 10;
-    } else {
-        d.FX = F;
-    }
+    Design d = bench::stepDesignOf(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                                   static_cast<float>(state.range(2)));
     std::vector<Curve> curves;
     for (auto _ : state) {
         StepPlotInto(d, curves);

@@ -1,6 +1,7 @@
 // Timing of the frequency sweeps: one curve per run, every branch of a network.
 #include <benchmark/benchmark.h>
 
+#include "bench_designs.h"
 #include "design/design.h"
 #include "design/menu_rules.h"
 #include "response/sweeps.h"
@@ -8,13 +9,7 @@
 namespace larkspan {
 namespace {
 
-Design designOf(int ways, int order)
-{
-    Design d;
-    chooseChannel(d, ways == 3 ? 2 : 1);
-    chooseOrder(d, order);
-    return d;
-}
+using bench::designOf;
 
 template <Curve (*Sweep)(Design&, int)>
 void BM_Sweep(benchmark::State& state)

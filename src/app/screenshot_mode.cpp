@@ -15,8 +15,8 @@ namespace {
 // The Response menu's item for each view key.
 int responseItemFor(const QString& key)
 {
-    static const char* keys[] = {"",       "amp", "imp", "ph", "gd", "nq", "st", "",
-                                 "schema", "",    "HigCorrImp", "MidCorrImp"};
+    static const char* keys[] = {"",   "amp", "imp",    "ph", "gd",         "nq",
+                                 "st", "",    "schema", "",   "HigCorrImp", "MidCorrImp"};
     for (int i = 1; i < 12; ++i)
         if (*keys[i] && key == QLatin1String(keys[i])) return i;
     return 0;
