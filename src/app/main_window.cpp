@@ -549,16 +549,14 @@ void MainWindow::plot()
 
 void MainWindow::chooseResponse(int item)
 {
-    static const char* keysByItem[] = {"",       "amp", "imp", "ph", "gd", "nq", "st", "",
-                                       "schema", "",    "HigCorrImp", "MidCorrImp"};
-    if (item < 1 || item > 11 || !*keysByItem[item]) return;
+    if (item < 1 || item > 11 || !*menu::kResponseViews[static_cast<std::size_t>(item)]) return;
     if (item == 10 || item == 11) {
         // The corrected-impedance views draw the driver's set through the
         // notch working set.
         shell_.Notch = static_cast<std::int16_t>(item == 10 ? 1 : 2);
         selectCorrImpView(design_, shell_.Notch);
     } else {
-        design_.s_Resp = keysByItem[item];
+        design_.s_Resp = menu::kResponseViews[static_cast<std::size_t>(item)];
     }
     design_.respID = static_cast<std::int16_t>(item);
     initMenu4();

@@ -1,6 +1,8 @@
 // Menu identifiers, as the command handlers know the menus.
 #pragma once
 
+#include <array>
+
 namespace larkspan::menu {
 
 inline constexpr int kApplication = 0;
@@ -25,5 +27,10 @@ inline constexpr int kAbout = 1;
 inline constexpr int kCheckForUpdates = 2;
 inline constexpr int kPreferences = 4;
 inline constexpr int kQuit = 5;
+
+// The view key (`s_Resp`) of each Response menu item; "" for separators and
+// the snapshot item.
+inline constexpr std::array<const char*, 14> kResponseViews{
+    "", "amp", "imp", "ph", "gd", "nq", "st", "", "schema", "", "HigCorrImp", "MidCorrImp", "", ""};
 
 }  // namespace larkspan::menu

@@ -7,18 +7,17 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/menu_ids.h"
 
 namespace larkspan {
 
 namespace {
 
-// The Response menu's item for each view key.
+// The Response menu's item for a view key, 0 for none.
 int responseItemFor(const QString& key)
 {
-    static const char* keys[] = {"",   "amp", "imp",    "ph", "gd",         "nq",
-                                 "st", "",    "schema", "",   "HigCorrImp", "MidCorrImp"};
-    for (int i = 1; i < 12; ++i)
-        if (*keys[i] && key == QLatin1String(keys[i])) return i;
+    for (std::size_t i = 1; i < menu::kResponseViews.size(); ++i)
+        if (*menu::kResponseViews[i] && key == QLatin1String(menu::kResponseViews[i])) return static_cast<int>(i);
     return 0;
 }
 
