@@ -473,26 +473,30 @@ void MainWindow::placeResponseWindow()
     animator_->place(content);
 }
 
-void MainWindow::readBoundsBack()
+void MainWindow::readBoundsBack(bool schema)
 {
     shell_.prefs.Bounds = toBounds(animator_->contentRect());
     BoundBiasState bias{shell_.BoundBias, shell_.BoundBiasFlag};
-    ResetResponseWndBounds(shell_.prefs.Bounds, design_.s_Resp == "schema", bias);
+    ResetResponseWndBounds(shell_.prefs.Bounds, schema, bias);
     shell_.BoundBias = bias.BoundBias;
     shell_.BoundBiasFlag = bias.BoundBiasFlag;
 }
 
 void MainWindow::ResizeResponseWnd()
 {
-    const Bounds16 target = contentOf(resizeTarget(shell_.prefs.Bounds, design_.s_Resp == "schema"));
-    animator_->animateTo(toRect(target), resizeMillis, [this] { readBoundsBack(); });
+    // A transition still running ends first, so that Bounds is read back from
+    // the view it was for before the next target is taken from it.
+    animator_->finish();
+    const bool schema = design_.s_Resp == "schema";
+    const Bounds16 target = contentOf(resizeTarget(shell_.prefs.Bounds, schema));
+    animator_->animateTo(toRect(target), resizeMillis, [this, schema] { readBoundsBack(schema); });
 }
 
 void MainWindow::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
     // The user moved the window: remember where its graph view now stands.
-    if (!animator_->moving() && shell_.RespWndOpenFlag && isVisible()) readBoundsBack();
+    if (!animator_->moving() && shell_.RespWndOpenFlag && isVisible()) readBoundsBack(view_->currentView() == "schema");
 }
 
 void MainWindow::openResponseWindow()

@@ -113,7 +113,7 @@ private:
     void applyDocumentState();
     void markDirty();
     void openResponseWindow();
-    void readBoundsBack();
+    void readBoundsBack(bool schema);
     void closeResponseWindow();
     void quitApplication();
     // The save-changes question for a waiting close or quit.

@@ -30,7 +30,7 @@ void ContentAnimator::place(const QRect& target)
     moving_ = false;
 }
 
-void ContentAnimator::finishRunning()
+void ContentAnimator::finish()
 {
     if (!animation_) return;
     QVariantAnimation* running = animation_;
@@ -43,7 +43,7 @@ void ContentAnimator::finishRunning()
 
 void ContentAnimator::animateTo(const QRect& target, int millis, std::function<void()> done)
 {
-    finishRunning();
+    finish();
     const QRect from = contentRect();
     if (millis <= 0 || from == target) {
         place(target);
@@ -59,7 +59,7 @@ void ContentAnimator::animateTo(const QRect& target, int millis, std::function<v
         if (animation == animation_) place(value.toRect());
     });
     connect(animation, &QVariantAnimation::finished, this, [this, animation] {
-        if (animation == animation_) finishRunning();
+        if (animation == animation_) finish();
     });
     animation_ = animation;
     runningTarget_ = target;

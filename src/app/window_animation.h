@@ -24,15 +24,17 @@ public:
     // Puts the content at `target` at once.
     void place(const QRect& target);
     // Animates the content to `target` over `millis` and then calls `done`; a
-    // transition still running is first finished (placed at its end, its
-    // `done` called), so that the calls happen in order. With `millis` 0 the
+    // transition still running is first finished, so that the calls happen
+    // in order. With `millis` 0 the
     // content is placed and `done` called before this returns.
     void animateTo(const QRect& target, int millis, std::function<void()> done);
+    // Finishes a running transition at once: places the content at its end
+    // and calls its `done`.
+    void finish();
     // Whether the window is being moved by this animator rather than the user.
     bool moving() const { return moving_ || animation_ != nullptr; }
 
 private:
-    void finishRunning();
 
     QWidget* window_;
     QWidget* content_;
