@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
-#include <vector>
 
 #include "response/sweeps.h"
 #include "synthesis/two_way_ladders.h"
@@ -18,14 +16,7 @@ using test::halfPowerRatio;
 
 Design thirdOrder(const char* type, float fx = 1000, float re = 8, float rh = 8)
 {
-    Design d;
-    d.order = 3;
-    d.s_Type = type;
-    d.FX = fx;
-    d.RE = re;
-    d.RH = rh;
-    cofCal(d);
-    return d;
+    return test::twoWayDesign(3, type, fx, re, rh);
 }
 
 struct ComponentRow {
@@ -51,39 +42,6 @@ TEST(ThirdOrder2Way, ComponentsMatchThePublishedValues)
         const Design d = thirdOrder(r.type);
         for (int i = 0; i < 6; ++i) EXPECT_NEAR(componentValue(d, names[i]), r.values[i], tol[i]) << r.type << names[i];
         EXPECT_EQ(d.pole, r.pole) << r.type;
-    }
-    std::vector<std::string> listed;
-    for (const auto& c : unitFor(2, 3)->components) listed.emplace_back(c.name);
-    EXPECT_EQ(listed, (std::vector<std::string>{"LL1", "LL2", "CL1", "CH1", "CH2", "LH1"}));
-}
-
-TEST(ThirdOrder2Way, PoleFollowsTheAlignmentAndSurvivesKeysWithoutFormulas)
-{
-    Design d;
-    EXPECT_EQ(d.pole, 1);  // before any third-order synthesis
-    d.order = 3;
-    d.s_Type = "Bessel";
-    cofCal(d);
-    EXPECT_EQ(d.pole, -1);
-    const float l1 = d.L1, c3 = d.C3;
-
-    d.s_Type = "Linkwi";  // no third-order formulas: nothing changes
-    cofCal(d);
-    EXPECT_EQ(d.pole, -1);
-    EXPECT_EQ(d.L1, l1);
-    EXPECT_EQ(d.C3, c3);
-
-    d.s_Type = "Butter";
-    cofCal(d);
-    EXPECT_EQ(d.pole, 1);
-
-    // Other orders leave the flag as they find it.
-    d.s_Type = "Bessel";
-    cofCal(d);
-    for (int order : {2, 4}) {
-        d.order = static_cast<std::int16_t>(order);
-        cofCal(d);
-        EXPECT_EQ(d.pole, -1) << order;
     }
 }
 

@@ -1,17 +1,10 @@
 // The third-order 3-way network: the printed design table, the prototype
-// table's interval rule, the shapes each alignment promises, and every
-// evaluator against the ladders the synthesis describes, solved by nodal
-// analysis.
+// table's interval rule and the shapes each alignment promises.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <utility>
-#include <vector>
 
-#include "design/design.h"
-#include "response/sweeps.h"
-#include "synthesis/cofcal.h"
 #include "synthesis/three_way_checks.h"
 #include "synthesis/trd3way.h"
 
@@ -25,40 +18,7 @@ using test::ThreeWayNetwork;
 
 Design thirdOrder(const std::string& key, float FXL, float FXH, float RE = 8, float RM = 8, float RH = 8)
 {
-    Design d;
-    d.channel = 3;
-    d.order = 3;
-    d.s_Type = key;
-    d.FXL = FXL;
-    d.FXH = FXH;
-    d.RE = RE;
-    d.RM = RM;
-    d.RH = RH;
-    cofCal(d);
-    return d;
-}
-
-// The network as described: L1, C1 across, L2 to the woofer; C5, L6 across,
-// C6 to the tweeter; C2, L3 across, C3 and L4 in series, C4 across, L5, then
-// RAN in series with the mid driver, whose voltage is the mid output. The mid
-// enters the total with the sign `pole`.
-ThreeWayNetwork networkOf(const Design& d)
-{
-    ThreeWayNetwork n;
-    n.lo = {Ladder().L(1, 2, d.L1).C(2, 0, d.C1).L(2, 3, d.L2).R(3, 0, d.RE), 3};
-    n.mid = {Ladder()
-                 .C(1, 2, d.C2)
-                 .L(2, 0, d.L3)
-                 .C(2, 3, d.C3)
-                 .L(3, 4, d.L4)
-                 .C(4, 0, d.C4)
-                 .L(4, 5, d.L5)
-                 .R(5, 6, d.RAN)
-                 .R(6, 0, d.RM),
-             6};
-    n.hi = {Ladder().C(1, 2, d.C5).L(2, 0, d.L6).C(2, 3, d.C6).R(3, 0, d.RH), 3};
-    n.midSign = d.pole;
-    return n;
+    return test::threeWayDesign(3, key, FXL, FXH, RE, RM, RH);
 }
 
 struct TableRow {
@@ -67,14 +27,6 @@ struct TableRow {
     const char* values[13];
     int pole;
 };
-
-// A printed value and one unit of its last digit.
-std::pair<double, double> printedValue(const std::string& text)
-{
-    const auto point = text.find('.');
-    const auto decimals = point == std::string::npos ? 0 : text.size() - point - 1;
-    return {std::stod(text), std::pow(10.0, -static_cast<double>(decimals))};
-}
 
 // The printed table for 300 Hz / 3000 Hz and 8 ohm drivers, each value to
 // one unit of its last printed digit.
@@ -105,11 +57,10 @@ TEST(ThirdOrder3Way, PrintedDesignTable)
         const Design d = thirdOrder(r.key, 300, 3000);
         EXPECT_NEAR(d.F0, 948.68, 0.01) << r.key;
         for (std::size_t i = 0; i < std::size(columns); ++i) {
-            const auto [printed, unit] = printedValue(r.values[i]);
+            const auto [printed, unit] = test::printedValue(r.values[i]);
             EXPECT_NEAR(d.*columns[i].value, printed, unit) << r.key << " " << columns[i].name;
         }
         EXPECT_EQ(d.pole, r.pole) << r.key;
-        EXPECT_FLOAT_EQ(d.R0, d.RM + d.RAN) << r.key;
     }
 }
 
@@ -222,7 +173,7 @@ TEST(ThirdOrder3Way, ButterworthBranchShapes)
 {
     for (const auto& [FXL, FXH] : {std::pair{300.0F, 3000.0F}, std::pair{200.0F, 800.0F}, {100.0F, 4000.0F}}) {
         const Design d = thirdOrder("Butter", FXL, FXH, 8, 6, 4);
-        const ThreeWayNetwork n = networkOf(d);
+        const ThreeWayNetwork n = test::thirdOrder3WayNetwork(d);
         const double AA1 = d.AA1, BB1 = d.BB1, R1 = d.R1, R2 = d.R2, H2 = d.H2;
         for (const double f : {50.0, 250.0, 900.0, 2500.0, 9000.0}) {
             const double w = PI2 * f;
@@ -276,175 +227,6 @@ TEST(ThirdOrder3Way, ChebyshevLadderKeepsThePrototypeDenominator)
         for (const double f : {150.0, 400.0, d.F0 * 1.0, 2000.0, 8000.0}) {
             const cplx r = ladder.transfer(PI2 * f, 5) / first.transfer(PI2 * f, 5);
             EXPECT_NEAR(std::abs(r / k - 1.0), 0.0, 1e-4) << FXL << "/" << FXH << " at " << f;
-        }
-    }
-}
-
-struct DesignRow {
-    const char* name;
-    const char* key;
-    float FXL, FXH, RE, RM, RH;
-
-    friend void PrintTo(const DesignRow& r, std::ostream* os) { *os << r.name; }
-};
-
-class ThirdOrder3WayLadder : public testing::TestWithParam<DesignRow> {
-protected:
-    Design design() const
-    {
-        const auto& r = GetParam();
-        return thirdOrder(r.key, r.FXL, r.FXH, r.RE, r.RM, r.RH);
-    }
-};
-
-// The total adds the mid with the sign `pole`: inverted for "Bessel".
-TEST_P(ThirdOrder3WayLadder, AmplitudeAndImpedance)
-{
-    const Design d = design();
-    test::expectMagnitudesMatch(d, networkOf(d), {20, 95, 400, 1000, 2500, 7000, 19000});
-}
-
-// Every branch and the total show their phase + 180 degrees, modulo 360; the
-// total of a reversed mid shows its phase itself. The group-delay phase has
-// no branch constant, so it sits at the phase of Lo, 90 below that of Mid and
-// 90 above that of Hi; with a reversed mid the total's carries +90.
-TEST_P(ThirdOrder3WayLadder, PhaseAndGroupDelayPhase)
-{
-    const Design d = design();
-    const ThreeWayNetwork n = networkOf(d);
-    const bool reversed = d.pole == -1;
-    const double phaseOffset[] = {0, 180, 180, 180, reversed ? 0.0 : 180.0};
-    const double delayOffset[] = {0, 0, -90, 90, reversed ? 90.0 : 0.0};
-    for (int ii = 1; ii <= 4; ++ii) {
-        test::expectPhaseTracks(d, n, EvalKind::Ph, ii, &EvalState::yy, phaseOffset[ii], 360);
-        test::expectPhaseTracks(d, n, EvalKind::Gd, ii, &EvalState::QQ, delayOffset[ii], 360);
-    }
-}
-
-// The phase evaluators fold their result into 0..360 once, which on the
-// phase sweep (from 20 kHz down, where the unwrap starts) keeps every curve
-// inside the graph.
-TEST_P(ThirdOrder3WayLadder, PhaseStaysWithinTheGraph)
-{
-    const Design d = design();
-    const auto frequencies = test::sweepFrequencies();
-    for (int ii = 1; ii <= 4; ++ii) {
-        EvalState e;
-        for (auto it = frequencies.rbegin(); it != frequencies.rend(); ++it) {
-            const double w = *it;
-            e.f = static_cast<float>(w);
-            evaluatorFor(d, EvalKind::Ph, ii)(d, e);
-            ASSERT_GE(e.yy, 0) << test::kBranchName[ii] << " at " << w / PI2;
-            ASSERT_LE(e.yy, 360) << test::kBranchName[ii] << " at " << w / PI2;
-        }
-    }
-}
-
-// Each point is its branch's transfer function; the total of a reversed mid
-// is placed opposite its own.
-TEST_P(ThirdOrder3WayLadder, NyquistPoints)
-{
-    const Design d = design();
-    const ThreeWayNetwork n = networkOf(d);
-    for (int ii = 1; ii <= 3; ++ii) test::expectNyquistFollows(d, n, ii, 1);
-    test::expectNyquistFollows(d, n, 4, d.pole == -1 ? -1 : 1);
-}
-
-// The step substitutions hand over each branch as it is; the mid numerator
-// carries no polarity.
-TEST_P(ThirdOrder3WayLadder, StepSubstitutions)
-{
-    const Design d = design();
-    const ThreeWayNetwork n = networkOf(d);
-    test::expectStepMatches(d, n, Trd3WayLoStepSubstitution, 1);
-    test::expectStepMatches(d, n, Trd3WayMidStepSubstitution, 2);
-    test::expectStepMatches(d, n, Trd3WayHiStepSubstitution, 3);
-    EvalState e;
-    Trd3WayMidStepSubstitution(d, e);
-    EXPECT_EQ(e.NUO, 3);
-    EXPECT_EQ(e.DEO, 7);
-    EXPECT_EQ(e.DET[8], 0.0);  // the factor s of the step
-}
-
-INSTANTIATE_TEST_SUITE_P(Alignments, ThirdOrder3WayLadder,
-                         testing::Values(DesignRow{"butter_printed", "Butter", 300, 3000, 8, 8, 8},
-                                         DesignRow{"butter_unequal", "Butter", 250, 4000, 8, 6, 4},
-                                         DesignRow{"butter_narrow", "Butter", 500, 1600, 4, 8, 6},
-                                         DesignRow{"bessel_printed", "Bessel", 300, 3000, 8, 8, 8},
-                                         DesignRow{"bessel_unequal", "Bessel", 200, 2400, 6, 4, 8},
-                                         DesignRow{"chebyc_printed", "Chebyc", 300, 3000, 8, 8, 8},
-                                         DesignRow{"chebyc_unequal", "Chebyc", 500, 1600, 4, 8, 6},
-                                         DesignRow{"chebyc_wide", "Chebyc", 100, 2400, 8, 6, 8}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// The Lo amplitude tends to 0 dB at low frequency; the Mid and Hi impedances
-// grow without bound there (no constant term in their denominators).
-TEST(ThirdOrder3Way, LowFrequencyLimits)
-{
-    const Design d = thirdOrder("Butter", 300, 3000);
-    EXPECT_NEAR(evaluate(d, EvalKind::Fr, 1, PI2 * 0.01), 0.0, 1e-4);
-    EXPECT_GT(evaluate(d, EvalKind::Imp, 2, PI2 * 0.01), 4.0);  // above 10 kohm
-    EXPECT_GT(evaluate(d, EvalKind::Imp, 3, PI2 * 0.01), 4.0);
-}
-
-// "Linkwi" and "ButAsy" have no third-order formulas: the components, RAN, R0
-// and pole stay; the coefficients and display values are recomputed from them.
-TEST(ThirdOrder3Way, KeysWithoutFormulasKeepTheComponents)
-{
-    for (const char* key : {"Linkwi", "ButAsy"}) {
-        Design d = thirdOrder("Bessel", 300, 3000);
-        const Design before = d;
-        d.s_Type = key;
-        d.FXL = 250;
-        d.RE = 4;
-        d.L1 = 0.002F;  // stands for a component set elsewhere
-        cofCal(d);
-        EXPECT_EQ(d.C2, before.C2) << key;
-        EXPECT_EQ(d.L5, before.L5) << key;
-        EXPECT_EQ(d.C6, before.C6) << key;
-        EXPECT_EQ(d.RAN, before.RAN) << key;
-        EXPECT_EQ(d.R0, before.R0) << key;
-        EXPECT_EQ(d.pole, -1) << key;
-        EXPECT_FLOAT_EQ(d.LL1, 2.0F) << key;                         // from the L1 above
-        EXPECT_FLOAT_EQ(d.A03, (0.002F + before.L2) / 4.0F) << key;  // (L1 + L2)/RE
-    }
-}
-
-TEST(ThirdOrder3Way, ComponentsShownOnTheValueSheet)
-{
-    std::vector<std::string> names;
-    for (const auto& c : unitFor(3, 3)->components) names.emplace_back(c.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"LL1", "CL1", "LL2", "CM1", "LM1", "CM2", "LM2", "CM3", "LM3", "CH1",
-                                               "LH1", "CH2"}));
-}
-
-// Inputs the frequency sheet would refuse still come through as numbers:
-// equal frequencies extrapolate the prototype table, zero resistances divide
-// by zero. Nothing hangs.
-TEST(ThirdOrder3Way, DegenerateInputs)
-{
-    const Design equal = thirdOrder("Butter", 1000, 1000);
-    EXPECT_EQ(equal.R2, 1.0F);
-    EXPECT_NEAR(equal.BB1, 1.6125, 1e-4);  // the first table line extended to 1
-    EXPECT_TRUE(std::isfinite(equal.RAN));
-
-    const Design zero = thirdOrder("Bessel", 300, 3000, 0, 0, 0);
-    EXPECT_TRUE(std::isinf(zero.CL1));
-    EXPECT_TRUE(std::isinf(zero.CH1));
-    EXPECT_EQ(zero.LL1, 0.0F);
-
-    const Design chebyZero = thirdOrder("Chebyc", 300, 3000, 0, 0, 0);
-    EXPECT_TRUE(std::isnan(chebyZero.LM1));  // the conversion divides zero by zero
-
-    for (Design d : {equal, zero, chebyZero}) {
-        for (const auto& curve : ampPlot(d)) EXPECT_EQ(curve.points.size(), 300U);
-        for (const auto& curve : impPlot(d)) EXPECT_EQ(curve.points.size(), 300U);
-        for (const auto& curve : phPlot(d)) EXPECT_EQ(curve.points.size(), 300U);
-        for (int ii = 1; ii <= 4; ++ii) {
-            EvalState e;
-            e.f = 6283;
-            evaluatorFor(d, EvalKind::Gd, ii)(d, e);
-            evaluatorFor(d, EvalKind::Nq, ii)(d, e);
         }
     }
 }

@@ -1,8 +1,8 @@
-// Checks of a 3-way unit's evaluators against its three branch ladders solved
-// by nodal analysis: amplitude and impedance of every branch and of the
-// total, the phase and group-delay phase along a sweep, the Nyquist point and
-// the step-response polynomials. The ladders are built by each test from the
-// component values, so nothing here uses a coefficient formula.
+// The 3-way networks as element ladders, built from the SI component values
+// of a design, and checks of a unit's evaluators against them solved by nodal
+// analysis: amplitude and impedance of every branch and of the total, the
+// phase along a sweep, the group delay of each sweep step, the Nyquist point
+// and the step-response polynomials. Nothing here uses a coefficient formula.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <cmath>
 #include <complex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/design.h"
@@ -42,6 +43,113 @@ struct ThreeWayNetwork {
         return 1.0 / (1.0 / lo.impedance(w) + 1.0 / mid.impedance(w) + 1.0 / hi.impedance(w));
     }
 };
+
+// First order: L1 to the woofer; L2, C1 and RAN in series into the mid; C2
+// to the tweeter.
+inline ThreeWayNetwork firstOrder3WayNetwork(const Design& d)
+{
+    ThreeWayNetwork n;
+    n.lo = {Ladder().L(1, 2, d.L1).R(2, 0, d.RE), 2};
+    n.mid = {Ladder().L(1, 2, d.L2).C(2, 3, d.C1).R(3, 4, d.RAN).R(4, 0, d.RM), 4};
+    n.hi = {Ladder().C(1, 2, d.C2).R(2, 0, d.RH), 2};
+    return n;
+}
+
+// Second order: L1 then C1 across the woofer; C4 then L4 across the tweeter;
+// C2 in series, L2 across, L3 in series, C3 across, then RAN into the mid
+// driver. The mid enters the total inverted.
+inline ThreeWayNetwork secondOrder3WayNetwork(const Design& d)
+{
+    ThreeWayNetwork n;
+    n.lo = {Ladder().L(1, 2, d.L1).C(2, 0, d.C1).R(2, 0, d.RE), 2};
+    n.mid = {Ladder().C(1, 2, d.C2).L(2, 0, d.L2).L(2, 3, d.L3).C(3, 0, d.C3).R(3, 4, d.RAN).R(4, 0, d.RM), 4};
+    n.hi = {Ladder().C(1, 2, d.C4).L(2, 0, d.L4).R(2, 0, d.RH), 2};
+    n.midSign = -1;
+    return n;
+}
+
+// Third order: L1, C1 across, L2 to the woofer; C5, L6 across, C6 to the
+// tweeter; C2, L3 across, C3 and L4 in series, C4 across, L5, then RAN into
+// the mid driver. The mid enters the total with the sign `pole`.
+inline ThreeWayNetwork thirdOrder3WayNetwork(const Design& d)
+{
+    ThreeWayNetwork n;
+    n.lo = {Ladder().L(1, 2, d.L1).C(2, 0, d.C1).L(2, 3, d.L2).R(3, 0, d.RE), 3};
+    n.mid = {Ladder()
+                 .C(1, 2, d.C2)
+                 .L(2, 0, d.L3)
+                 .C(2, 3, d.C3)
+                 .L(3, 4, d.L4)
+                 .C(4, 0, d.C4)
+                 .L(4, 5, d.L5)
+                 .R(5, 6, d.RAN)
+                 .R(6, 0, d.RM),
+             6};
+    n.hi = {Ladder().C(1, 2, d.C5).L(2, 0, d.L6).C(2, 3, d.C6).R(3, 0, d.RH), 3};
+    n.midSign = d.pole;
+    return n;
+}
+
+// Fourth order: L1-C1-L2-C2 to the woofer; C3, L3 across, C4, L4 across, L5,
+// C5 across, L6, C6 across, then RAN into the mid driver; C7-L7-C8-L8 to the
+// tweeter. All in phase.
+inline ThreeWayNetwork fourthOrder3WayNetwork(const Design& d)
+{
+    ThreeWayNetwork n;
+    n.lo = {Ladder().L(1, 2, d.L1).C(2, 0, d.C1).L(2, 3, d.L2).C(3, 0, d.C2).R(3, 0, d.RE), 3};
+    n.mid = {Ladder()
+                 .C(1, 2, d.C3)
+                 .L(2, 0, d.L3)
+                 .C(2, 3, d.C4)
+                 .L(3, 0, d.L4)
+                 .L(3, 4, d.L5)
+                 .C(4, 0, d.C5)
+                 .L(4, 5, d.L6)
+                 .C(5, 0, d.C6)
+                 .R(5, 6, d.RAN)
+                 .R(6, 0, d.RM),
+             6};
+    n.hi = {Ladder().C(1, 2, d.C7).L(2, 0, d.L7).C(2, 3, d.C8).L(3, 0, d.L8).R(3, 0, d.RH), 3};
+    return n;
+}
+
+inline ThreeWayNetwork threeWayNetworkOf(const Design& d)
+{
+    switch (d.order) {
+        case 1:
+            return firstOrder3WayNetwork(d);
+        case 2:
+            return secondOrder3WayNetwork(d);
+        case 3:
+            return thirdOrder3WayNetwork(d);
+        default:
+            return fourthOrder3WayNetwork(d);
+    }
+}
+
+inline Design threeWayDesign(int order, const std::string& key, float FXL, float FXH, float RE = 8, float RM = 8,
+                             float RH = 8)
+{
+    Design d;
+    d.channel = 3;
+    d.order = static_cast<std::int16_t>(order);
+    d.s_Type = key;
+    d.FXL = FXL;
+    d.FXH = FXH;
+    d.RE = RE;
+    d.RM = RM;
+    d.RH = RH;
+    cofCal(d);
+    return d;
+}
+
+// A printed value and one unit of its last digit.
+inline std::pair<double, double> printedValue(const std::string& text)
+{
+    const auto point = text.find('.');
+    const auto decimals = point == std::string::npos ? 0 : text.size() - point - 1;
+    return {std::stod(text), std::pow(10.0, -static_cast<double>(decimals))};
+}
 
 inline constexpr const char* kBranchName[] = {"", "Lo", "Mid", "Hi", "To"};
 inline constexpr double kDegPerRad = 180.0 / 3.141592653589793;
@@ -83,22 +191,47 @@ inline void expectMagnitudesMatch(const Design& d, const ThreeWayNetwork& n, con
     }
 }
 
-// Runs a phase-like evaluator down the sweep from 20 kHz, as the phase sweep
-// does, and checks that the value it leaves in `EvalState::*result` differs
-// from the true phase of the branch by `offset` modulo `period` degrees at
-// every point. With period 180 this also holds through the unwrap; with 360
-// it shows that the unwrap follows every turn of the true phase.
-inline void expectPhaseTracks(const Design& d, const ThreeWayNetwork& n, EvalKind kind, int ii,
-                              float EvalState::*result, double offset, double period)
+// Runs the phase evaluator down the sweep from 20 kHz, as the phase sweep
+// does, and checks that its value differs from the true phase of the branch
+// by `offset` modulo 360 degrees at every point: the unwrap follows every
+// turn of the true phase. With `bounded` the value must also stay within the
+// graph's 0..360.
+inline void expectPhaseTracks(const Design& d, const ThreeWayNetwork& n, int ii, double offset, bool bounded)
 {
     EvalState e;
     auto w = sweepFrequencies();
     for (auto it = w.rbegin(); it != w.rend(); ++it) {
         e.f = static_cast<float>(*it);
-        evaluatorFor(d, kind, ii)(d, e);
+        evaluatorFor(d, EvalKind::Ph, ii)(d, e);
         const double truth = std::arg(n.transfer(ii, e.f)) * kDegPerRad;
-        ASSERT_NEAR(wrapped(e.*result - truth - offset, period), 0.0, 2e-3)
-            << kBranchName[ii] << " at " << *it / PI2 << " Hz: " << e.*result << " against " << truth;
+        ASSERT_NEAR(wrapped(e.yy - truth - offset, 360), 0.0, 2e-3)
+            << kBranchName[ii] << " at " << *it / PI2 << " Hz: " << e.yy << " against " << truth;
+        if (bounded) {
+            ASSERT_TRUE(e.yy >= 0 && e.yy <= 360) << kBranchName[ii] << " at " << *it / PI2 << " Hz: " << e.yy;
+        }
+    }
+}
+
+// Runs the group-delay evaluator down from 100 kHz in steps of 0.01 decade
+// on one state, as the group-delay sweep does. Each step leaves in yy0 the
+// phase walked since the previous point over the step's angular frequency,
+// in ms: within the audio band that is the network's phase difference over
+// the angular-frequency difference.
+inline void expectGroupDelayIsMeanDelay(const Design& d, const ThreeWayNetwork& n, int ii)
+{
+    EvalState e;
+    double previousW = 0;
+    for (float k = 5.0F; k >= 1.30103F; k = static_cast<float>(k - 0.01)) {
+        e.f = static_cast<float>(PI2 * std::pow(10.0, k));
+        evaluatorFor(d, EvalKind::Gd, ii)(d, e);
+        const double w = e.f;
+        if (previousW > 0 && k <= std::log10(20000.0)) {
+            const double walked = std::arg(n.transfer(ii, w) / n.transfer(ii, previousW));
+            const double meanDelayMs = 1000 * walked / (previousW - w);
+            ASSERT_NEAR(e.yy0, meanDelayMs, 2e-3 * std::fabs(meanDelayMs) + 1e-4)
+                << kBranchName[ii] << " at " << w / PI2 << " Hz";
+        }
+        previousW = w;
     }
 }
 

@@ -65,6 +65,18 @@ inline TwoWayNetwork fourthOrderNetwork(const Design& d)
     return n;
 }
 
+inline Design twoWayDesign(int order, const char* type, float FX, float RE = 8, float RH = 8)
+{
+    Design d;
+    d.order = static_cast<std::int16_t>(order);
+    d.s_Type = type;
+    d.FX = FX;
+    d.RE = RE;
+    d.RH = RH;
+    cofCal(d);
+    return d;
+}
+
 inline TwoWayNetwork networkOf(const Design& d)
 {
     switch (d.order) {

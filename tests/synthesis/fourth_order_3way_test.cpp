@@ -1,42 +1,25 @@
-// Synthesis of the fourth-order 3-way network: published component values,
-// the band-pass prototype table and its intervals, level factors, keys
-// without a procedure, and inputs that make the formulas degenerate.
+// The fourth-order 3-way network: published component values, the band-pass
+// prototype table and its intervals, level factors, and the stated shape of
+// each branch.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "design/design.h"
-#include "synthesis/cofcal.h"
 #include "synthesis/fth3way.h"
+#include "synthesis/three_way_checks.h"
 
 namespace larkspan {
 namespace {
 
-Design fourthOrder3Way(const std::string& key, float fxl, float fxh, float r = 8)
-{
-    Design d;
-    d.channel = 3;
-    d.order = 4;
-    d.s_Type = key;
-    d.FXL = fxl;
-    d.FXH = fxh;
-    d.RE = d.RM = d.RH = r;
-    return d;
-}
+using test::cplx;
+using test::evaluate;
+using test::Ladder;
 
-// A printed value and the size of one unit in its last printed digit.
-struct Printed {
-    double value;
-    double unit;
-};
-
-Printed printed(const std::string& text)
+Design fourthOrder3Way(const std::string& key, float fxl, float fxh)
 {
-    const auto point = text.find('.');
-    const int decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
-    return {std::stod(text), std::pow(10.0, -decimals)};
+    return test::threeWayDesign(4, key, fxl, fxh);
 }
 
 struct PublishedRow {
@@ -55,16 +38,15 @@ class FourthOrder3WayPublishedValues : public testing::TestWithParam<PublishedRo
 // instance "ButAsy" CH2 5.392 = 0.88·6.127, while 0.88·6.12667 = 5.3915).
 TEST_P(FourthOrder3WayPublishedValues, MatchToTheirPrintedDigits)
 {
-    Design d = fourthOrder3Way(GetParam().key, 300, 3000);
-    cofCal(d);
+    const Design d = fourthOrder3Way(GetParam().key, 300, 3000);
     const float got[] = {d.LL1, d.LL2, d.CL1, d.CL2, d.CM1, d.LM1, d.CM2, d.LM2, d.LM3,
                          d.CM3, d.LM4, d.CM4, d.CH1, d.LH1, d.CH2, d.LH2, d.RAN};
     const char* names[] = {"LL1", "LL2", "CL1", "CL2", "CM1", "LM1", "CM2", "LM2", "LM3",
                            "CM3", "LM4", "CM4", "CH1", "LH1", "CH2", "LH2", "RAN"};
     ASSERT_EQ(GetParam().values.size(), std::size(got));
     for (std::size_t i = 0; i < std::size(got); ++i) {
-        const Printed p = printed(GetParam().values[i]);
-        EXPECT_NEAR(got[i], p.value, p.unit * 1.0001) << names[i];
+        const auto [value, unit] = test::printedValue(GetParam().values[i]);
+        EXPECT_NEAR(got[i], value, unit * 1.0001) << names[i];
     }
 }
 
@@ -87,10 +69,9 @@ INSTANTIATE_TEST_SUITE_P(
                                   "10.93", "0.8151", "5.697", "5.174", "0.2223", "4.695", "0.4044", "3.284"}}),
     [](const auto& info) { return std::string(info.param.key); });
 
-TEST(FourthOrder3WaySynthesis, PublishedIntermediatesOfTheButterworthDesign)
+TEST(FourthOrder3Way, PublishedIntermediatesOfTheButterworthDesign)
 {
-    Design d = fourthOrder3Way("Butter", 300, 3000);
-    cofCal(d);
+    const Design d = fourthOrder3Way("Butter", 300, 3000);
     EXPECT_NEAR(d.R2, 3.1623, 0.00005);
     EXPECT_NEAR(d.H1, 1.0, 0.00005);
     EXPECT_NEAR(d.AA1, 2.6669, 0.00005);
@@ -101,21 +82,14 @@ TEST(FourthOrder3WaySynthesis, PublishedIntermediatesOfTheButterworthDesign)
     // R2 ≥ 2.75, so KK1 = 1 and RAN = (k0/H2 − 1)·RM·g with g = 1.1459.
     EXPECT_EQ(d.KK1, 1.0F);
     EXPECT_NEAR(d.RAN / ((d.k0 / d.H2 - 1) * d.RM), 1.1459, 0.00005);
-    EXPECT_FLOAT_EQ(d.R0, d.RAN + d.RM);
-    // The shared prototype constants of every fourth-order synthesis.
-    EXPECT_NEAR(d.AA, 2.6131, 0.00005);
-    EXPECT_NEAR(d.BB, 3.4142, 0.00005);
-    EXPECT_NEAR(d.CC, 1.4142, 0.00005);
 }
 
-TEST(FourthOrder3WaySynthesis, PublishedIntermediatesOfTheOtherAlignments)
+TEST(FourthOrder3Way, PublishedIntermediatesOfTheOtherAlignments)
 {
-    Design asy = fourthOrder3Way("ButAsy", 300, 3000);
-    cofCal(asy);
+    const Design asy = fourthOrder3Way("ButAsy", 300, 3000);
     EXPECT_NEAR(asy.R2, 2.9093, 0.00005);  // (3000·0.92)/sqrt(300/0.92 · 3000·0.92)
 
-    Design cheb = fourthOrder3Way("Chebyc", 300, 3000);
-    cofCal(cheb);
+    const Design cheb = fourthOrder3Way("Chebyc", 300, 3000);
     EXPECT_NEAR(cheb.P0, 3.1623, 0.00005);  // FXH/F0
     EXPECT_NEAR(cheb.P1, 1.1545, 0.00005);
     EXPECT_NEAR(cheb.KK1, 0.4104, 0.00005);
@@ -167,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FourthOrder3WayPrototypeTable,
                              IntervalRow{"above_table_extrapolates", 7.1F, 4.8F, 5.0F, 2.8313, 2.8294, 1.0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FourthOrder3WaySynthesis, NonMonotonicValueAtTwoPointOneReachesTheButterworthPrototype)
+TEST(FourthOrder3Way, NonMonotonicValueAtTwoPointOneReachesTheButterworthPrototype)
 {
     // R2 = sqrt(FXH/FXL); AA1 = Y(R2)·0.95 on either side of 2.1, with Y from
     // the line of the interval each side falls in.
@@ -180,135 +154,124 @@ TEST(FourthOrder3WaySynthesis, NonMonotonicValueAtTwoPointOneReachesTheButterwor
         {2.11 * 2.11, (2.7766 - 0.1 * 0.0338) * 0.95},  // 2.1..2.2, falling to 2.7428
     };
     for (const auto& row : rows) {
-        Design d = fourthOrder3Way("Butter", 1000, static_cast<float>(1000 * row.ratio));
-        cofCal(d);
+        const Design d = fourthOrder3Way("Butter", 1000, static_cast<float>(1000 * row.ratio));
         EXPECT_NEAR(d.AA1, row.AA1, 1e-4) << row.ratio;
         EXPECT_TRUE(std::isfinite(d.L3) && d.L3 > 0) << row.ratio;
     }
 }
 
 // Level factors chosen by range of R2, evaluated by hand from their pieces.
-TEST(FourthOrder3WaySynthesis, LevelFactorsByRange)
+TEST(FourthOrder3Way, LevelFactorsByRange)
 {
     // "Linkwi": KK2 is exactly 0.81 from R2 = 3.5 on (FXH/FXL = 12.25).
     for (const float fxh : {3675.0F, 4500.0F, 9000.0F}) {
-        Design d = fourthOrder3Way("Linkwi", 300, fxh);
-        cofCal(d);
+        const Design d = fourthOrder3Way("Linkwi", 300, fxh);
         EXPECT_EQ(d.KK2, 0.81F) << fxh;
     }
     // "Chebyc" at R2 = 1.73: KK1 = 35.55556·1.73² − 146.22222·1.73 + 152.82222
     // = 6.272, the steep rise of RAN for narrow mid bands.
-    Design narrow = fourthOrder3Way("Chebyc", 1000, 1000 * 1.73F * 1.73F);
-    cofCal(narrow);
+    const Design narrow = fourthOrder3Way("Chebyc", 1000, 1000 * 1.73F * 1.73F);
     EXPECT_NEAR(narrow.RAN / narrow.RM, 6.272, 0.002);
     // "Butter" below R2 = 2.75 with R2 = 2.5: KK1 = −0.0914509·15.625 +
     // 0.507554·6.25 − 1.03157·2.5 + 1.90033 = 1.0647, g = 1.1625.
-    Design butter = fourthOrder3Way("Butter", 1000, 6250);
-    cofCal(butter);
+    const Design butter = fourthOrder3Way("Butter", 1000, 6250);
     EXPECT_NEAR(butter.KK1, 1.0647, 0.0001);
     EXPECT_NEAR(butter.RAN / ((butter.k0 / butter.H2 - 1) * butter.RM), 1.0647 * 1.1625, 0.0002);
     // "Bessel" at R2 = 1.8 (the steep piece of g): RAN carries 0.6·KK1·g with
     // KK1 = −0.22863·5.832 + 1.3596·3.24 − 2.21069·1.8 + 1.55752 = 0.6500
     // and g = −0.3·1.8 + 1.775 = 1.235.
-    Design bessel = fourthOrder3Way("Bessel", 1000, 3240);
-    cofCal(bessel);
+    const Design bessel = fourthOrder3Way("Bessel", 1000, 3240);
     EXPECT_NEAR(bessel.KK1, 0.6500, 0.0001);
     EXPECT_NEAR(bessel.RAN / ((bessel.k0 / bessel.H2 - 1) * bessel.RM), 0.6 * 0.6500 * 1.235, 0.0002);
 }
 
-TEST(FourthOrder3WaySynthesis, UnknownKeyKeepsComponentsAndRefreshesCoefficients)
+// For the four expanded alignments the mid branch is
+// (k0·RM/R0)·z⁴ / (p(z)·q(z)), z = s/w0, with the high-pass part
+// p = z⁴ + AA1·R1·z³ + BB1·R1²·z² + CC1·R1³·z + R1⁴ and the low-pass part
+// q = z⁴ + CC1·R2·z³ + BB1·R2²·z² + AA1·R2³·z + R2⁴.
+TEST(FourthOrder3Way, MidIsTheProductOfTheTwoPrototypes)
 {
-    Design d = fourthOrder3Way("Butter", 300, 3000);
-    cofCal(d);
-    const Design before = d;
-    d.s_Type = "Cheby";
-    d.FXL = 500;
-    d.RE = 4;
-    d.AA = 0;
-    cofCal(d);
-    for (float Design::*c :
-         {&Design::L1, &Design::L2, &Design::C1,  &Design::C2, &Design::L3,  &Design::L4, &Design::L5,
-          &Design::L6, &Design::C3, &Design::C4,  &Design::C5, &Design::C6,  &Design::C7, &Design::C8,
-          &Design::L7, &Design::L8, &Design::RAN, &Design::R0, &Design::LL1, &Design::CM4})
-        EXPECT_EQ(d.*c, before.*c);
-    EXPECT_NEAR(d.AA, 2.6131, 0.00005);  // the constants are set whatever the key
-    // A02 = L1·C1·L2/RE now divides the kept components by the new 4 ohm.
-    EXPECT_FLOAT_EQ(d.A02, before.A02 * 2);
-    EXPECT_FLOAT_EQ(d.A21, before.A21);
-}
-
-TEST(FourthOrder3WaySynthesis, UnitTableListsTheSixteenSheetValuesAndEveryEvaluator)
-{
-    const NetworkUnit* unit = unitFor(3, 4);
-    ASSERT_NE(unit, nullptr);
-    EXPECT_EQ(unit->cofCal, &Fth3WaycofCal);
-    std::vector<std::string> names;
-    for (const auto& c : unit->components) names.emplace_back(c.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"LL1", "LL2", "CL1", "CL2", "LM1", "LM2", "LM3", "LM4", "CM1", "CM2",
-                                               "CM3", "CM4", "CH1", "CH2", "LH1", "LH2"}));
-    for (const EvalKind kind : {EvalKind::Fr, EvalKind::Imp, EvalKind::Ph, EvalKind::Gd, EvalKind::Nq})
-        for (const auto& ev : unit->of(kind)) EXPECT_NE(ev, nullptr);
-    for (const auto& ev : unit->step) EXPECT_NE(ev, nullptr);
-    EXPECT_EQ(unit->ph[2], &Fth3WayHiPhCal);
-}
-
-// Degenerate designs must give values (finite or not) and return.
-struct DegenerateRow {
-    const char* name;
-    const char* key;
-    float FXL, FXH, RE, RM, RH;
-
-    friend void PrintTo(const DegenerateRow& r, std::ostream* os) { *os << r.name; }
-};
-
-class FourthOrder3WayDegenerateDesigns : public testing::TestWithParam<DegenerateRow> {};
-
-TEST_P(FourthOrder3WayDegenerateDesigns, SynthesisAndEveryEvaluatorReturn)
-{
-    const DegenerateRow& r = GetParam();
-    Design d = fourthOrder3Way(r.key, r.FXL, r.FXH);
-    d.RE = r.RE;
-    d.RM = r.RM;
-    d.RH = r.RH;
-    cofCal(d);
-    const NetworkUnit& unit = fth3WayUnit();
-    for (const EvalKind kind : {EvalKind::Fr, EvalKind::Imp, EvalKind::Ph, EvalKind::Gd, EvalKind::Nq})
-        for (const auto& ev : unit.of(kind)) {
-            EvalState e;
-            for (const double hz : {0.0, 1.0, 1000.0, 1e5}) {
-                e.f = static_cast<float>(PI2 * hz);
-                ev(d, e);
+    for (const char* key : {"Butter", "ButAsy", "Linkwi", "Bessel"}) {
+        for (const float fxh : {1500.0F, 3000.0F, 9000.0F}) {
+            const Design d = test::threeWayDesign(4, key, 300, fxh);
+            const auto mid = test::fourthOrder3WayNetwork(d).mid;
+            const double R1 = d.R1, R2 = d.R2, AA1 = d.AA1, BB1 = d.BB1, CC1 = d.CC1;
+            for (const double hz : {100.0, 400.0, 900.0, 2000.0, 6000.0}) {
+                const cplx z(0, hz / d.F0);
+                const cplx p = z * z * z * z + AA1 * R1 * z * z * z + BB1 * R1 * R1 * z * z + CC1 * R1 * R1 * R1 * z +
+                               R1 * R1 * R1 * R1;
+                const cplx q = z * z * z * z + CC1 * R2 * z * z * z + BB1 * R2 * R2 * z * z + AA1 * R2 * R2 * R2 * z +
+                               R2 * R2 * R2 * R2;
+                const cplx expected = static_cast<double>(d.k0) * d.RM / d.R0 * z * z * z * z / (p * q);
+                const cplx got = mid.transfer(PI2 * hz);
+                EXPECT_NEAR(std::abs(got / expected - 1.0), 0.0, 2e-4) << key << " FXH " << fxh << " at " << hz;
             }
         }
-    for (const auto& step : unit.step) {
-        EvalState e;
-        step(d, e);
     }
-    SUCCEED();
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, FourthOrder3WayDegenerateDesigns,
-                         testing::Values(DegenerateRow{"equal_frequencies_butter", "Butter", 1000, 1000, 8, 8, 8},
-                                         DegenerateRow{"equal_frequencies_linkwi", "Linkwi", 1000, 1000, 8, 8, 8},
-                                         DegenerateRow{"equal_frequencies_chebyc", "Chebyc", 1000, 1000, 8, 8, 8},
-                                         DegenerateRow{"zero_resistances_bessel", "Bessel", 300, 3000, 0, 0, 0},
-                                         DegenerateRow{"zero_resistances_chebyc", "Chebyc", 300, 3000, 0, 0, 0},
-                                         DegenerateRow{"zero_frequencies_butasy", "ButAsy", 0, 0, 8, 8, 8},
-                                         DegenerateRow{"negative_frequency_butter", "Butter", -300, 3000, 8, 8, 8},
-                                         DegenerateRow{"nan_frequency_chebyc", "Chebyc", NAN, 3000, 8, 8, 8},
-                                         DegenerateRow{"inverted_band_chebyc", "Chebyc", 3000, 300, 8, 8, 8}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FourthOrder3WaySynthesis, NegativeDiscriminantLeavesNaNInTheChebychevMid)
+// The Chebychev mid is designed as a band-pass transform (series L3 + C3,
+// L5 parallel C5, series L4 + C4, L6 parallel C6) and converted into this
+// network's ladder. The conversion keeps the denominator, so the two have the
+// same phase at every frequency and their magnitudes differ by the constant
+// ratio of the numerators, L3·L4·C3·C4 of the ladder over C3·C4·L5·L6 of the
+// first form (a gain step the level factor KK1 is fitted to).
+TEST(FourthOrder3Way, ChebychevConversionKeepsTheFirstFormsDenominator)
 {
-    // FXL above FXH: R2 < 1 takes the steep first pieces of the level table,
-    // and the conversion's quadratic for C4 has no real root.
-    Design d = fourthOrder3Way("Chebyc", 3000, 300);
-    cofCal(d);
-    EXPECT_TRUE(std::isnan(d.C4));
-    EXPECT_TRUE(std::isnan(d.A21));
-    EXPECT_TRUE(std::isfinite(d.L1));  // the low and high branches are unaffected
-    EXPECT_TRUE(std::isfinite(d.A11));
+    for (const float fxh : {900.0F, 3000.0F, 7500.0F}) {
+        const Design d = test::threeWayDesign(4, "Chebyc", 300, fxh);
+        // The first form, in double from the prototype constants.
+        const double R0 = static_cast<double>(d.RM) + d.RAN, wH = PI2 * d.FXH, v = std::pow(PI2 * d.F0, 2.0);
+        const double L3 = 1.28173 * R0 / wH * d.P1, L4 = 1.41256 * R0 / wH * d.P1;
+        const double C5 = 1.90934 / (wH * R0) * d.P1, C6 = 1.04952 / (wH * R0) * d.P1;
+        const double C3 = 1 / (v * L3), C4 = 1 / (v * L4), L5 = 1 / (v * C5), L6 = 1 / (v * C6);
+        const Ladder firstForm = Ladder()
+                                     .L(1, 2, L3)
+                                     .C(2, 3, C3)
+                                     .L(3, 0, L5)
+                                     .C(3, 0, C5)
+                                     .L(3, 4, L4)
+                                     .C(4, 5, C4)
+                                     .L(5, 0, L6)
+                                     .C(5, 0, C6)
+                                     .R(5, 6, d.RAN)
+                                     .R(6, 0, d.RM);
+        const double gainRatio = (static_cast<double>(d.L3) * d.L4 * d.C3 * d.C4) / (C3 * C4 * L5 * L6);
+        const auto mid = test::fourthOrder3WayNetwork(d).mid;
+        for (const double hz : {60.0, 300.0, 520.0, 1000.0, 2500.0, 8000.0}) {
+            const cplx ratio = mid.transfer(PI2 * hz) / firstForm.transfer(PI2 * hz, 6);
+            EXPECT_NEAR(std::abs(ratio), gainRatio, 1e-4 * gainRatio) << fxh << " at " << hz;
+            EXPECT_NEAR(std::arg(ratio) * test::kDegPerRad, 0.0, 0.01) << fxh << " at " << hz;
+        }
+        // The documented consequence at the published design: about +3 dB.
+        if (fxh == 3000.0F) {
+            EXPECT_NEAR(20 * std::log10(gainRatio), 3.0, 0.05);
+        }
+    }
+}
+
+// Low and high branches against their prototypes, by hand: Butterworth is
+// −3.01 dB at its corner, each Linkwitz-Riley section −6.02 dB; "ButAsy" puts
+// the corners at 0.88·FXL and FXH/0.88; "Bessel" is the unit-delay Bessel
+// polynomial in x = 2.9·s/wL (and its mirror at FXH), whose magnitude at
+// x = j is |0.580952 + j·0.904762| = 1.075221, an attenuation of 0.62995 dB.
+TEST(FourthOrder3Way, LowAndHighBranchesFollowTheirPrototypes)
+{
+    const struct {
+        const char* key;
+        double loHz, hiHz;  // where the branches are checked, as multiples of FXL, FXH
+        double attenuation;
+    } rows[] = {
+        {"Butter", 1.0, 1.0, 3.0103},
+        {"Linkwi", 1.0, 1.0, 6.0206},
+        {"ButAsy", 0.88, 1 / 0.88, 3.0103},
+        {"Bessel", 1 / 2.9, 2.9, 0.62995},
+    };
+    for (const auto& r : rows) {
+        const Design d = fourthOrder3Way(r.key, 300, 3000);
+        EXPECT_NEAR(evaluate(d, EvalKind::Fr, 1, PI2 * 300 * r.loHz), r.attenuation, 2e-4) << r.key;
+        EXPECT_NEAR(evaluate(d, EvalKind::Fr, 3, PI2 * 3000 * r.hiHz), r.attenuation, 2e-4) << r.key;
+    }
 }
 
 }  // namespace
