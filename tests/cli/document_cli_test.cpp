@@ -14,10 +14,7 @@ using test::readBytes;
 using test::ScratchFolder;
 using test::writeBytes;
 
-test::RunResult cli(const std::vector<std::string>& args)
-{
-    return test::runTool(LARKSPAN_CLI, args);
-}
+using test::cli;
 
 std::vector<std::string> with(std::vector<std::string> head, const std::vector<std::string>& tail)
 {
@@ -35,11 +32,10 @@ TEST(CliDocument, SaveThenOpenGivesTheSameDesign)
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_TRUE(saved.out.empty()) << saved.out;
 
+    // The record's layout is the core's tests' business; here its length and
+    // one field: FXL 300 (0x43960000) at offset 71.
     const auto bytes = readBytes(file);
     ASSERT_EQ(bytes.size(), 450U);
-    // 3 ways at offset 63, order 2 at 65, FXL 300 (0x43960000) at 71.
-    EXPECT_EQ(bytes[64], 3);
-    EXPECT_EQ(bytes[66], 2);
     EXPECT_EQ((std::vector<std::uint8_t>(bytes.begin() + 71, bytes.begin() + 75)),
               (std::vector<std::uint8_t>{0x43, 0x96, 0x00, 0x00}));
 

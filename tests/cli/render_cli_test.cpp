@@ -3,43 +3,34 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <sstream>
 
 #include "support/run_tool.h"
+#include "support/scratch_folder.h"
 
 namespace larkspan {
 namespace {
 
 namespace fs = std::filesystem;
+using test::cli;
 
-test::RunResult cli(const std::vector<std::string>& args)
+// Renders with the given arguments into a scratch file; the file's contents,
+// or nothing when the tool failed.
+std::string render(const std::vector<std::string>& args, const std::string& fileName)
 {
-    return test::runTool(LARKSPAN_CLI, args);
-}
-
-fs::path scratch(const std::string& name)
-{
-    return fs::temp_directory_path() / ("larkspan_render_" + std::to_string(::getpid()) + "_" + name);
-}
-
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    test::ScratchFolder folder;
+    std::vector<std::string> all = args;
+    all.insert(all.end(), {"--out", (folder / fileName).string()});
+    const auto r = cli(all);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    return test::readText(folder / fileName);
 }
 
 TEST(CliRender, SvgOfTheAmplitudeViewWithItsLegendNames)
 {
-    const fs::path out = scratch("amp.svg");
-    const auto r = cli({"render", "--view", "amp", "--out", out.string()});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(r.out.empty());
-    const std::string svg = slurp(out);
-    fs::remove(out);
+    const std::string svg = render({"render", "--view", "amp"}, "amp.svg");
     EXPECT_NE(svg.find("width=\"540pt\" height=\"390pt\""), std::string::npos);
     EXPECT_NE(svg.find(">Amplitude</text>"), std::string::npos);
     EXPECT_NE(svg.find(">&apos;2wey 1st Order Butterworth&apos;</text>"), std::string::npos);
@@ -62,11 +53,7 @@ TEST(CliRender, SvgOfTheAmplitudeViewWithItsLegendNames)
 
 TEST(CliRender, DesignOptionsApplyBeforeDrawing)
 {
-    const fs::path out = scratch("schema.svg");
-    const auto r = cli({"--ways", "3", "--order", "2", "render", "--view", "schema", "--out", out.string()});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string svg = slurp(out);
-    fs::remove(out);
+    const std::string svg = render({"--ways", "3", "--order", "2", "render", "--view", "schema"}, "schema.svg");
     EXPECT_NE(svg.find("width=\"810pt\" height=\"565pt\""), std::string::npos);
     // The schematic view's caption: x = 135 + 174, y = 44.
     EXPECT_NE(svg.find("<text x=\"309\" y=\"44\" font-size=\"13\" fill=\"#000000\">&apos;3wey 2nd Order "
@@ -86,7 +73,8 @@ class CliRenderRefusals : public testing::TestWithParam<RefusalRow> {};
 
 TEST_P(CliRenderRefusals, ExitTwoAndNoFile)
 {
-    const fs::path out = scratch("refused.svg");
+    test::ScratchFolder folder;
+    const fs::path out = folder / "refused.svg";
     std::vector<std::string> args = GetParam().args;
     for (auto& a : args)
         if (a == "OUT") a = out.string();
@@ -140,11 +128,7 @@ TEST(CliRender, PngAtOneAndTwoPixelsPerPoint)
     };
     for (const Row& row : {Row{"amp", "1", 540, 390}, Row{"imp", "2", 1080, 780}, Row{"schema", "1", 810, 565},
                            Row{"schema", "2", 1620, 1130}}) {
-        const fs::path out = scratch("view.png");
-        const auto r = cli({"render", "--view", row.view, "--out", out.string(), "--scale", row.scale});
-        ASSERT_EQ(r.status, 0) << r.err;
-        const std::string png = slurp(out);
-        fs::remove(out);
+        const std::string png = render({"render", "--view", row.view, "--scale", row.scale}, "view.png");
         ASSERT_GT(png.size(), 24U);
         EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
         EXPECT_EQ(pngSize(png), std::make_pair(row.width, row.height)) << row.view << " " << row.scale;
@@ -156,11 +140,7 @@ TEST(CliRender, SchematicCarriesTheDriverPicturesBuiltWithTheTool)
     // Tweeter and woofer in a 2-way design, the mid-range driver too in a
     // 3-way one, each embedded from the resource folder beside the program.
     for (const auto& [ways, pictures] : {std::pair{"2", 2}, std::pair{"3", 3}}) {
-        const fs::path out = scratch("pictures.svg");
-        const auto r = cli({"--ways", ways, "render", "--view", "schema", "--out", out.string()});
-        ASSERT_EQ(r.status, 0) << r.err;
-        const std::string svg = slurp(out);
-        fs::remove(out);
+        const std::string svg = render({"--ways", ways, "render", "--view", "schema"}, "pictures.svg");
         const std::regex embedded(R"(<image [^>]*href="data:image/png;base64,iVBORw0KGgo)");
         EXPECT_EQ(std::distance(std::sregex_iterator(svg.begin(), svg.end(), embedded), std::sregex_iterator()),
                   pictures)
@@ -190,14 +170,13 @@ TEST(CliRender, PdfIsOnePrintedPageLandscapeOnlyForTheSchematic)
     };
     for (const Row& row : {Row{"amp", false}, Row{"st", false}, Row{"schema", true}}) {
         SCOPED_TRACE(row.view);
-        const fs::path out = scratch("page.pdf");
-        const auto r = cli({"render", "--view", row.view, "--out", out.string()});
+        test::ScratchFolder folder;
+        const auto r = cli({"render", "--view", row.view, "--out", (folder / "page.pdf").string()});
         ASSERT_EQ(r.status, 0) << r.err;
-        const std::string info = pdfinfo(out);
-        const std::string pdf = slurp(out);
-        fs::remove(out);
+        const std::string info = pdfinfo(folder / "page.pdf");
+        const std::string pdf = test::readText(folder / "page.pdf");
         EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
-        if (info.empty()) GTEST_SKIP() << "pdfinfo is not installed";
+        ASSERT_FALSE(info.empty()) << "pdfinfo (poppler-utils) is needed to read the page";
         EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +1\\n"))) << info;
         // "Page size:       595 x 842 pts (A4)": width first.
         std::smatch m;

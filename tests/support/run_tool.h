@@ -27,6 +27,14 @@ inline std::string shellQuote(const std::string& s)
     return q + "'";
 }
 
+inline std::string readText(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
 inline RunResult runTool(const std::string& program, const std::vector<std::string>& args)
 {
     namespace fs = std::filesystem;
@@ -40,17 +48,19 @@ inline RunResult runTool(const std::string& program, const std::vector<std::stri
     const int raw = std::system(cmd.c_str());
     RunResult r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    const auto slurp = [](const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    };
-    r.out = slurp(outFile);
-    r.err = slurp(errFile);
+    r.out = readText(outFile);
+    r.err = readText(errFile);
     fs::remove(outFile);
     fs::remove(errFile);
     return r;
 }
+
+#ifdef LARKSPAN_CLI
+// The command-line tool built with the tests.
+inline RunResult cli(const std::vector<std::string>& args)
+{
+    return runTool(LARKSPAN_CLI, args);
+}
+#endif
 
 }  // namespace larkspan::test
