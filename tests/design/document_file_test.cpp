@@ -21,24 +21,16 @@ using test::readBytes;
 using test::ScratchFolder;
 using test::writeBytes;
 
-TEST(WriteFile, NewDesignGivesTheHandBuiltRecordAndNothingElse)
+TEST(WriteFile, ReplacesALongerFileWhollyAndLeavesNothingElse)
 {
     ScratchFolder folder;
+    writeBytes(folder / "a.xvrdoc", Bytes(1000, 'x'));
     Design d;
     ASSERT_EQ(WriteFile(d, folder / "a.xvrdoc"), std::nullopt);
     const Bytes expected = test::defaultRecordByHand().bytes;
     const Bytes written = readBytes(folder / "a.xvrdoc");
     EXPECT_EQ(written, expected) << test::firstDifference(written, expected);
     EXPECT_EQ(folder.entries(), std::set<std::string>{"a.xvrdoc"}) << "a temporary file was left behind";
-}
-
-TEST(WriteFile, ReplacesALongerFileWholly)
-{
-    ScratchFolder folder;
-    writeBytes(folder / "a.xvrdoc", Bytes(1000, 'x'));
-    Design d;
-    ASSERT_EQ(WriteFile(d, folder / "a.xvrdoc"), std::nullopt);
-    EXPECT_EQ(readBytes(folder / "a.xvrdoc"), test::defaultRecordByHand().bytes);
 }
 
 TEST(WriteFile, KeepsThePermissionsOfTheFileItReplaces)

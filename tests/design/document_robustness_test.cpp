@@ -37,6 +37,7 @@ std::vector<std::size_t> integerOffsets()
     return at;
 }
 constexpr std::array<std::size_t, 4> kTextOffsets{0, 129, 192, 255};
+constexpr std::array<const char*, 5> kKeys{"Butter", "Linkwi", "ButAsy", "Bessel", "Chebyc"};
 
 // Float bit patterns that break naive arithmetic.
 constexpr std::array<std::uint32_t, 14> kHostileFloats{
@@ -62,19 +63,8 @@ void openAndDraw(Design& d, int sweep)
     CalcDiffAtt(d);
     CalcImpIncAtt(d);
     cofCal(d);
-    std::vector<Curve> curves;
-    switch (sweep % 3) {
-        case 0:
-            curves = ampPlot(d);
-            break;
-        case 1:
-            curves = impPlot(d);
-            break;
-        default:
-            curves = phPlot(d);
-            break;
-    }
-    for (const Curve& c : curves) {
+    static std::vector<Curve> (*const kSweeps[])(Design&) = {ampPlot, impPlot, phPlot};
+    for (const Curve& c : kSweeps[sweep % 3](d)) {
         ASSERT_LE(c.points.size(), 1000U);
         for (std::size_t i = 0; i < c.points.size(); ++i) {
             const CurvePoint& p = c.points[i];
@@ -109,7 +99,6 @@ class HostileRecord : public testing::TestWithParam<HostileRow> {};
 // synthesis and evaluator meets the bad values.
 TEST_P(HostileRecord, OpensAndDrawsEveryNetwork)
 {
-    static const char* const kKeys[] = {"Butter", "Linkwi", "ButAsy", "Bessel", "Chebyc"};
     int sweep = 0;
     for (std::uint16_t channel : {2, 3})
         for (std::uint16_t order = 1; order <= 4; ++order)
@@ -128,13 +117,6 @@ TEST_P(HostileRecord, OpensAndDrawsEveryNetwork)
             }
 }
 
-HostileRow everyFloat(const char* name, std::uint32_t bits)
-{
-    return {name, [bits](RawRecord& r) {
-                for (std::size_t o : floatOffsets()) r.u32(o, bits);
-            }};
-}
-
 HostileRow someFloats(const char* name, std::vector<std::size_t> offsets, std::uint32_t bits)
 {
     return {name, [offsets, bits](RawRecord& r) {
@@ -142,29 +124,27 @@ HostileRow someFloats(const char* name, std::vector<std::size_t> offsets, std::u
             }};
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, HostileRecord,
-                         testing::Values(everyFloat("all_nan", 0x7FC00000), everyFloat("all_infinite", 0x7F800000),
-                                         everyFloat("all_minus_infinite", 0xFF800000), everyFloat("all_zero", 0),
-                                         everyFloat("all_denormal", 0x00000001), everyFloat("all_largest", 0x7F7FFFFF),
-                                         everyFloat("all_negative", 0xBF800000),
-                                         someFloats("zero_resistances", {79, 83, 87}, 0),
-                                         someFloats("zero_inductances", {91, 95, 99}, 0),
-                                         someFloats("nan_frequencies", {67, 71, 75}, 0x7FC00000),
-                                         someFloats("negative_frequencies", {67, 71, 75}, 0xC4228000),
-                                         someFloats("infinite_levels", {111, 115, 119, 318, 362}, 0x7F800000),
-                                         HostileRow{"low_above_high_crossover",
-                                                    [](RawRecord& r) { r.u32(71, 0x44FA0000).u32(75, 0x43480000); }},
-                                         HostileRow{"text_without_markers",
-                                                    [](RawRecord& r) {
-                                                        for (std::size_t t : kTextOffsets)
-                                                            for (std::size_t i = 0; i < 63; ++i) r.bytes[t + i] = 0xFF;
-                                                    }},
-                                         HostileRow{"menu_items_out_of_range",
-                                                    [](RawRecord& r) {
-                                                        for (std::size_t o : {123, 125, 127, 414, 416})
-                                                            r.u16(o, 0x8000);
-                                                    }}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HostileRecord,
+    testing::Values(
+        someFloats("all_nan", floatOffsets(), 0x7FC00000), someFloats("all_infinite", floatOffsets(), 0x7F800000),
+        someFloats("all_minus_infinite", floatOffsets(), 0xFF800000), someFloats("all_zero", floatOffsets(), 0),
+        someFloats("all_denormal", floatOffsets(), 0x00000001), someFloats("all_largest", floatOffsets(), 0x7F7FFFFF),
+        someFloats("all_negative", floatOffsets(), 0xBF800000), someFloats("zero_resistances", {79, 83, 87}, 0),
+        someFloats("zero_inductances", {91, 95, 99}, 0), someFloats("nan_frequencies", {67, 71, 75}, 0x7FC00000),
+        someFloats("negative_frequencies", {67, 71, 75}, 0xC4228000),
+        someFloats("infinite_levels", {111, 115, 119, 318, 362}, 0x7F800000),
+        HostileRow{"low_above_high_crossover", [](RawRecord& r) { r.u32(71, 0x44FA0000).u32(75, 0x43480000); }},
+        HostileRow{"text_without_markers",
+                   [](RawRecord& r) {
+                       for (std::size_t t : kTextOffsets)
+                           for (std::size_t i = 0; i < 63; ++i) r.bytes[t + i] = 0xFF;
+                   }},
+        HostileRow{"menu_items_out_of_range",
+                   [](RawRecord& r) {
+                       for (std::size_t o : {123, 125, 127, 414, 416}) r.u16(o, 0x8000);
+                   }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Selections that no menu can make: no network is drawn and nothing fails.
 TEST(HostileRecord, AbsurdChannelOrderAndKey)
@@ -196,8 +176,6 @@ TEST(HostileRecord, RandomBuffers)
     const auto floats = floatOffsets();
     const auto integers = integerOffsets();
     const auto pick = [&gen](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(gen); };
-    static const char* const kKeys[] = {"Butter", "Linkwi", "ButAsy", "Bessel", "Chebyc"};
-
     for (int round = 0; round < 20000; ++round) {
         const std::size_t length = std::uniform_int_distribution<std::size_t>(0, 600)(gen);
         Bytes bytes;

@@ -200,54 +200,43 @@ TEST(ParameterPaste, LastFieldWithoutItsBlanksIsEmpty)
     EXPECT_EQ(w.QAPopItem, 1);
 }
 
-struct QaRow {
-    const char* name;
-    const char* qa;
-    std::int16_t item;  // from a previous item of 2
-
-    friend void PrintTo(const QaRow& r, std::ostream* os) { *os << r.name; }
-};
-
-class ParameterPasteQa : public testing::TestWithParam<QaRow> {};
-
-TEST_P(ParameterPasteQa, SelectsThePopupItemOfAnExactValue)
-{
-    const NotchWorkingSet w =
-        pasted("DUMMY%  M  90  60  10  0.4  0.5  3  0.3  6  0.5  5  100  0.7  "s + GetParam().qa + "  ");
-    EXPECT_EQ(w.QAPopItem, GetParam().item);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, ParameterPasteQa,
-                         testing::Values(QaRow{"qa5_item1", "5", 1}, QaRow{"qa7_item2", "7", 2},
-                                         QaRow{"qa10_item3", "10", 3}, QaRow{"qa10_written_10_0", "10.0", 3},
-                                         QaRow{"qa15_item4", "15", 4}, QaRow{"qa20_item5", "20", 5},
-                                         QaRow{"qa12_unchanged", "12", 2}, QaRow{"qa9_99_unchanged", "9.99", 2},
-                                         QaRow{"qa_text_unchanged", "ten", 2}, QaRow{"qa_minus5", "-5", 2}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct VasRow {
+// The rear-type button follows Vas being 0; the Qa popup item follows an
+// exact popup value and is left as it was (2) otherwise.
+struct SelectionRow {
     const char* name;
     const char* vas;
+    const char* qa;
     std::int16_t grp;
+    std::int16_t item;
 
-    friend void PrintTo(const VasRow& r, std::ostream* os) { *os << r.name; }
+    friend void PrintTo(const SelectionRow& r, std::ostream* os) { *os << r.name; }
 };
 
-class ParameterPasteRearType : public testing::TestWithParam<VasRow> {};
+class ParameterPasteSelections : public testing::TestWithParam<SelectionRow> {};
 
-TEST_P(ParameterPasteRearType, FollowsVasBeingZero)
+TEST_P(ParameterPasteSelections, FollowVasAndQa)
 {
+    const SelectionRow& row = GetParam();
     const NotchWorkingSet w =
-        pasted("DUMMY%  M  90  60  "s + GetParam().vas + "  0.4  0.5  3  0.3  6  0.5  5  100  0.7  10  ");
-    EXPECT_EQ(w.NotchGrp, GetParam().grp);
+        pasted("DUMMY%  M  90  60  "s + row.vas + "  0.4  0.5  3  0.3  6  0.5  5  100  0.7  " + row.qa + "  ");
+    EXPECT_EQ(w.NotchGrp, row.grp);
+    EXPECT_EQ(w.QAPopItem, row.item);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ParameterPasteRearType,
-                         testing::Values(VasRow{"vas_zero_second_button", "0", 2},
-                                         VasRow{"vas_text_second_button", "n/a", 2},
-                                         VasRow{"vas_positive_first", "12.5", 1}, VasRow{"vas_negative_first", "-1", 1},
-                                         VasRow{"vas_tiny_first", "1e-30", 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ParameterPasteSelections,
+    testing::Values(SelectionRow{"qa5_item1", "10", "5", 1, 1}, SelectionRow{"qa7_item2", "10", "7", 1, 2},
+                    SelectionRow{"qa10_item3", "10", "10", 1, 3}, SelectionRow{"qa10_written_10_0", "10", "10.0", 1, 3},
+                    SelectionRow{"qa15_item4", "10", "15", 1, 4}, SelectionRow{"qa20_item5", "10", "20", 1, 5},
+                    SelectionRow{"qa12_unchanged", "10", "12", 1, 2},
+                    SelectionRow{"qa9_99_unchanged", "10", "9.99", 1, 2},
+                    SelectionRow{"qa_text_unchanged", "10", "ten", 1, 2}, SelectionRow{"qa_minus5", "10", "-5", 1, 2},
+                    SelectionRow{"vas_zero_second_button", "0", "10", 2, 3},
+                    SelectionRow{"vas_text_second_button", "n/a", "10", 2, 3},
+                    SelectionRow{"vas_positive_first", "12.5", "10", 1, 3},
+                    SelectionRow{"vas_negative_first", "-1", "10", 1, 3},
+                    SelectionRow{"vas_tiny_first", "1e-30", "10", 1, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PasteParametersButton, GoodTextAsksForTheClickOnlyWhenSoundsAreOn)
 {
@@ -276,16 +265,10 @@ TEST(PasteParametersButton, MismatchedTextBeepsAndAlerts)
     EXPECT_EQ(out.sound, "") << "no click for a refused paste";
 }
 
-TEST(PasteParametersButton, TooLongTextRereadsThePreviousOne)
+TEST(PasteParametersButton, NothingTakenBeforeIsRefused)
 {
-    NotchWorkingSet w;
-    // First a good paste, then one of 256 bytes: the good text is read again.
-    PasteParameters(w, kGoodText, 0);
-    w.FS = 1;
-    const SheetOutcome out = PasteParameters(w, "DUMMY%  " + std::string(248, 'n'), 0);
-    EXPECT_FALSE(out.alert);
-    EXPECT_EQ(w.FS, 650.25F);
-    // With nothing taken before, the empty text is refused.
+    // A text too long to take with none taken before: the empty text is read
+    // and refused.
     NotchWorkingSet fresh;
     EXPECT_TRUE(PasteParameters(fresh, std::string(300, ' '), 0).alert);
 }
