@@ -24,6 +24,7 @@
 #include "app/response_view.h"
 #include "app/single_instance.h"
 #include "design/document_file.h"
+#include "window_fixture.h"
 
 namespace larkspan {
 
@@ -31,30 +32,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
-        ShellState shell;
-        MainWindow window{shell};
-        int beeps = 0;
-        std::vector<QString> alerts;
-        std::vector<std::string> fileErrors;
-        Fixture()
-        {
-            window.beepHook = [this] { ++beeps; };
-            window.alertHook = [this](const QString& t, const QString& m) { alerts.push_back(t + "|" + m); };
-            window.fileErrorHook = [this](const std::array<std::string, 3>& l) { fileErrors.push_back(l[2]); };
-        }
-        // Start-up as the program runs it, the timer fired at once.
-        void start()
-        {
-            window.startUp();
-            window.show();
-            window.startUpTimerFired();
-        }
-        bool enabled(int menuId, int item) const { return window.action(menuId, item)->isEnabled(); }
-        bool checked(int menuId, int item) const { return window.action(menuId, item)->isChecked(); }
-        bool menuShown(int menuId) const { return window.menu(menuId)->menuAction()->isVisible(); }
-        bool menuEnabled(int menuId) const { return window.menu(menuId)->menuAction()->isEnabled(); }
-    };
+    using Fixture = test::WindowFixture;
 
     QTemporaryDir dir_;
 
@@ -119,31 +97,38 @@ private slots:
         // Transcribed from the menu tables: Command is Ctrl, Option is Alt.
         const std::vector<std::pair<int, QString>> expected = {
             {menu::kApplication, "About Larkspan | Check for Updates... | - | Preferences... Ctrl+, | - | Quit Ctrl+Q"},
-            {menu::kFile, "New Filter Design... Ctrl+N | Open... Ctrl+O | Close Ctrl+W | - | Save Ctrl+S | "
-                          "Save As... Ctrl+Shift+S | Save As Stationery... | - | Page Setup... Ctrl+Shift+P | Print... Ctrl+P"},
-            {menu::kEdit, "Undo Ctrl+Z | Redo Ctrl+Shift+Z | - | Cut Ctrl+X | Copy Ctrl+C | Paste Ctrl+V | Delete | "
-                          "Select All Ctrl+A"},
-            {menu::kResponse, "Amplitude Ctrl+Alt+A | Input Impedance | Phase | Group Delay | Nyquist Diagram | "
-                              "Step Response | - | Schematics Ctrl+Alt+C | - | High Imp. Correct | Mid Imp. Correct | - | "
-                              "Snapshot Response... Ctrl+Alt+S"},
+            {menu::kFile,
+             "New Filter Design... Ctrl+N | Open... Ctrl+O | Close Ctrl+W | - | Save Ctrl+S | "
+             "Save As... Ctrl+Shift+S | Save As Stationery... | - | Page Setup... Ctrl+Shift+P | Print... Ctrl+P"},
+            {menu::kEdit,
+             "Undo Ctrl+Z | Redo Ctrl+Shift+Z | - | Cut Ctrl+X | Copy Ctrl+C | Paste Ctrl+V | Delete | "
+             "Select All Ctrl+A"},
+            {menu::kResponse,
+             "Amplitude Ctrl+Alt+A | Input Impedance | Phase | Group Delay | Nyquist Diagram | "
+             "Step Response | - | Schematics Ctrl+Alt+C | - | High Imp. Correct | Mid Imp. Correct | - | "
+             "Snapshot Response... Ctrl+Alt+S"},
             {menu::kChannel, "2wey Ctrl+Alt+2 | 3wey Ctrl+Alt+3"},
             {menu::kOrder, "1st Ctrl+1 | 2nd Ctrl+2 | 3rd Ctrl+3 | 4th Ctrl+4"},
             {menu::kFilterOdd, "Butterworth | Bessel | Chebychev"},
             {menu::kFilterEven, "Linkwitz-Riley | Butterworth | Butterworth Asymmetry | Bessel | Chebychev"},
-            {menu::kCorrection2Way, "Crossover Frequency... Ctrl+F | - | SPL Enter... Ctrl+L | - | "
-                                    "Impedance Increase [High... | Low...] | - | Attenuator High... | - | Notch High..."},
-            {menu::kCorrection3Way, "Crossover Frequency... Ctrl+F | - | SPL Enter... Ctrl+L | - | "
-                                    "Impedance Increase [High... | Mid... | Low...] | - | Attenuator [High... | Mid...] | - | "
-                                    "Notch [High... | Mid...]"},
-            {menu::kHelp, "Larkspan's Manual Ctrl+/ | Larkspan's_Manual_Japanese | Release Notes | - | Tallowby Web Site | "
-                          "Mail to Tallowby"},
+            {menu::kCorrection2Way,
+             "Crossover Frequency... Ctrl+F | - | SPL Enter... Ctrl+L | - | "
+             "Impedance Increase [High... | Low...] | - | Attenuator High... | - | Notch High..."},
+            {menu::kCorrection3Way,
+             "Crossover Frequency... Ctrl+F | - | SPL Enter... Ctrl+L | - | "
+             "Impedance Increase [High... | Mid... | Low...] | - | Attenuator [High... | Mid...] | - | "
+             "Notch [High... | Mid...]"},
+            {menu::kHelp,
+             "Larkspan's Manual Ctrl+/ | Larkspan's_Manual_Japanese | Release Notes | - | Tallowby Web Site | "
+             "Mail to Tallowby"},
         };
         for (const auto& [id, items] : expected) QCOMPARE(layout(f.window.menu(id)), items);
         // The menu bar's order of titles.
         QStringList titles;
         for (const QAction* a : f.window.menuBar()->actions()) titles << a->text();
         QCOMPARE(titles.join(QLatin1Char(' ')),
-                 QStringLiteral("Larkspan File Edit Response Channel Order Filter Filter Correction Correction Window Help"));
+                 QStringLiteral(
+                     "Larkspan File Edit Response Channel Order Filter Filter Correction Correction Window Help"));
     }
 
     void documentAtLaunchMeansNoUntitledDesign()
@@ -154,8 +139,8 @@ private slots:
         QVERIFY(f.window.openFile(doc));
         f.window.startUpTimerFired();  // finds the window already open
         QCOMPARE(f.window.windowTitle(), QStringLiteral("launch.xvrdoc[*]"));
-        QCOMPARE(f.window.design().FXH, 2500.0F);
-        QCOMPARE(f.window.design().channel, std::int16_t{3});
+        QCOMPARE(f.d().FXH, 2500.0F);
+        QCOMPARE(f.d().channel, std::int16_t{3});
         QVERIFY(f.menuShown(menu::kCorrection3Way));
         QVERIFY(f.menuShown(menu::kFilterEven));
         QVERIFY(f.checked(menu::kFilterEven, 4));  // Bessel
@@ -167,24 +152,31 @@ private slots:
         f.start();
         const QString wrongCase = writeDocument("upper.XVRDOC", 3000);
         QVERIFY(!f.window.openFile(wrongCase));
-        QCOMPARE(f.window.design().FXH, 2000.0F);
+        QCOMPARE(f.d().FXH, 2000.0F);
     }
 
     void orderChangeSwapsTheFilterMenu()
     {
         Fixture f;
         f.start();
-        f.window.action(menu::kOrder, 2)->trigger();
+        f.trigger(menu::kOrder, 2);
         QVERIFY(f.menuShown(menu::kFilterEven));
         QVERIFY(!f.menuShown(menu::kFilterOdd));
         QVERIFY(f.checked(menu::kFilterEven, 1));  // Linkwitz-Riley
-        f.window.action(menu::kFilterEven, 3)->trigger();
-        QCOMPARE(f.window.design().s_Type, std::string("ButAsy"));
-        f.window.action(menu::kOrder, 3)->trigger();
+        // "ButAsy" needs FXH ≥ 4·FXL: 700 Hz is raised to 800 with an alert.
+        f.d().FXH = 700;
+        f.trigger(menu::kFilterEven, 3);
+        QCOMPARE(f.d().s_Type, std::string("ButAsy"));
+        QCOMPARE(f.beeps, 1);
+        QCOMPARE(f.alerts,
+                 std::vector<QString>{QStringLiteral("ALERT!      Frequencis are too near.|"
+                                                     "Enter more separate frequencis.   FXL x 4  \u2264  FXH")});
+        QCOMPARE(f.d().FXH, 800.0F);
+        f.trigger(menu::kOrder, 3);
         QVERIFY(f.menuShown(menu::kFilterOdd));
         QVERIFY(f.menuEnabled(menu::kFilterOdd));
         QVERIFY(f.checked(menu::kFilterOdd, 1));
-        QCOMPARE(f.window.design().s_Type, std::string("Butter"));
+        QCOMPARE(f.d().s_Type, std::string("Butter"));
         QVERIFY(f.checked(menu::kOrder, 3));
         QVERIFY(!f.checked(menu::kOrder, 2));
         QVERIFY(f.window.isWindowModified());
@@ -194,28 +186,14 @@ private slots:
     {
         Fixture f;
         f.start();
-        f.window.action(menu::kOrder, 4)->trigger();
-        f.window.action(menu::kFilterEven, 5)->trigger();
-        f.window.design().HigSPL = 80;
-        f.window.action(menu::kChannel, 2)->trigger();
-        QCOMPARE(f.window.design().s_Type, std::string("Linkwi"));
-        QCOMPARE(f.window.design().AttH, 0.0F);
+        f.trigger(menu::kOrder, 4);
+        f.trigger(menu::kFilterEven, 5);
+        f.d().HigSPL = 80;
+        f.trigger(menu::kChannel, 2);
+        QCOMPARE(f.d().s_Type, std::string("Linkwi"));
+        QCOMPARE(f.d().AttH, 0.0F);
         QVERIFY(f.checked(menu::kChannel, 2));
         QVERIFY(f.menuShown(menu::kCorrection3Way));
-    }
-
-    void filterSpacingAlertCorrectsFxh()
-    {
-        Fixture f;
-        f.start();
-        f.window.action(menu::kOrder, 2)->trigger();
-        f.window.design().FXH = 700;
-        f.window.action(menu::kFilterEven, 3)->trigger();
-        QCOMPARE(f.beeps, 1);
-        QCOMPARE(f.alerts.size(), std::size_t{1});
-        QCOMPARE(f.alerts[0], QStringLiteral("ALERT!      Frequencis are too near.|"
-                                             "Enter more separate frequencis.   FXL x 4  \u2264  FXH"));
-        QCOMPARE(f.window.design().FXH, 800.0F);
     }
 
     void responseItemsDrawAndCheck()
@@ -223,8 +201,8 @@ private slots:
         Fixture f;
         f.start();
         const int before = f.window.view()->drawCount();
-        f.window.action(menu::kResponse, 3)->trigger();
-        QCOMPARE(f.window.design().s_Resp, std::string("ph"));
+        f.trigger(menu::kResponse, 3);
+        QCOMPARE(f.d().s_Resp, std::string("ph"));
         QVERIFY(f.checked(menu::kResponse, 3));
         QVERIFY(!f.checked(menu::kResponse, 1));
         QCOMPARE(f.window.view()->drawCount(), before + 1);
@@ -238,11 +216,11 @@ private slots:
         f.window.resizeMillis = 0;
         f.start();
         const QImage amp = f.window.view()->grab().toImage();
-        f.window.action(menu::kResponse, 3)->trigger();
+        f.trigger(menu::kResponse, 3);
         const QImage phase = f.window.view()->grab().toImage();
         QVERIFY(phase != amp);
         QCOMPARE(f.window.view()->grab().toImage(), phase);  // an exposure shows the same
-        f.window.action(menu::kResponse, 1)->trigger();
+        f.trigger(menu::kResponse, 1);
         QCOMPARE(f.window.view()->grab().toImage(), amp);
         f.window.closeDesign();
         const QImage empty = f.window.view()->grab().toImage();
@@ -250,7 +228,10 @@ private slots:
     }
 
     // The content rectangle of the response window on screen.
-    static QRect content(const MainWindow& w) { return QRect(w.geometry().topLeft() + w.view()->pos(), w.view()->size()); }
+    static QRect content(const MainWindow& w)
+    {
+        return QRect(w.geometry().topLeft() + w.view()->pos(), w.view()->size());
+    }
 
     void schematicWidensTheWindowAndBackRestoresIt()
     {
@@ -259,12 +240,12 @@ private slots:
         f.shell.prefs.Bounds = {200, 300, 590, 840};
         f.start();
         QTRY_COMPARE(content(f.window), QRect(300, 200, 540, 390));
-        f.window.action(menu::kResponse, 8)->trigger();
+        f.trigger(menu::kResponse, 8);
         // 135 wider on each side; 588 high with the title bar, its top 110
         // above the graph view's top.
         QTRY_COMPARE(content(f.window), QRect(165, 112, 810, 566));
         QVERIFY(f.shell.prefs.Bounds == (Bounds16{200, 300, 590, 840}));  // still the graph's rectangle
-        f.window.action(menu::kResponse, 1)->trigger();
+        f.trigger(menu::kResponse, 1);
         QTRY_COMPARE(content(f.window), QRect(300, 200, 540, 390));
     }
 
@@ -275,11 +256,11 @@ private slots:
         f.shell.FastOpenFlag = 0;
         f.shell.prefs.Bounds = {50, 100, 440, 640};
         f.start();
-        f.window.action(menu::kResponse, 8)->trigger();
+        f.trigger(menu::kResponse, 8);
         // Moved down by 132 - 50 = 82: the window's top at 50 - 110 + 82.
         QCOMPARE(content(f.window), QRect(-35, 22 + 22, 810, 566));
         QCOMPARE(f.shell.BoundBiasFlag, std::uint8_t{1});
-        f.window.action(menu::kResponse, 1)->trigger();
+        f.trigger(menu::kResponse, 1);
         QCOMPARE(content(f.window), QRect(100, 50, 540, 390));
     }
 
@@ -305,10 +286,10 @@ private slots:
         f.start();
         f.window.move(f.window.pos() + QPoint(37, 41));
         const QRect moved = content(f.window);
-        QTRY_VERIFY(f.shell.prefs.Bounds == (Bounds16{static_cast<std::int16_t>(moved.top()),
-                                                      static_cast<std::int16_t>(moved.left()),
-                                                      static_cast<std::int16_t>(moved.top() + 390),
-                                                      static_cast<std::int16_t>(moved.left() + 540)}));
+        QTRY_VERIFY(
+            f.shell.prefs.Bounds ==
+            (Bounds16{static_cast<std::int16_t>(moved.top()), static_cast<std::int16_t>(moved.left()),
+                      static_cast<std::int16_t>(moved.top() + 390), static_cast<std::int16_t>(moved.left() + 540)}));
         // What the next run reads from the settings saved at quit.
         Fixture next;
         next.shell.prefs = f.shell.prefs;
@@ -321,7 +302,7 @@ private slots:
     {
         Fixture f;
         f.start();
-        f.window.action(menu::kOrder, 2)->trigger();
+        f.trigger(menu::kOrder, 2);
         QVERIFY(f.window.isWindowModified());
         const QString target = path("saved.xvrdoc");
         QString prompt;
@@ -329,16 +310,16 @@ private slots:
             prompt = p;
             return proposed == QStringLiteral("untitled.xvrdoc") ? target : QString();
         };
-        f.window.action(menu::kFile, 5)->trigger();  // Save without a file asks for a name
+        f.trigger(menu::kFile, 5);  // Save without a file asks for a name
         QCOMPARE(prompt, QStringLiteral("Save This File As..."));
         QCOMPARE(QFileInfo(target).size(), qint64{450});
         QCOMPARE(f.window.windowTitle(), QStringLiteral("saved.xvrdoc[*]"));
         QVERIFY(!f.window.isWindowModified());
         QCOMPARE(f.window.windowFilePath(), target);
 
-        f.window.action(menu::kOrder, 4)->trigger();
+        f.trigger(menu::kOrder, 4);
         prompt.clear();
-        f.window.action(menu::kFile, 5)->trigger();  // now Save writes without asking
+        f.trigger(menu::kFile, 5);  // now Save writes without asking
         QVERIFY(prompt.isEmpty());
         Design read;
         QVERIFY(!ReadFile(read, target.toStdString()));
@@ -349,13 +330,13 @@ private slots:
     {
         Fixture f;
         f.start();
-        f.window.action(menu::kOrder, 3)->trigger();
+        f.trigger(menu::kOrder, 3);
         QString proposedName;
         f.window.savePathHook = [&](const QString&, const QString& proposed) {
             proposedName = proposed;
             return path("template.xvrdocsta");
         };
-        f.window.action(menu::kFile, 7)->trigger();
+        f.trigger(menu::kFile, 7);
         QCOMPARE(proposedName, QStringLiteral("untitled.xvrdocsta"));
         QVERIFY(QFileInfo::exists(path("template.xvrdocsta")));
         QCOMPARE(f.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
@@ -366,13 +347,13 @@ private slots:
         g.start();
         QVERIFY(g.window.openFile(path("template.xvrdocsta")));
         QCOMPARE(g.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
-        QCOMPARE(g.window.design().order, std::int16_t{3});
+        QCOMPARE(g.d().order, std::int16_t{3});
         bool asked = false;
         g.window.savePathHook = [&](const QString&, const QString&) {
             asked = true;
             return QString();
         };
-        g.window.action(menu::kFile, 5)->trigger();
+        g.trigger(menu::kFile, 5);
         QVERIFY(asked);
     }
 
@@ -380,37 +361,37 @@ private slots:
     {
         Fixture f;
         f.start();
-        f.window.action(menu::kOrder, 2)->trigger();
+        f.trigger(menu::kOrder, 2);
         int questions = 0;
         f.window.saveChangesHook = [&] {
             ++questions;
             return int(QMessageBox::Save);
         };
         f.window.savePathHook = [](const QString&, const QString&) { return QString(); };  // Cancel
-        f.window.action(menu::kFile, 3)->trigger();
+        f.trigger(menu::kFile, 3);
         QCOMPARE(questions, 1);
         QVERIFY(f.window.view()->isShowingDesign());
         QCOMPARE(f.shell.doc.WndCloseFlag, std::uint8_t{0});
         QVERIFY(f.enabled(menu::kFile, 3));  // back to the design-open menus
 
         f.window.saveChangesHook = [] { return int(QMessageBox::Discard); };
-        f.window.action(menu::kFile, 3)->trigger();
+        f.trigger(menu::kFile, 3);
         QVERIFY(!f.window.view()->isShowingDesign());
-        QVERIFY(f.enabled(menu::kFile, 1));   // no design: New and Open only
+        QVERIFY(f.enabled(menu::kFile, 1));  // no design: New and Open only
         QVERIFY(!f.enabled(menu::kFile, 5));
         QVERIFY(!f.menuEnabled(menu::kResponse));
         QVERIFY(f.window.isVisible());  // the window stays, empty
 
-        f.window.action(menu::kFile, 1)->trigger();
+        f.trigger(menu::kFile, 1);
         QVERIFY(f.window.view()->isShowingDesign());
-        QCOMPARE(f.window.design().order, std::int16_t{1});
+        QCOMPARE(f.d().order, std::int16_t{1});
     }
 
     void quitWithChangesAsksFirst()
     {
         Fixture f;
         f.start();
-        f.window.action(menu::kChannel, 2)->trigger();
+        f.trigger(menu::kChannel, 2);
         f.window.saveChangesHook = [] { return int(QMessageBox::Cancel); };
         f.window.quit();
         QVERIFY(f.window.isVisible());
@@ -510,19 +491,29 @@ private slots:
         QCOMPARE(dialog.checkBox(505)->text(), QStringLiteral(" Check for New Updates on Launch"));
     }
 
-    void frequencySheetRefusesWithABeepAndAcceptsAPositiveValue()
+    void frequencySheetEscapeRestoresBadValuesBeepAndAPositiveValueIsTaken()
     {
         Fixture f;
         f.start();
-        f.window.action(menu::kCorrection2Way, 1)->trigger();
+        f.trigger(menu::kCorrection2Way, 1);
         SheetDialog* sheet = f.window.currentSheet();
         QVERIFY(sheet);
         QCOMPARE(sheet->size(), QSize(300, 170));
         QVERIFY(!f.menuEnabled(menu::kFile));  // modal while the sheet is open
-        QLineEdit* fx = sheet->field(10);
-        QCOMPARE(fx->text(), QStringLiteral(" 650"));
+        QCOMPARE(sheet->field(10)->text(), QStringLiteral(" 650"));
         QCOMPARE(sheet->edtFldID(), 10);
+        // Escape restores the frequency and does not redraw.
+        sheet->field(10)->setText(QStringLiteral("1234"));
+        const int draws = f.window.view()->drawCount();
+        QTest::keyClick(sheet->field(10), Qt::Key_Escape);
+        QTRY_VERIFY(!f.window.currentSheet());
+        QCOMPARE(f.d().FX, 650.0F);
+        QCOMPARE(f.window.view()->drawCount(), draws);
+        QVERIFY(!f.window.isWindowModified());
 
+        f.trigger(menu::kCorrection2Way, 1);
+        sheet = f.window.currentSheet();
+        QLineEdit* fx = sheet->field(10);
         for (const char* bad : {"0", "-3", "abc"}) {
             fx->setText(QString::fromLatin1(bad));
             QTest::keyClick(fx, Qt::Key_Return);
@@ -531,38 +522,21 @@ private slots:
         }
         QCOMPARE(f.beeps, 3);
         QVERIFY(!f.window.isWindowModified());
-
-        const int draws = f.window.view()->drawCount();
         fx->setText(QStringLiteral("800"));
         QTest::keyClick(fx, Qt::Key_Enter);
         QTRY_VERIFY(!f.window.currentSheet());
-        QCOMPARE(f.window.design().FX, 800.0F);
+        QCOMPARE(f.d().FX, 800.0F);
         QVERIFY(f.window.isWindowModified());
         QCOMPARE(f.window.view()->drawCount(), draws + 1);
         QVERIFY(f.menuEnabled(menu::kFile));
-    }
-
-    void escapeRestoresTheFrequencyAndDoesNotRedraw()
-    {
-        Fixture f;
-        f.start();
-        f.window.action(menu::kCorrection2Way, 1)->trigger();
-        SheetDialog* sheet = f.window.currentSheet();
-        sheet->field(10)->setText(QStringLiteral("1234"));
-        const int draws = f.window.view()->drawCount();
-        QTest::keyClick(sheet->field(10), Qt::Key_Escape);
-        QTRY_VERIFY(!f.window.currentSheet());
-        QCOMPARE(f.window.design().FX, 650.0F);
-        QCOMPARE(f.window.view()->drawCount(), draws);
-        QVERIFY(!f.window.isWindowModified());
     }
 
     void threeWaySpacingAlertKeepsTheSheetWithTheOldValues()
     {
         Fixture f;
         f.start();
-        f.window.action(menu::kChannel, 2)->trigger();
-        f.window.action(menu::kCorrection3Way, 1)->trigger();
+        f.trigger(menu::kChannel, 2);
+        f.trigger(menu::kCorrection3Way, 1);
         SheetDialog* sheet = f.window.currentSheet();
         QVERIFY(sheet);
         sheet->field(10)->setText(QStringLiteral("500"));
@@ -581,7 +555,7 @@ private slots:
     {
         Fixture f;
         f.start();
-        f.window.action(menu::kImpedanceIncrease2Way, 2)->trigger();  // Low...
+        f.trigger(menu::kImpedanceIncrease2Way, 2);  // Low...
         auto* sheet = qobject_cast<ImpedanceCorrectionDialog*>(f.window.currentSheet());
         QVERIFY(sheet);
         QCOMPARE(sheet->size(), QSize(300, 357));
@@ -595,7 +569,7 @@ private slots:
         QCOMPARE(sheet->field(51)->text(), QStringLiteral(" 8"));
         // Shown as rint(x·1000)/1000: 7812.5 rounds to the even 7812.
         QCOMPARE(sheet->field(52)->text(), QStringLiteral(" 7.812"));
-        QCOMPARE(f.window.design().RE, 8.0F);
+        QCOMPARE(f.d().RE, 8.0F);
 
         sheet->field(11)->setText(QStringLiteral("-1"));
         sheet->pressOk();
@@ -604,7 +578,7 @@ private slots:
 
         QTest::keyClick(sheet->field(10), Qt::Key_Escape);
         QTRY_VERIFY(!f.window.currentSheet());
-        QCOMPARE(f.window.design().RE, 8.0F);  // Cancel goes back to the last Calc.
+        QCOMPARE(f.d().RE, 8.0F);  // Cancel goes back to the last Calc.
         QVERIFY(!f.window.isWindowModified());
     }
 
@@ -612,15 +586,15 @@ private slots:
     {
         Fixture f;
         f.start();
-        f.window.action(menu::kCorrection2Way, 3)->trigger();
+        f.trigger(menu::kCorrection2Way, 3);
         SheetDialog* sheet = f.window.currentSheet();
         QCOMPARE(sheet->size(), QSize(300, 195));
         QVERIFY(!sheet->field(11));
         sheet->pressCancel();
         QTRY_VERIFY(!f.window.currentSheet());
 
-        f.window.action(menu::kChannel, 2)->trigger();
-        f.window.action(menu::kCorrection3Way, 3)->trigger();
+        f.trigger(menu::kChannel, 2);
+        f.trigger(menu::kCorrection3Way, 3);
         sheet = f.window.currentSheet();
         QCOMPARE(sheet->size(), QSize(300, 225));
         sheet->field(11)->setText(QStringLiteral("0"));
@@ -631,16 +605,16 @@ private slots:
         sheet->field(11)->setText(QStringLiteral("93"));
         sheet->pressOk();
         QTRY_VERIFY(!f.window.currentSheet());
-        QCOMPARE(f.window.design().MidSPL, 93.0F);
+        QCOMPARE(f.d().MidSPL, 93.0F);
         // 93 − 90 dB, stored back negative by the L-pad calculation.
-        QCOMPARE(f.window.design().AttM, -3.0F);
+        QCOMPARE(f.d().AttM, -3.0F);
     }
 
     void attenuatorSheetRefusesAZeroPowerButKeepsTheAttenuation()
     {
         Fixture f;
         f.start();
-        f.window.action(menu::kCorrection2Way, 7)->trigger();
+        f.trigger(menu::kCorrection2Way, 7);
         auto* sheet = qobject_cast<AttenuatorDialog*>(f.window.currentSheet());
         QVERIFY(sheet);
         QCOMPARE(sheet->size(), QSize(300, 325));
@@ -653,7 +627,7 @@ private slots:
         sheet->field(11)->setText(QStringLiteral("50"));
         sheet->pressOk();
         QTRY_VERIFY(!f.window.currentSheet());
-        QCOMPARE(f.window.design().PinH, 50.0F);
+        QCOMPARE(f.d().PinH, 50.0F);
         QVERIFY(f.window.isWindowModified());
     }
 

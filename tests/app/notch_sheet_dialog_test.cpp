@@ -19,6 +19,7 @@
 #include "app/menu_ids.h"
 #include "app/notch_sheet_dialog.h"
 #include "app/response_view.h"
+#include "window_fixture.h"
 
 namespace larkspan {
 
@@ -41,38 +42,23 @@ class NotchSheetDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
-        ShellState shell;
-        MainWindow window{shell};
-        int beeps = 0;
-        std::vector<QString> alerts;
-        std::vector<QString> sounds;
-
+    // The window started, as a 2-way or 3-way design.
+    struct Fixture : test::WindowFixture {
         explicit Fixture(int channel = 2)
         {
-            window.beepHook = [this] { ++beeps; };
-            window.alertHook = [this](const QString& t, const QString& m) { alerts.push_back(t + "|" + m); };
-            window.soundHook = [this](const QString& s) { sounds.push_back(s); };
-            window.startUp();
-            window.show();
-            window.startUpTimerFired();
-            if (channel == 3) window.action(menu::kChannel, 2)->trigger();
+            start();
+            if (channel == 3) trigger(menu::kChannel, 2);
         }
-        Design& d() { return window.design(); }
-        bool enabled(int menuId, int item) const { return window.action(menuId, item)->isEnabled(); }
-        bool checked(int menuId, int item) const { return window.action(menuId, item)->isChecked(); }
-        bool menuEnabled(int menuId) const { return window.menu(menuId)->menuAction()->isEnabled(); }
-
         // The high notch from the 2-way Correction menu, or a notch of the
         // 3-way Notch submenu (item 1 high, 2 mid).
         NotchSheetDialog* openHigh2Way()
         {
-            window.action(menu::kCorrection2Way, 9)->trigger();
+            trigger(menu::kCorrection2Way, 9);
             return qobject_cast<NotchSheetDialog*>(window.currentSheet());
         }
         NotchSheetDialog* open3Way(int item)
         {
-            window.action(menu::kNotch3Way, item)->trigger();
+            trigger(menu::kNotch3Way, item);
             return qobject_cast<NotchSheetDialog*>(window.currentSheet());
         }
     };
@@ -223,23 +209,15 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("closed");  // rear type "Closed": box fields disabled but still read
         QTest::addColumn<bool>("accepted");
-        // Rows change one entry of the free-air tweeter, which is valid.
+        // Rows change one entry of the free-air tweeter, which is valid. The
+        // sheet model's tests go through every rule; these show that the
+        // fields reach it, disabled ones included.
         QTest::newRow("free air as typed") << "53"
                                            << "800" << false << true;
-        QTest::newRow("Fs zero") << "53"
-                                 << "0" << false << false;
         QTest::newRow("Fs not a number") << "53"
                                          << "abc" << false << false;
-        QTest::newRow("Qes negative") << "56"
-                                      << "-1.2" << false << false;
-        QTest::newRow("Qms zero") << "57"
-                                  << "0" << false << false;
         QTest::newRow("Re zero") << "58"
                                  << "0" << false << false;
-        QTest::newRow("Le zero is allowed") << "59"
-                                            << "0" << false << true;
-        QTest::newRow("SPL zero is allowed") << "52"
-                                             << "0" << false << true;
         QTest::newRow("Vas > 0 without a box volume") << "54"
                                                       << "10" << false << false;
         QTest::newRow("Vas > 0 without a box volume, box disabled") << "54"
@@ -283,7 +261,7 @@ private slots:
         QCOMPARE(f.d().s_SPH, std::string("Dome 25"));
     }
 
-    void okComputesTheFreeAirNotch()
+    void okComputesTheNotchAndTheCheckBoxDropsOnlyTheCorrection()
     {
         // Worked by hand: RES = 6·2.5/1.2 = 12.5 ohm, RPK = 18.5 ohm, REN =
         // 18.5·6/12.5 = 8.88 ohm; QESS = 0.8, L01 = 0.8·8.88/(2π·800) =
@@ -292,6 +270,7 @@ private slots:
         Fixture f;
         NotchSheetDialog* s = f.openHigh2Way();
         typeFreeAirTweeter(s);
+        QVERIFY(!s->removeImpIncBox()->isChecked());
         s->pressOk();
         QTRY_VERIFY(!f.window.currentSheet());
         QVERIFY(qAbs(f.d().RNTH - 8.88F) < 1e-4F);
@@ -301,44 +280,32 @@ private slots:
         // The network design now uses the notch sheet's voice coil.
         QCOMPARE(f.d().RH, 6.0F);
         QCOMPARE(f.d().LH, 0.05F);
-    }
 
-    void removeImpIncreaseCheckBoxDropsOnlyTheCorrection()
-    {
-        Fixture f;
-        NotchSheetDialog* s = f.openHigh2Way();
-        typeFreeAirTweeter(s);
-        QVERIFY(!s->removeImpIncBox()->isChecked());
+        // Ticking the box drops the correction and keeps the notch.
+        s = f.openHigh2Way();
         QTest::mouseClick(s->removeImpIncBox(), Qt::LeftButton);
         QVERIFY(s->removeImpIncBox()->isChecked());
         s->pressOk();
         QTRY_VERIFY(!f.window.currentSheet());
         QCOMPARE(f.d().HigRemvImpInc, std::int16_t{1});
         QCOMPARE(f.d().notchCalc.CEQ, 0.0F);
-        QVERIFY(qAbs(f.d().RNTH - 8.88F) < 1e-4F);  // the notch itself is the same
-
-        // It opens ticked, and unticking it brings the correction back.
+        QVERIFY(qAbs(f.d().RNTH - 8.88F) < 1e-4F);
         s = f.openHigh2Way();
-        QVERIFY(s->removeImpIncBox()->isChecked());
-        QTest::mouseClick(s->removeImpIncBox(), Qt::LeftButton);
-        s->pressOk();
-        QTRY_VERIFY(!f.window.currentSheet());
-        QCOMPARE(f.d().HigRemvImpInc, std::int16_t{0});
-        QVERIFY(qAbs(f.d().notchCalc.CEQ - 1.3889e-6F) < 1e-9F);
+        QVERIFY(s->removeImpIncBox()->isChecked());  // it opens ticked
+        s->pressCancel();
     }
 
     void rearTypeEnablesVasAndTheBox()
     {
         Fixture f;
         NotchSheetDialog* s = f.openHigh2Way();
-        const auto rearEnabled = [s] {
-            const bool all = s->field(54)->isEnabled() && s->label(36)->isEnabled() && s->label(37)->isEnabled() &&
-                             s->boxGroup()->isEnabled() && s->field(60)->isEnabled() && s->qaPopup()->isEnabled() &&
-                             s->label(45)->isEnabled() && s->label(46)->isEnabled() && s->label(47)->isEnabled();
-            const bool none = !s->field(54)->isEnabled() && !s->label(36)->isEnabled() && !s->label(37)->isEnabled() &&
-                              !s->boxGroup()->isEnabled() && !s->field(60)->isEnabled() && !s->qaPopup()->isEnabled() &&
-                              !s->label(45)->isEnabled() && !s->label(46)->isEnabled() && !s->label(47)->isEnabled();
-            return all ? 1 : none ? 0 : -1;
+        // 1 when Vas, the box and Qa controls are all enabled, 0 when none is.
+        const auto rearEnabled = [&s] {
+            const QWidget* rear[] = {s->field(54), s->label(36), s->label(37), s->boxGroup(), s->field(60),
+                                     s->qaPopup(), s->label(45), s->label(46), s->label(47)};
+            int on = 0;
+            for (const QWidget* w : rear) on += w->isEnabled() ? 1 : 0;
+            return on == 9 ? 1 : on == 0 ? 0 : -1;
         };
         QCOMPARE(rearEnabled(), 1);
         closeBoxRearType(s);
@@ -369,8 +336,8 @@ private slots:
     {
         // The closed box of the worked example: Fs 60 Hz, Vas 10 l, Qes 0.5,
         // Re 6 ohm, Vb 5 l. C01 = 1.75/(2π·Fs·(1 + Vas/(CP·Vb))·Qes·Re), worked
-        // by hand: Qa 10 (CP 1.0) gives 1.75/(2π·60·3·3) = 515.8 µF; Qa 5
-        // (CP 1.2, the box acts as 6 l) gives 1.75/(2π·60·(8/3)·3) = 580.25 µF.
+        // by hand: Qa 5 (CP 1.2, the box acts as 6 l) gives
+        // 1.75/(2π·60·(8/3)·3) = 580.25 µF.
         Fixture f;
         NotchSheetDialog* s = f.openHigh2Way();
         QCOMPARE(s->qaPopup()->currentIndex(), 2);  // Qa 10 by default
@@ -381,12 +348,6 @@ private slots:
         s->field(57)->setText(QStringLiteral("3"));
         s->field(59)->setText(QStringLiteral("0.5"));
         s->field(60)->setText(QStringLiteral("5"));
-        s->pressOk();
-        QTRY_VERIFY(!f.window.currentSheet());
-        QVERIFY(qAbs(f.d().CNTH - 515.8F) < 0.1F);
-        QVERIFY(qAbs(f.d().LNTH - 4.547F) < 1e-3F);
-
-        s = f.openHigh2Way();
         s->qaPopup()->setFocus();
         // Two steps up the list from "    10" to "      5", as the keyboard does.
         QTest::keyClick(s->qaPopup(), Qt::Key_Up);
@@ -399,7 +360,6 @@ private slots:
         QCOMPARE(f.d().HigQA, 5.0F);
         QCOMPARE(f.d().HigQAPopItem, std::int16_t{1});
         QVERIFY(qAbs(f.d().CNTH - 580.25F) < 0.1F);
-        QVERIFY(qAbs(f.d().LNTH - 4.547F) < 1e-3F);  // Qec·Re/(2π·Fc) does not depend on the box
 
         s = f.openHigh2Way();
         QCOMPARE(s->qaPopup()->currentText(), QStringLiteral("      5"));
@@ -445,7 +405,7 @@ private slots:
 
         // "High Imp. Correct" shows the high driver's corrected impedance.
         f.d().notchSet.FS = 1;  // stale working values are replaced by the driver's
-        f.window.action(menu::kResponse, 10)->trigger();
+        f.trigger(menu::kResponse, 10);
         QCOMPARE(f.d().s_Resp, std::string("HigCorrImp"));
         QCOMPARE(f.window.view()->currentView(), std::string("HigCorrImp"));
         QCOMPARE(f.d().notchSet.Notch, std::int16_t{1});
@@ -466,13 +426,8 @@ private slots:
         QCOMPARE(f.d().s_Resp, std::string("amp"));
         QCOMPARE(f.window.view()->currentView(), std::string("amp"));
         QVERIFY(f.checked(menu::kResponse, 1));
-        QVERIFY(!f.enabled(menu::kResponse, 10));  // no notch, no corrected view
-        QCOMPARE(f.d().HigCorrDisp, std::int16_t{0});
-        QCOMPARE(f.d().RNTH, 0.0F);
-        QCOMPARE(f.d().s_SPH, std::string("Default High"));
-        QCOMPARE(f.d().RH, 6.0F);
-        QCOMPARE(f.d().LH, 0.125F);
-        QCOMPARE(f.d().HigFS, 0.0F);
+        QVERIFY(!f.enabled(menu::kResponse, 10));      // no notch, no corrected view
+        QCOMPARE(f.d().HigCorrDisp, std::int16_t{0});  // the sheet model's tests check the reset driver
         QVERIFY(f.window.isWindowModified());
         QVERIFY(f.menuEnabled(menu::kFile));
     }
@@ -494,7 +449,7 @@ private slots:
         QVERIFY(!f.enabled(menu::kResponse, 10));
 
         // While the mid view is shown only the mid notch can be opened.
-        f.window.action(menu::kResponse, 11)->trigger();
+        f.trigger(menu::kResponse, 11);
         QCOMPARE(f.d().s_Resp, std::string("MidCorrImp"));
         QCOMPARE(f.d().notchSet.Notch, std::int16_t{2});
         QVERIFY(!f.enabled(menu::kNotch3Way, 1));
@@ -515,7 +470,7 @@ private slots:
         s->pressOk();
         QTRY_VERIFY(!f.window.currentSheet());
         QVERIFY(f.enabled(menu::kResponse, 11));
-        f.window.action(menu::kChannel, 1)->trigger();
+        f.trigger(menu::kChannel, 1);
         QVERIFY(!f.enabled(menu::kResponse, 11));
         QCOMPARE(f.d().MidCorrDisp, std::int16_t{1});
     }
@@ -525,19 +480,11 @@ private slots:
         Fixture f;
         NotchSheetDialog* s = f.openHigh2Way();
         QGuiApplication::clipboard()->setText(
-            parameterText("Soft Dome  28", "92.4 850.556 0 0.4 1.25 2.75 0.9 5.8 0.06 0 0 0 15"));
+            parameterText("Soft Dome 28", "92.4 850.556 0 0.4 1.25 2.75 0.9 5.8 0.06 0 0 0 15"));
         QTest::mouseClick(s->button(4), Qt::LeftButton);
         QCOMPARE(f.alerts.size(), std::size_t{0});
         QCOMPARE(f.beeps, 0);
         QCOMPARE(f.sounds, std::vector<QString>{QStringLiteral("Click.aif")});
-        // Two blanks end the model name; the rest shifts by one field.
-        QCOMPARE(fieldText(s, 51), QStringLiteral("Soft Dome"));
-        QCOMPARE(fieldText(s, 52), QStringLiteral(" 28"));
-        QCOMPARE(fieldText(s, 53), QStringLiteral(" 92.4"));
-
-        QGuiApplication::clipboard()->setText(
-            parameterText("Soft Dome 28", "92.4 850.556 0 0.4 1.25 2.75 0.9 5.8 0.06 0 0 0 15"));
-        QTest::mouseClick(s->button(4), Qt::LeftButton);
         const std::pair<int, const char*> expected[] = {{51, "Soft Dome 28"}, {52, " 92"},   {53, " 850.56"},
                                                         {54, " 0"},           {56, " 1.25"}, {57, " 2.75"},
                                                         {58, " 5.8"},         {59, " 0.06"}, {60, " 0"}};
@@ -573,8 +520,6 @@ private slots:
     {
         QTest::addColumn<QString>("clip");
         QTest::newRow("plain words") << QStringLiteral("Not a parameter text");
-        QTest::newRow("marker in lower case") << QStringLiteral("dummy%  T  90  1000  ");
-        QTest::newRow("marker without its blanks") << QStringLiteral("DUMMY%");
         QTest::newRow("empty text") << QString();
         // Longer texts are not taken at all: the text taken before (none) is
         // read again and refused.

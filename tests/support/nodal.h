@@ -38,18 +38,11 @@ public:
     {
         const int n = nodes_;  // unknowns: nodes 2..n-1
         const int m = n - 2;
-        std::vector<std::vector<cplx>> A(static_cast<std::size_t>(m), std::vector<cplx>(static_cast<std::size_t>(m + 1)));
-        const auto admittance = [w](const Element& e) -> cplx {
-            switch (e.kind) {
-            case Kind::R: return 1.0 / e.value;
-            case Kind::L: return 1.0 / cplx(0, w * e.value);
-            case Kind::C: return cplx(0, w * e.value);
-            }
-            return 0.0;
-        };
+        std::vector<std::vector<cplx>> A(static_cast<std::size_t>(m),
+                                         std::vector<cplx>(static_cast<std::size_t>(m + 1)));
         const auto row = [](int node) { return node - 2; };
         for (const auto& e : elements_) {
-            const cplx y = admittance(e);
+            const cplx y = admittance(e, w);
             for (const auto& [p, q] : {std::pair{e.a, e.b}, std::pair{e.b, e.a}}) {
                 if (p < 2) continue;
                 auto& r = A[static_cast<std::size_t>(row(p))];
@@ -97,18 +90,25 @@ public:
         for (const auto& e : elements_) {
             if (e.a != 1 && e.b != 1) continue;
             const int other = e.a == 1 ? e.b : e.a;
-            cplx y;
-            switch (e.kind) {
-            case Kind::R: y = 1.0 / e.value; break;
-            case Kind::L: y = 1.0 / cplx(0, w * e.value); break;
-            case Kind::C: y = cplx(0, w * e.value); break;
-            }
-            current += (v[1] - v[static_cast<std::size_t>(other)]) * y;
+            current += (v[1] - v[static_cast<std::size_t>(other)]) * admittance(e, w);
         }
         return 1.0 / current;
     }
 
 private:
+    static cplx admittance(const Element& e, double w)
+    {
+        switch (e.kind) {
+            case Kind::R:
+                return 1.0 / e.value;
+            case Kind::L:
+                return 1.0 / cplx(0, w * e.value);
+            case Kind::C:
+                return cplx(0, w * e.value);
+        }
+        return 0.0;
+    }
+
     Ladder& add(Element e)
     {
         elements_.push_back(e);
@@ -121,6 +121,9 @@ private:
 };
 
 // Magnitude in dB and the attenuation convention of the evaluators.
-inline double attenuationDb(cplx h) { return -20.0 * std::log10(std::abs(h)); }
+inline double attenuationDb(cplx h)
+{
+    return -20.0 * std::log10(std::abs(h));
+}
 
 }  // namespace larkspan::test

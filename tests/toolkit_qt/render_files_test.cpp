@@ -1,5 +1,5 @@
-// The Qt painter canvas through its files: pixels of a rendered view and the
-// structure of a printed page.
+// The Qt painter canvas through its files: pixels of rendered views. The
+// printed page's structure is checked through the command-line tool.
 #include "toolkit/qt/render_files.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <regex>
-#include <sstream>
 
 #include "drawing/response_view.h"
 #include "drawing/static_text.h"
@@ -62,7 +59,8 @@ const QColor kGrid(136, 136, 136);  // 0.534
 const QColor kFrame(58, 58, 58);    // 0.229
 const QColor kWhite(255, 255, 255);
 
-TEST(PngView, FirstOrderTwoWayTotalIsAnOrangeLineOnY130)
+// The default design's amplitude view at one pixel per point.
+TEST(PngView, FirstOrderTwoWayAmplitudeView)
 {
     const QImage image = renderView(Design{}, 1);
     ASSERT_EQ(image.width(), 540);
@@ -74,11 +72,6 @@ TEST(PngView, FirstOrderTwoWayTotalIsAnOrangeLineOnY130)
         EXPECT_TRUE(colourNear(image, x, 130, kOrange));
         EXPECT_FALSE(colourNear(image, x, 131, kOrange));
     }
-}
-
-TEST(PngView, GridIsGreyFrameDarkGreyGroundWhite)
-{
-    const QImage image = renderView(Design{}, 1);
     // The 1 kHz line at x = 306.5 fills pixel column 306; at y = 200 no
     // curve passes (at 1 kHz the branches are 1.6 and 5.3 dB down).
     EXPECT_TRUE(colourNear(image, 306, 200, kGrid));
@@ -89,6 +82,16 @@ TEST(PngView, GridIsGreyFrameDarkGreyGroundWhite)
     EXPECT_TRUE(colourNear(image, 506, 200, kFrame));  // right edge
     EXPECT_TRUE(colourNear(image, 520, 200, kWhite));
     EXPECT_TRUE(colourNear(image, 300, 240, kWhite));
+    // The title "Amplitude" stands at (240, 20) in a readable face: some ink
+    // in its box.
+    qt::ensureGuiApplication();
+    const QFontInfo info(qt::drawingFont(13));
+    EXPECT_FALSE(info.family().isEmpty());
+    EXPECT_EQ(info.pixelSize(), 13);
+    int dark = 0;
+    for (int y = 8; y <= 21; ++y)
+        for (int x = 240; x < 300; ++x) dark += image.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+    EXPECT_GT(dark, 40);
 }
 
 TEST(PngView, DoubleScaleDoublesEveryPixel)
@@ -101,20 +104,6 @@ TEST(PngView, DoubleScaleDoublesEveryPixel)
     // A thin grid line is one device pixel: the column of x = 306.5 points.
     EXPECT_TRUE(colourNear(image, 613, 400, kGrid));
     EXPECT_TRUE(colourNear(image, 611, 400, kWhite));
-}
-
-TEST(PngView, TextIsDrawnInAReadableFace)
-{
-    qt::ensureGuiApplication();
-    const QFontInfo info(qt::drawingFont(13));
-    EXPECT_FALSE(info.family().isEmpty());
-    EXPECT_EQ(info.pixelSize(), 13);
-    // The title "Amplitude" stands at (240, 20): some ink in its box.
-    const QImage image = renderView(Design{}, 1);
-    int dark = 0;
-    for (int y = 8; y <= 21; ++y)
-        for (int x = 240; x < 300; ++x) dark += image.pixelColor(x, y).lightness() < 100 ? 1 : 0;
-    EXPECT_GT(dark, 40);
 }
 
 TEST(PngView, NonFinitePrimitivesAndMissingPicturesLeaveTheGroundUntouched)
@@ -194,74 +183,11 @@ TEST(PngView, FieldTextsLongerThanTheirFieldAreCutOnScreenAndWholeInPrint)
         for (int x = 0; x < 200; ++x) ASSERT_EQ(elided.pixel(x, y), whole.pixel(x, y)) << x << ", " << y;
 }
 
-TEST(PngView, UnwritablePathIsReported)
+TEST(RenderFiles, UnwritablePathsAreReported)
 {
-    const auto failure =
-        qt::writePng("/nonexistent-folder/x.png", 10, 10, 1, [](Canvas& c) { c.line(0, 0, 5, 5, Pen{}); });
-    EXPECT_TRUE(failure.has_value());
-}
-
-// --- Printed page ---------------------------------------------------------------------
-
-struct PdfFacts {
-    int pages = 0;
-    double width = 0;
-    double height = 0;
-};
-
-PdfFacts readPdf(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    const std::string pdf = ss.str();
-    PdfFacts facts;
-    const std::regex page(R"(/Type\s*/Page(?![s\w]))");
-    facts.pages =
-        static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
-    std::smatch m;
-    const std::regex box(R"(/MediaBox\s*\[\s*([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s*\])");
-    if (std::regex_search(pdf, m, box)) {
-        facts.width = std::stod(m[3].str()) - std::stod(m[1].str());
-        facts.height = std::stod(m[4].str()) - std::stod(m[2].str());
-    }
-    return facts;
-}
-
-TEST(PdfPage, OnePagePortraitForGraphsLandscapeForTheSchematic)
-{
-    struct Row {
-        const char* view;
-        bool landscape;
-    };
-    for (const Row& row : {Row{"amp", false}, Row{"schema", true}}) {
-        SCOPED_TRACE(row.view);
-        Design d;
-        d.s_Resp = row.view;
-        const ViewSize size = viewSize(d.s_Resp);
-        const fs::path file = scratch("page.pdf");
-        const auto failure =
-            qt::writePdfPage(file.string(), size.width, size.height, row.landscape, "untitled_Test", [&](Canvas& c) {
-                DrawTarget target{c};
-                ViewState state;
-                ResponsePrint(target, d, state);
-            });
-        ASSERT_FALSE(failure) << *failure;
-        const PdfFacts facts = readPdf(file);
-        fs::remove(file);
-        EXPECT_EQ(facts.pages, 1);
-        // A4: 595.3 × 841.9 points.
-        EXPECT_NEAR(std::min(facts.width, facts.height), 595.3, 1);
-        EXPECT_NEAR(std::max(facts.width, facts.height), 841.9, 1);
-        EXPECT_EQ(facts.width > facts.height, row.landscape);
-    }
-}
-
-TEST(PdfPage, UnwritablePathIsReported)
-{
-    const auto failure =
-        qt::writePdfPage("/nonexistent-folder/x.pdf", 10, 10, false, "t", [](Canvas& c) { c.line(0, 0, 5, 5, Pen{}); });
-    EXPECT_TRUE(failure.has_value());
+    const auto draw = [](Canvas& c) { c.line(0, 0, 5, 5, Pen{}); };
+    EXPECT_TRUE(qt::writePng("/nonexistent-folder/x.png", 10, 10, 1, draw).has_value());
+    EXPECT_TRUE(qt::writePdfPage("/nonexistent-folder/x.pdf", 10, 10, false, "t", draw).has_value());
 }
 
 }  // namespace
