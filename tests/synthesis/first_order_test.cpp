@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "synthesis/three_way_checks.h"
+#include "synthesis/ladder_checks.h"
 
 namespace larkspan {
 namespace {
@@ -46,7 +46,7 @@ TEST(FirstOrderSynthesis, MidGainAtCentreIsTheResistorDivider)
 TEST(FirstOrderSynthesis, ThreeWayBranchesMatchTheirNetworks)
 {
     const Design d = test::threeWayDesign(1, "Butter", 300, 3500, 8, 5, 4);
-    const test::ThreeWayNetwork n = test::firstOrder3WayNetwork(d);
+    const test::Network n = test::firstOrder3WayNetwork(d);
     test::expectMagnitudesMatch(d, n, {20, 150, 640, 1000, 7000, 19000}, 1e-3);
     for (int ii = 1; ii <= 3; ++ii)
         test::expectStepMatches(d, n, unitFor(3, 1)->step[static_cast<std::size_t>(ii - 1)], ii);

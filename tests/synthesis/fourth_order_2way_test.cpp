@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "synthesis/two_way_ladders.h"
+#include "synthesis/ladder_checks.h"
 
 namespace larkspan {
 namespace {

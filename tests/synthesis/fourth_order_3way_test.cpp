@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "synthesis/fth3way.h"
-#include "synthesis/three_way_checks.h"
+#include "synthesis/ladder_checks.h"
 
 namespace larkspan {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "synthesis/three_way_checks.h"
+#include "synthesis/ladder_checks.h"
 
 namespace larkspan {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "response/sweeps.h"
-#include "synthesis/two_way_ladders.h"
+#include "synthesis/ladder_checks.h"
 
 namespace larkspan {
 namespace {

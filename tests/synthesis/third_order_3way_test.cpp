@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "synthesis/three_way_checks.h"
+#include "synthesis/ladder_checks.h"
 #include "synthesis/trd3way.h"
 
 namespace larkspan {
@@ -14,7 +14,7 @@ namespace {
 using test::cplx;
 using test::evaluate;
 using test::Ladder;
-using test::ThreeWayNetwork;
+using test::Network;
 
 Design thirdOrder(const std::string& key, float FXL, float FXH, float RE = 8, float RM = 8, float RH = 8)
 {
@@ -173,7 +173,7 @@ TEST(ThirdOrder3Way, ButterworthBranchShapes)
 {
     for (const auto& [FXL, FXH] : {std::pair{300.0F, 3000.0F}, std::pair{200.0F, 800.0F}, {100.0F, 4000.0F}}) {
         const Design d = thirdOrder("Butter", FXL, FXH, 8, 6, 4);
-        const ThreeWayNetwork n = test::thirdOrder3WayNetwork(d);
+        const Network n = test::thirdOrder3WayNetwork(d);
         const double AA1 = d.AA1, BB1 = d.BB1, R1 = d.R1, R2 = d.R2, H2 = d.H2;
         for (const double f : {50.0, 250.0, 900.0, 2500.0, 9000.0}) {
             const double w = PI2 * f;

@@ -1,0 +1,201 @@
+// Every evaluator of the 2-way networks of orders 2 to 4 and of the 3-way
+// networks of orders 2 to 4 against the network it describes, solved by nodal
+// analysis from the SI component values (see ladder_checks.h). Unequal driver
+// resistances in most rows, so that a coefficient that uses the wrong one
+// shows.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "response/sweeps.h"
+#include "synthesis/ladder_checks.h"
+
+namespace larkspan {
+namespace {
+
+using test::cplx;
+using test::Network;
+
+struct LadderRow {
+    const char* name;
+    int channel, order;
+    const char* key;
+    float F1, F2, RE, RM, RH;  // FX or FXL, FXH
+
+    friend void PrintTo(const LadderRow& r, std::ostream* os) { *os << r.name; }
+};
+
+class Ladders : public testing::TestWithParam<LadderRow> {
+protected:
+    void SetUp() override
+    {
+        const LadderRow& r = GetParam();
+        d = r.channel == 2 ? test::twoWayDesign(r.order, r.key, r.F1, r.RE, r.RH)
+                           : test::threeWayDesign(r.order, r.key, r.F1, r.F2, r.RE, r.RM, r.RH);
+        net = test::networkOf(d);
+    }
+
+    // The totals of the second order (2-way Lo − Hi, 3-way Lo − Mid + Hi) and
+    // of a third order with a reversed branch.
+    bool turnedTotal() const { return d.order == 2 || (d.order == 3 && d.pole == -1); }
+
+    Design d;
+    Network net;
+};
+
+// 1 Hz shows the ends of the band: the low-pass passes D.C. and the band-
+// and high-pass impedances, with no constant term in their denominators,
+// grow without bound.
+TEST_P(Ladders, AmplitudeAndImpedance)
+{
+    test::expectMagnitudesMatch(d, net, {1, 20, 95, 430, 1250, 1800, 4100, 11000, 19500});
+}
+
+// Every branch shows its phase + 180 degrees modulo 360. The 3-way total
+// does too, or its phase itself when turned; the 2-way total, folded, shows
+// its phase (+ 90 when turned) modulo 180. From the third order on the
+// values stay within the graph's 0..360.
+TEST_P(Ladders, Phase)
+{
+    const int to = net.total();
+    for (int ii = 1; ii < to; ++ii) test::expectPhaseTracks(d, net, ii, 180, d.order >= 3);
+    if (d.channel == 3) {
+        test::expectPhaseTracks(d, net, to, turnedTotal() ? 0 : 180, d.order >= 3);
+    } else {
+        test::expectPhaseTracks(d, net, to, turnedTotal() ? 90 : 0, d.order >= 3, 180);
+    }
+}
+
+TEST_P(Ladders, GroupDelay)
+{
+    for (int ii = 1; ii <= net.total(); ++ii) test::expectGroupDelayIsMeanDelay(d, net, ii);
+}
+
+// Starting from a cleared state at 100 kHz, the unwrap settles every branch
+// on its own transfer function. The 3-way total follows its own too, placed
+// opposite it for a reversed third-order mid. The 2-way total is turned by a
+// quarter turn where its phase carries 90 degrees; from the third order on
+// its folded angle is raised by a full turn, which the first step's unwrap
+// against a previous angle of 0 takes back by half a turn: the curve is −H.
+TEST_P(Ladders, NyquistPoints)
+{
+    for (int ii = 1; ii < net.total(); ++ii) test::expectNyquistFollows(d, net, ii, 1);
+    cplx factor = d.order == 3 && d.pole == -1 ? -1 : 1;
+    if (d.channel == 2) factor = (turnedTotal() ? cplx(0, 1) : cplx(1)) * (d.order == 2 ? 1.0 : -1.0);
+    test::expectNyquistFollows(d, net, net.total(), factor);
+}
+
+// The step substitutions hand over each branch as it is, without its
+// polarity in the total.
+TEST_P(Ladders, StepSubstitutions)
+{
+    for (int ii = 1; ii < net.total(); ++ii)
+        test::expectStepMatches(d, net, unitFor(d.channel, d.order)->step[static_cast<std::size_t>(ii - 1)], ii);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Ladders,
+                         testing::Values(LadderRow{"second_2way_butter", 2, 2, "Butter", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"second_2way_butasy", 2, 2, "ButAsy", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"second_2way_linkwi", 2, 2, "Linkwi", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"second_2way_bessel", 2, 2, "Bessel", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"second_2way_chebyc", 2, 2, "Chebyc", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"third_2way_butter", 2, 3, "Butter", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"third_2way_bessel", 2, 3, "Bessel", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"third_2way_chebyc", 2, 3, "Chebyc", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"fourth_2way_butter", 2, 4, "Butter", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"fourth_2way_butasy", 2, 4, "ButAsy", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"fourth_2way_linkwi", 2, 4, "Linkwi", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"fourth_2way_bessel", 2, 4, "Bessel", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"fourth_2way_chebyc", 2, 4, "Chebyc", 1800, 0, 6.5F, 0, 4},
+                                         LadderRow{"second_3way_butter_printed", 3, 2, "Butter", 500, 5000, 8, 8, 8},
+                                         LadderRow{"second_3way_butter", 3, 2, "Butter", 250, 4000, 8, 6, 4},
+                                         LadderRow{"second_3way_linkwi", 3, 2, "Linkwi", 300, 1500, 6, 8, 4},
+                                         LadderRow{"second_3way_butasy", 3, 2, "ButAsy", 400, 2000, 8, 6, 4},
+                                         LadderRow{"second_3way_bessel", 3, 2, "Bessel", 200, 2000, 4, 8, 6},
+                                         LadderRow{"second_3way_chebyc_wide", 3, 2, "Chebyc", 100, 2500, 8, 4, 8},
+                                         LadderRow{"third_3way_butter", 3, 3, "Butter", 250, 4000, 8, 6, 4},
+                                         LadderRow{"third_3way_butter_narrow", 3, 3, "Butter", 500, 1600, 4, 8, 6},
+                                         LadderRow{"third_3way_bessel_printed", 3, 3, "Bessel", 300, 3000, 8, 8, 8},
+                                         LadderRow{"third_3way_bessel", 3, 3, "Bessel", 200, 2400, 6, 4, 8},
+                                         LadderRow{"third_3way_chebyc", 3, 3, "Chebyc", 500, 1600, 4, 8, 6},
+                                         LadderRow{"third_3way_chebyc_wide", 3, 3, "Chebyc", 100, 2400, 8, 6, 8},
+                                         LadderRow{"fourth_3way_butter_printed", 3, 4, "Butter", 300, 3000, 8, 8, 8},
+                                         LadderRow{"fourth_3way_chebyc_printed", 3, 4, "Chebyc", 300, 3000, 8, 8, 8},
+                                         // A narrow band (R2 = 2.236) and a wide one (R2 = 5, the
+                                         // end of the prototype table).
+                                         LadderRow{"fourth_3way_butter", 3, 4, "Butter", 400, 2000, 4, 6, 8},
+                                         LadderRow{"fourth_3way_butasy", 3, 4, "ButAsy", 400, 2000, 4, 6, 8},
+                                         LadderRow{"fourth_3way_linkwi", 3, 4, "Linkwi", 400, 2000, 4, 6, 8},
+                                         LadderRow{"fourth_3way_bessel", 3, 4, "Bessel", 400, 2000, 4, 6, 8},
+                                         LadderRow{"fourth_3way_chebyc", 3, 4, "Chebyc", 400, 2000, 4, 6, 8},
+                                         LadderRow{"fourth_3way_linkwi_wide", 3, 4, "Linkwi", 100, 2500, 6, 4, 5},
+                                         LadderRow{"fourth_3way_bessel_wide", 3, 4, "Bessel", 100, 2500, 6, 4, 5}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Butterworth designs with R = 1 ohm and ω = 10^4 rad/s, so that the step's
+// scaled s is s/ω and the denominators are the published normalised
+// polynomials: s² + √2·s + 1, (s + 1)(s² + s + 1), and
+// s⁴ + 2.6131s³ + 3.4142s² + 2.6131s + 1. The numerators are 1 and sⁿ.
+TEST(TwoWayButterworth, StepSubstitutionsHoldTheNormalisedPolynomials)
+{
+    const std::vector<std::vector<double>> polynomials = {
+        {1, 1.41421356, 1}, {1, 2, 2, 1}, {1, 2.61312593, 3.41421356, 2.61312593, 1}};
+    for (int order = 2; order <= 4; ++order) {
+        Design d;
+        d.order = static_cast<std::int16_t>(order);
+        d.s_Type = "Butter";
+        d.FX = static_cast<float>(1e4 / PI2);
+        d.RE = d.RH = 1;
+        cofCal(d);
+        const auto& polynomial = polynomials[static_cast<std::size_t>(order - 2)];
+        for (int ii = 1; ii <= 2; ++ii) {
+            EvalState e;
+            unitFor(2, order)->step[static_cast<std::size_t>(ii - 1)](d, e);
+            const int numeratorDegree = ii == 1 ? 0 : order;
+            ASSERT_EQ(e.NUO, numeratorDegree) << order << " " << ii;
+            EXPECT_NEAR(e.NUT[1], 1, 1e-5) << order << " " << ii;
+            for (int i = 2; i <= numeratorDegree + 1; ++i) EXPECT_EQ(e.NUT[static_cast<std::size_t>(i)], 0.0);
+            ASSERT_EQ(e.DEO, order + 1) << order << " " << ii;
+            for (std::size_t i = 0; i < polynomial.size(); ++i)
+                EXPECT_NEAR(e.DET[i + 1], polynomial[i], 1e-4) << order << " " << ii << " " << i;
+            EXPECT_EQ(e.DET[polynomial.size() + 1], 0.0);
+        }
+    }
+}
+
+// Ends of the phase sweep (20 kHz down to 20 Hz): each branch shows arg H +
+// 180 within 0..360, so near these limits at a hundredfold of FX (first
+// point, FX = 200 Hz) and at a hundredth of FX (last point, FX = 2000 Hz):
+// 2nd order Lo 0 → 180, Hi 180 → 360; 3rd order Lo 270 → 180 (arg −270° at
+// the top), Hi 180 → 90 (arg +270°, wrapped); 4th order 180 at both ends.
+TEST(TwoWayButterworth, PhaseSweepEnds)
+{
+    const struct {
+        int order;
+        double loTop, hiTop, loBottom, hiBottom;
+    } rows[] = {{2, 0, 180, 180, 360}, {3, 270, 180, 180, 90}, {4, 180, 180, 180, 180}};
+    for (const auto& r : rows) {
+        Design top, bottom;
+        for (Design* d : {&top, &bottom}) {
+            d->order = static_cast<std::int16_t>(r.order);
+            d->s_Type = "Butter";
+            d->FX = d == &top ? 200 : 2000;
+        }
+        EXPECT_NEAR(phPlot2(top, 1).points.front().value, r.loTop, 2) << r.order;
+        EXPECT_NEAR(phPlot2(top, 2).points.front().value, r.hiTop, 2) << r.order;
+        EXPECT_NEAR(phPlot2(bottom, 1).points.back().value, r.loBottom, 2) << r.order;
+        EXPECT_NEAR(phPlot2(bottom, 2).points.back().value, r.hiBottom, 2) << r.order;
+    }
+    // The fold keeps arg H only modulo 180; a sweep that starts below √2·FX,
+    // where the third-order denominators' phase has not passed 180°, shows
+    // arg H itself: −135° + 360 at FX = 20 kHz.
+    Design veryHigh;
+    veryHigh.order = 3;
+    veryHigh.FX = 20000;
+    EXPECT_NEAR(phPlot2(veryHigh, 1).points.front().value, 225, 0.01);
+}
+
+}  // namespace
+}  // namespace larkspan
