@@ -465,8 +465,12 @@ void MainWindow::finishSave(const std::optional<FileError>& error)
 void MainWindow::placeResponseWindow()
 {
     QRect content(0, 0, 540, 390);
-    if (shell_.FastOpenFlag == 0 && shell_.prefs.BoundsCheck == 1) {
-        content.moveTopLeft(QPoint(shell_.prefs.Bounds.left, shell_.prefs.Bounds.top));
+    const QPoint remembered(shell_.prefs.Bounds.left, shell_.prefs.Bounds.top);
+    // A remembered place on a screen that is no longer there would hide the
+    // window: it is centred instead.
+    const bool onScreen = QGuiApplication::screenAt(remembered + QPoint(40, 10)) != nullptr;
+    if (shell_.FastOpenFlag == 0 && shell_.prefs.BoundsCheck == 1 && onScreen) {
+        content.moveTopLeft(remembered);
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         content.moveCenter(screen->availableGeometry().center());
     }
