@@ -29,13 +29,10 @@ TEST_P(GroupDelayScale, FirstBoundAboveThePeak)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, GroupDelayScale,
-                         testing::Values(ScaleRow{"zero", 0, 0.05F}, ScaleRow{"just_below_005", 0.0499, 0.05F},
-                                         ScaleRow{"exactly_005", 0.05, 0.1F},
-                                         ScaleRow{"first_order_default", 0.2448, 0.25F},
+                         testing::Values(ScaleRow{"zero", 0, 0.05F}, ScaleRow{"exactly_005", 0.05, 0.1F},
                                          ScaleRow{"point_three", 0.3, 0.5F}, ScaleRow{"exactly_half", 0.5, 1.0F},
                                          ScaleRow{"exactly_one", 1.0, 2.5F}, ScaleRow{"four", 4, 5.0F},
                                          ScaleRow{"just_below_ten", 9.99, 10.0F}, ScaleRow{"exactly_ten", 10, 25.0F},
-                                         ScaleRow{"huge", 1e6, 25.0F},
                                          ScaleRow{"infinite", std::numeric_limits<double>::infinity(), 25.0F},
                                          ScaleRow{"not_a_number", kNaN, 25.0F}),
                          [](const auto& info) { return std::string(info.param.name); });
