@@ -70,9 +70,8 @@ TEST_P(ZobelFlattensTheDriver, InputImpedanceIsTheResistanceAtEveryFrequency)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ZobelFlattensTheDriver,
-                         testing::Values(DriverRow{"defaults_woofer", 6, 0.5F}, DriverRow{"eight_ohm", 8, 0.5F},
-                                         DriverRow{"tweeter", 6, 0.05F}, DriverRow{"four_ohm_big_coil", 3.2F, 2.7F},
-                                         DriverRow{"sixteen_ohm", 16, 0.125F}));
+                         testing::Values(DriverRow{"defaults_woofer", 6, 0.5F}, DriverRow{"tweeter", 6, 0.05F},
+                                         DriverRow{"four_ohm_big_coil", 3.2F, 2.7F}));
 
 TEST(ImpedanceCorrection, ZeroResistanceDividesByZeroWithoutStopping)
 {
@@ -138,8 +137,7 @@ struct PadRow {
 };
 
 const auto kPadRows = testing::Values(
-    PadRow{"six_db_eight_ohm", 8, 6, 50, 0}, PadRow{"ten_db_six_ohm", 6, 10, 10, 0},
-    PadRow{"small_step", 4, 0.5F, 100, 0}, PadRow{"deep", 8, 30, 20, 0}, PadRow{"negative_entry", 6, -3, 10, 0},
+    PadRow{"six_db_eight_ohm", 8, 6, 50, 0}, PadRow{"deep", 8, 30, 20, 0}, PadRow{"negative_entry", 6, -3, 10, 0},
     PadRow{"with_level_resistor", 8, 4, 50, 2.5F}, PadRow{"big_level_resistor", 6, 2, 10, 12});
 
 class LPadCircuit : public testing::TestWithParam<PadRow> {};

@@ -216,8 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OkRow{"box", "60", "10", "0.5", "3", "6", "0.5", "5", 1, true},
                     OkRow{"box_volume_zero", "60", "10", "0.5", "3", "6", "0.5", "0", 1, false},
                     OkRow{"box_volume_zero_while_box_disabled", "60", "10", "0.5", "3", "6", "0.5", "0", 2, false},
-                    OkRow{"box_volume_negative", "60", "10", "0.5", "3", "6", "0.5", "-5", 1, false},
-                    OkRow{"box_fs_zero", "0", "10", "0.5", "3", "6", "0.5", "5", 1, false}),
+                    OkRow{"box_volume_negative", "60", "10", "0.5", "3", "6", "0.5", "-5", 1, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NotchSheet, CancelLeavesTheDriverAsItWas)

@@ -268,14 +268,7 @@ TEST(NotchImpPlot, TwoCurvesOnTheImpedanceGraph)
     EXPECT_EQ(curves[1].branch, "After");
     EXPECT_EQ(curves[1].colour, (Colour{1, 0.5294F, 0}));
     EXPECT_EQ(curves[1].LineW, 2.0F);
-    for (const auto& c : curves) {
-        // The float sweep from 20 Hz in 0.01 decades stops at about 19.5 kHz.
-        ASSERT_EQ(c.points.size(), 300U);
-        EXPECT_FALSE(c.points.front().drawn);
-        EXPECT_TRUE(c.points[1].drawn);
-        EXPECT_FLOAT_EQ(c.points.front().x, 45.0F);
-        EXPECT_NEAR(std::pow(10.0, static_cast<double>(c.points.back().k)), 19500, 60);
-    }
+    for (const auto& c : curves) ASSERT_EQ(c.points.size(), 300U);  // the amplitude sweep's 20 Hz to 19.5 kHz
     // At 20 Hz the tweeter is its 6 ohm coil and a little motional inductance
     // (|6 + j0.13| = 6.0014 ohm): y = 330 − 93.33·log10(6.0014) = 257.36.
     EXPECT_NEAR(curves[0].points.front().y, 257.36, 0.01);

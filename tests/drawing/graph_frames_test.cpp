@@ -156,20 +156,6 @@ TEST(AmplitudeGraph, GridEveryFiveDecibelsTitleAndLabels)
     }
 }
 
-TEST(AmplitudeGraph, PrintedHorizontalGridIsOnePointWithoutOffsets)
-{
-    Recorder r;
-    CaptionState caption;
-    ampGraph(r.target, designFor("amp", true), caption);
-    std::set<float> ys;
-    for (const auto& p : test::linesWhere(r.canvas, test::horizontalLine)) {
-        if (p.pen.colour != kGridGrey) continue;
-        EXPECT_EQ(p.pen.width, 1.0F);
-        ys.insert(p.y1);
-    }
-    EXPECT_EQ(ys, (std::set<float>{50, 90, 130, 170, 210, 250, 290, 330}));
-}
-
 TEST(ImpedanceGraph, GridLinesAtOhmValues)
 {
     Recorder r;
@@ -236,12 +222,23 @@ TEST(PhaseGraph, DashedEveryThirtyDegreesSolidEveryNinety)
     expectText(r.canvas, "Phase", 251, 20);
 }
 
-TEST(PhaseGraph, PrintedGridIsHalfAPointWide)
+// On paper the grid lines lose their half-point offsets and take a width:
+// one point on the amplitude graph, half a point on the phase graph.
+TEST(PrintedGraphs, GridWidthsAndPositions)
 {
-    Recorder r;
+    Recorder amp;
     CaptionState caption;
-    phGraph(r.target, designFor("ph", true), caption);
-    for (const auto& p : r.canvas.of(Primitive::Kind::Line)) {
+    ampGraph(amp.target, designFor("amp", true), caption);
+    std::set<float> ys;
+    for (const auto& p : test::linesWhere(amp.canvas, test::horizontalLine)) {
+        if (p.pen.colour != kGridGrey) continue;
+        EXPECT_EQ(p.pen.width, 1.0F);
+        ys.insert(p.y1);
+    }
+    EXPECT_EQ(ys, (std::set<float>{50, 90, 130, 170, 210, 250, 290, 330}));
+    Recorder ph;
+    phGraph(ph.target, designFor("ph", true), caption);
+    for (const auto& p : ph.canvas.of(Primitive::Kind::Line)) {
         if (p.pen.colour == kGridGrey) {
             EXPECT_EQ(p.pen.width, 0.5F);
         }
