@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "synthesis/combine.h"
-#include "synthesis/evaluator_steps.h"
+#include "synthesis/branch_evaluators.h"
 
 namespace larkspan {
 
@@ -60,13 +59,6 @@ void loadTotalTransfer(const Design& d, EvalState& e)
     TwoWayToCal(e);
 }
 
-// Phase of the combined total, folded into 0..180 and unwrapped.
-void totalPhase(EvalState& e)
-{
-    e.yy = static_cast<float>(degreesOf(e.NJ, e.NR) - degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
-}
-
 }  // namespace
 
 void fstLoadLoTransfer(const Design& d, EvalState& e)
@@ -116,7 +108,7 @@ void Fst2WayHiFrCal(const Design& d, EvalState& e)
 void Fst2WayToFrCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.yy = static_cast<float>(-10.0 * std::log10(combinedRatio(e)));
+    totalAttenuation(e);
 }
 
 void Fst2WayLoImpCal(const Design& d, EvalState& e)
@@ -140,7 +132,7 @@ void Fst2WayToImpCal(const Design& d, EvalState& e)
     fstLoadLoImpedance(d, e);
     fstLoadHiImpedance(d, e);
     TwoWayToImpCal(e);
-    e.yy = static_cast<float>(std::log10(std::pow(combinedRatio(e), 0.5)));
+    totalLogImpedance(e);
 }
 
 void Fst2WayLoPhCal(const Design& d, EvalState& e)
@@ -160,7 +152,7 @@ void Fst2WayHiPhCal(const Design& d, EvalState& e)
 void Fst2WayToPhCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    totalPhase(e);
+    combinedPhase(e);
     e.yy = e.yy + e.ss + 180;
 }
 
@@ -185,7 +177,7 @@ void Fst2WayHiGdCal(const Design& d, EvalState& e)
 void Fst2WayToGdCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    totalPhase(e);
+    combinedPhase(e);
     e.yy = e.yy + e.ss;
     groupDelayStep(e);
 }
@@ -213,31 +205,17 @@ void Fst2WayHiNqCal(const Design& d, EvalState& e)
 void Fst2WayToNqCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.gg = static_cast<float>(std::pow(combinedRatio(e), 0.5));
-    e.fai = static_cast<float>(std::atan(e.NJ / e.NR) - std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    nyquistStep(e);
+    totalNyquist(e, 0);
 }
 
 void Fst2WayLoStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 0;
-    e.NUT[1] = d.A02;
-    e.DEO = 2;
-    e.DET[1] = d.A01 * std::pow(10.0, 4);
-    e.DET[2] = d.A02;
-    e.DET[3] = 0;
+    stepLists(e, {d.A02}, {d.A01, d.A02});
 }
 
 void Fst2WayHiStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 1;
-    e.NUT[1] = d.A11 * std::pow(10.0, 4);
-    e.NUT[2] = 0;
-    e.DEO = 2;
-    e.DET[1] = d.A11 * std::pow(10.0, 4);
-    e.DET[2] = d.A12;
-    e.DET[3] = 0;
+    stepLists(e, {d.A11, 0}, {d.A11, d.A12});
 }
 
 const NetworkUnit& fst2WayUnit()

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "synthesis/combine.h"
-#include "synthesis/evaluator_steps.h"
+#include "synthesis/branch_evaluators.h"
 #include "synthesis/fst2way.h"
 
 namespace larkspan {
@@ -44,18 +43,15 @@ namespace {
 
 double fw(const EvalState& e) { return e.f; }
 
-// Mid denominator parts A24 − A21·f² and A22·f.
-void midPhaseParts(const Design& d, EvalState& e)
+// The mid branch's transfer function and input impedance at s = j·w.
+Ratio midTransfer(const Design& d, double w)
 {
-    e.DR = d.A24 - d.A21 * std::pow(fw(e), 2.0);
-    e.DJ = static_cast<double>(d.A22) * fw(e);
+    return {{0, static_cast<double>(d.A23) * w}, {d.A24 - d.A21 * std::pow(w, 2.0), static_cast<double>(d.A22) * w}};
 }
 
-void midMagnitude(const Design& d, EvalState& e)
+Ratio midImpedance(const Design& d, double w)
 {
-    e.NU = static_cast<float>(std::pow(static_cast<double>(d.A23) * fw(e), 2.0));
-    e.DE = static_cast<float>(std::pow(d.A24 - d.A21 * std::pow(fw(e), 2.0), 2.0) +
-                              std::pow(static_cast<double>(d.A22) * fw(e), 2.0));
+    return {{d.B24 - d.B21 * std::pow(w, 2.0), static_cast<double>(d.B22) * w}, {0, static_cast<double>(d.B23) * w}};
 }
 
 void loadMidTransfer(const Design& d, EvalState& e)
@@ -82,18 +78,10 @@ void loadTotalTransfer(const Design& d, EvalState& e)
     ThreeWayToCal(e);
 }
 
-void midPhase(const Design& d, EvalState& e)
-{
-    midPhaseParts(d, e);
-    e.yy = static_cast<float>(-degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
-}
-
 void totalPhase(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.yy = static_cast<float>(degreesOf(e.NJ, e.NR) - degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
+    combinedPhase(e);
 }
 
 }  // namespace
@@ -112,22 +100,18 @@ void Fst3WayHiStepSubstitution(const Design& d, EvalState& e) { Fst2WayHiStepSub
 
 void Fst3WayMidFrCal(const Design& d, EvalState& e)
 {
-    midMagnitude(d, e);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, midTransfer(d, e.f));
 }
 
 void Fst3WayToFrCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.yy = static_cast<float>(-10.0 * std::log10(combinedRatio(e)));
+    totalAttenuation(e);
 }
 
 void Fst3WayMidImpCal(const Design& d, EvalState& e)
 {
-    e.NU = static_cast<float>(std::pow(d.B24 - d.B21 * std::pow(fw(e), 2.0), 2.0) +
-                              std::pow(static_cast<double>(d.B22) * fw(e), 2.0));
-    e.DE = static_cast<float>(std::pow(static_cast<double>(d.B23) * fw(e), 2.0));
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, midImpedance(d, e.f));
 }
 
 void Fst3WayToImpCal(const Design& d, EvalState& e)
@@ -136,12 +120,12 @@ void Fst3WayToImpCal(const Design& d, EvalState& e)
     loadMidImpedance(d, e);
     fstLoadHiImpedance(d, e);
     ThreeWayToImpCal(e);
-    e.yy = static_cast<float>(std::log10(std::pow(combinedRatio(e), 0.5)));
+    totalLogImpedance(e);
 }
 
 void Fst3WayMidPhCal(const Design& d, EvalState& e)
 {
-    midPhase(d, e);
+    branchPhase(e, midTransfer(d, e.f).den);
     e.yy = e.yy + e.ss + 90;
 }
 
@@ -153,7 +137,7 @@ void Fst3WayToPhCal(const Design& d, EvalState& e)
 
 void Fst3WayMidGdCal(const Design& d, EvalState& e)
 {
-    midPhase(d, e);
+    branchPhase(e, midTransfer(d, e.f).den);
     e.yy = e.yy + e.ss;
     groupDelayStep(e);
 }
@@ -167,35 +151,18 @@ void Fst3WayToGdCal(const Design& d, EvalState& e)
 
 void Fst3WayMidNqCal(const Design& d, EvalState& e)
 {
-    midMagnitude(d, e);
-    midPhaseParts(d, e);
-    e.gg = static_cast<float>(std::pow(static_cast<double>(e.NU) / e.DE, 0.5));
-    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    e.fai = static_cast<float>(e.fai - pi * 1.5);
-    nyquistStep(e);
+    branchNyquist(e, midTransfer(d, e.f), pi, -pi * 1.5);
 }
 
 void Fst3WayToNqCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.gg = static_cast<float>(std::pow(combinedRatio(e), 0.5));
-    e.fai = static_cast<float>(std::atan(e.NJ / e.NR) - std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    e.fai = static_cast<float>(e.fai + pi);
-    nyquistStep(e);
+    totalNyquist(e, pi);
 }
 
 void Fst3WayMidStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 1;
-    e.NUT[1] = d.A23 * std::pow(10.0, 4);
-    e.NUT[2] = 0;
-    e.DEO = 3;
-    e.DET[1] = d.A21 * std::pow(10.0, 8);
-    e.DET[2] = d.A22 * std::pow(10.0, 4);
-    e.DET[3] = d.A24;
-    e.DET[4] = 0;
+    stepLists(e, {d.A23, 0}, {d.A21, d.A22, d.A24});
 }
 
 const NetworkUnit& fst3WayUnit()

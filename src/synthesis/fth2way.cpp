@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "synthesis/combine.h"
-#include "synthesis/evaluator_steps.h"
+#include "synthesis/branch_evaluators.h"
 
 namespace larkspan {
 
@@ -18,123 +17,32 @@ double pw(double x, double n)
     return std::pow(x, n);
 }
 
-// A complex polynomial value at s = j·w, real part first.
-struct Parts {
-    double re;
-    double im;
-    double norm() const { return pw(re, 2.0) + pw(im, 2.0); }
-};
-
-// Transfer denominators and impedance numerators and denominators at s = j·w.
-Parts loDen(const Design& d, double w)
+// Branch transfer functions and input impedances at s = j·w.
+Ratio loTransfer(const Design& d, double w)
 {
-    return {D(d.A01) * pw(w, 4.0) - D(d.A03) * pw(w, 2.0) + D(d.A05), D(d.A04) * w - D(d.A02) * pw(w, 3.0)};
+    return {{D(d.A05), 0},
+            {D(d.A01) * pw(w, 4.0) - D(d.A03) * pw(w, 2.0) + D(d.A05), D(d.A04) * w - D(d.A02) * pw(w, 3.0)}};
 }
-Parts hiDen(const Design& d, double w)
+Ratio hiTransfer(const Design& d, double w)
 {
-    return {D(d.A11) * pw(w, 4.0) - D(d.A13) * pw(w, 2.0) + D(d.A15), D(d.A14) * w - D(d.A12) * pw(w, 3.0)};
+    return {{D(d.A11) * pw(w, 4.0), 0},
+            {D(d.A11) * pw(w, 4.0) - D(d.A13) * pw(w, 2.0) + D(d.A15), D(d.A14) * w - D(d.A12) * pw(w, 3.0)}};
 }
-double hiNum(const Design& d, double w)
+Ratio loImpedance(const Design& d, double w)
 {
-    return D(d.A11) * pw(w, 4.0);
+    return {{D(d.B01) * pw(w, 4.0) - D(d.B03) * pw(w, 2.0) + D(d.B05), -D(d.B02) * pw(w, 3.0) + D(d.B04) * w},
+            {D(d.B09) - D(d.B07) * pw(w, 2.0), -D(d.B06) * pw(w, 3.0) + D(d.B08) * w}};
 }
-Parts loImpNum(const Design& d, double w)
+Ratio hiImpedance(const Design& d, double w)
 {
-    return {D(d.B01) * pw(w, 4.0) - D(d.B03) * pw(w, 2.0) + D(d.B05), -D(d.B02) * pw(w, 3.0) + D(d.B04) * w};
-}
-Parts loImpDen(const Design& d, double w)
-{
-    return {D(d.B09) - D(d.B07) * pw(w, 2.0), -D(d.B06) * pw(w, 3.0) + D(d.B08) * w};
-}
-Parts hiImpNum(const Design& d, double w)
-{
-    return {D(d.B11) * pw(w, 4.0) - D(d.B13) * pw(w, 2.0) + D(d.B15), -D(d.B12) * pw(w, 3.0) + D(d.B14) * w};
-}
-Parts hiImpDen(const Design& d, double w)
-{
-    return {D(d.B16) * pw(w, 4.0) - D(d.B18) * pw(w, 2.0), -D(d.B17) * pw(w, 3.0) + D(d.B19) * w};
-}
-
-double omega(const EvalState& e)
-{
-    return static_cast<double>(e.f);
-}
-
-void loMagnitude(const Design& d, EvalState& e)
-{
-    e.NU = static_cast<float>(pw(D(d.A05), 2.0));
-    e.DE = static_cast<float>(loDen(d, omega(e)).norm());
-}
-
-void hiMagnitude(const Design& d, EvalState& e)
-{
-    const double w = omega(e);
-    e.NU = static_cast<float>(pw(hiNum(d, w), 2.0));
-    e.DE = static_cast<float>(hiDen(d, w).norm());
-}
-
-void phaseParts(EvalState& e, Parts p)
-{
-    e.DR = p.re;
-    e.DJ = p.im;
+    return {{D(d.B11) * pw(w, 4.0) - D(d.B13) * pw(w, 2.0) + D(d.B15), -D(d.B12) * pw(w, 3.0) + D(d.B14) * w},
+            {D(d.B16) * pw(w, 4.0) - D(d.B18) * pw(w, 2.0), -D(d.B17) * pw(w, 3.0) + D(d.B19) * w}};
 }
 
 // Both branches for the combination, in the same polarity.
 void loadTotalTransfer(const Design& d, EvalState& e)
 {
-    const double w = omega(e);
-    const Parts lo = loDen(d, w);
-    const Parts hi = hiDen(d, w);
-    e.LNR = d.A05;
-    e.LNJ = 0;
-    e.LDR = static_cast<float>(lo.re);
-    e.LDJ = static_cast<float>(lo.im);
-    e.HNR = static_cast<float>(hiNum(d, w));
-    e.HNJ = 0;
-    e.HDR = static_cast<float>(hi.re);
-    e.HDJ = static_cast<float>(hi.im);
-    TwoWayToCal(e);
-}
-
-// Raw branch phase from its denominator, folded into 0..180 and unwrapped.
-void branchPhase(EvalState& e, Parts den)
-{
-    phaseParts(e, den);
-    e.yy = static_cast<float>(-degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
-}
-
-void totalPhase(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    e.yy = static_cast<float>(degreesOf(e.NJ, e.NR) - degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
-}
-
-void addOffset(EvalState& e, double constant)
-{
-    e.yy = static_cast<float>(D(e.yy) + D(e.ss) + constant);
-}
-
-// One correction into 0..360 for the phase graph.
-void wrap360(EvalState& e)
-{
-    if (e.yy < 0) e.yy = static_cast<float>(D(e.yy) + 360);
-    if (e.yy > 360) e.yy = static_cast<float>(D(e.yy) - 360);
-}
-
-float magnitudeOf(float NU, float DE)
-{
-    return static_cast<float>(std::pow(D(NU) / DE, 0.5));
-}
-
-void branchNyquist(EvalState& e, Parts den)
-{
-    phaseParts(e, den);
-    e.gg = magnitudeOf(e.NU, e.DE);
-    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    nyquistStep(e);
+    twoWayTransfer(e, loTransfer(d, e.f), hiTransfer(d, e.f));
 }
 
 }  // namespace
@@ -256,144 +164,93 @@ void valChg2way4th(Design& d)
 
 void Fth2WayLoFrCal(const Design& d, EvalState& e)
 {
-    loMagnitude(d, e);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, loTransfer(d, e.f));
 }
 
 void Fth2WayHiFrCal(const Design& d, EvalState& e)
 {
-    hiMagnitude(d, e);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, hiTransfer(d, e.f));
 }
 
 void Fth2WayToFrCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.yy = static_cast<float>(-10.0 * std::log10(combinedRatio(e)));
+    totalAttenuation(e);
 }
 
 void Fth2WayLoImpCal(const Design& d, EvalState& e)
 {
-    const double w = omega(e);
-    e.NU = static_cast<float>(loImpNum(d, w).norm());
-    e.DE = static_cast<float>(loImpDen(d, w).norm());
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, loImpedance(d, e.f));
 }
 
 void Fth2WayHiImpCal(const Design& d, EvalState& e)
 {
-    const double w = omega(e);
-    e.NU = static_cast<float>(hiImpNum(d, w).norm());
-    e.DE = static_cast<float>(hiImpDen(d, w).norm());
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, hiImpedance(d, e.f));
 }
 
 void Fth2WayToImpCal(const Design& d, EvalState& e)
 {
-    const double w = omega(e);
-    const Parts ln = loImpNum(d, w), ld = loImpDen(d, w), hn = hiImpNum(d, w), hd = hiImpDen(d, w);
-    e.LNR = static_cast<float>(ln.re);
-    e.LNJ = static_cast<float>(ln.im);
-    e.LDR = static_cast<float>(ld.re);
-    e.LDJ = static_cast<float>(ld.im);
-    e.HNR = static_cast<float>(hn.re);
-    e.HNJ = static_cast<float>(hn.im);
-    e.HDR = static_cast<float>(hd.re);
-    e.HDJ = static_cast<float>(hd.im);
-    TwoWayToImpCal(e);
-    e.yy = static_cast<float>(std::log10(std::pow(combinedRatio(e), 0.5)));
+    twoWayImpedance(e, loImpedance(d, e.f), hiImpedance(d, e.f));
 }
 
 void Fth2WayLoPhCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, loDen(d, omega(e)));
-    addOffset(e, -180);
-    wrap360(e);
+    branchWrappedPhase(e, loTransfer(d, e.f), -180);
 }
 
 void Fth2WayHiPhCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, hiDen(d, omega(e)));
-    addOffset(e, 180);
-    wrap360(e);
+    branchWrappedPhase(e, hiTransfer(d, e.f), 180);
 }
 
 void Fth2WayToPhCal(const Design& d, EvalState& e)
 {
-    totalPhase(d, e);
+    loadTotalTransfer(d, e);
+    combinedPhase(e);
     addOffset(e, 0);
     wrap360(e);
 }
 
 void Fth2WayLoGdCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, loDen(d, omega(e)));
-    addOffset(e, 0);
-    groupDelayStep(e);
+    branchGroupDelay(e, loTransfer(d, e.f));
 }
 
 void Fth2WayHiGdCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, hiDen(d, omega(e)));
-    addOffset(e, 0);
-    groupDelayStep(e);
+    branchGroupDelay(e, hiTransfer(d, e.f));
 }
 
 void Fth2WayToGdCal(const Design& d, EvalState& e)
 {
-    totalPhase(d, e);
-    addOffset(e, 0);
-    groupDelayStep(e);
+    loadTotalTransfer(d, e);
+    combinedGroupDelay(e, 0);
 }
 
 void Fth2WayLoNqCal(const Design& d, EvalState& e)
 {
-    loMagnitude(d, e);
-    branchNyquist(e, loDen(d, omega(e)));
+    branchNyquist(e, loTransfer(d, e.f), pi, 0);
 }
 
 void Fth2WayHiNqCal(const Design& d, EvalState& e)
 {
-    hiMagnitude(d, e);
-    branchNyquist(e, hiDen(d, omega(e)));
+    branchNyquist(e, hiTransfer(d, e.f), pi, 0);
 }
 
 void Fth2WayToNqCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.gg = static_cast<float>(std::pow(combinedRatio(e), 0.5));
-    e.fai = static_cast<float>(std::atan(e.NJ / e.NR) - std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    e.fai = static_cast<float>(e.fai + PI2);
-    nyquistStep(e);
+    totalNyquist(e, PI2);
 }
 
-// H(s)/s with s scaled by 10^4, so that the time unit is 0.1 ms.
 void Fth2WayLoStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 0;
-    e.NUT[1] = d.A05;
-    e.DEO = 5;
-    e.DET[1] = d.A01 * std::pow(10.0, 16);
-    e.DET[2] = d.A02 * std::pow(10.0, 12);
-    e.DET[3] = d.A03 * std::pow(10.0, 8);
-    e.DET[4] = d.A04 * std::pow(10.0, 4);
-    e.DET[5] = d.A05;
-    e.DET[6] = 0;
+    stepLists(e, {d.A05}, {d.A01, d.A02, d.A03, d.A04, d.A05});
 }
 
 void Fth2WayHiStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 4;
-    e.NUT[1] = d.A11 * std::pow(10.0, 16);
-    for (int i = 2; i <= 5; ++i) e.NUT[static_cast<std::size_t>(i)] = 0;
-    e.DEO = 5;
-    e.DET[1] = d.A11 * std::pow(10.0, 16);
-    e.DET[2] = d.A12 * std::pow(10.0, 12);
-    e.DET[3] = d.A13 * std::pow(10.0, 8);
-    e.DET[4] = d.A14 * std::pow(10.0, 4);
-    e.DET[5] = d.A15;
-    e.DET[6] = 0;
+    stepLists(e, {d.A11, 0, 0, 0, 0}, {d.A11, d.A12, d.A13, d.A14, d.A15});
 }
 
 const NetworkUnit& fth2WayUnit()

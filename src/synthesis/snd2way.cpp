@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "synthesis/combine.h"
-#include "synthesis/evaluator_steps.h"
+#include "synthesis/branch_evaluators.h"
 
 namespace larkspan {
 
@@ -18,61 +17,22 @@ double sq(double x)
     return std::pow(x, 2.0);
 }
 
-// A complex polynomial value at s = j·w, real part first.
-struct Parts {
-    double re;
-    double im;
-    double norm() const { return sq(re) + sq(im); }
-};
-
-// Transfer denominators and impedance numerators and denominators at s = j·w.
-Parts loDen(const Design& d, double w)
+// Branch transfer functions and input impedances at s = j·w.
+Ratio loTransfer(const Design& d, double w)
 {
-    return {D(d.A03) - D(d.A01) * sq(w), D(d.A02) * w};
+    return {{D(d.A03), 0}, {D(d.A03) - D(d.A01) * sq(w), D(d.A02) * w}};
 }
-Parts hiDen(const Design& d, double w)
+Ratio hiTransfer(const Design& d, double w)
 {
-    return {D(d.A13) - D(d.A11) * sq(w), D(d.A12) * w};
+    return {{-D(d.A11) * sq(w), 0}, {D(d.A13) - D(d.A11) * sq(w), D(d.A12) * w}};
 }
-Parts loImpNum(const Design& d, double w)
+Ratio loImpedance(const Design& d, double w)
 {
-    return {D(d.B03) - D(d.B01) * sq(w), D(d.B02) * w};
+    return {{D(d.B03) - D(d.B01) * sq(w), D(d.B02) * w}, {D(d.B05), D(d.B04) * w}};
 }
-Parts loImpDen(const Design& d, double w)
+Ratio hiImpedance(const Design& d, double w)
 {
-    return {D(d.B05), D(d.B04) * w};
-}
-Parts hiImpNum(const Design& d, double w)
-{
-    return {D(d.B13) - D(d.B11) * sq(w), D(d.B12) * w};
-}
-Parts hiImpDen(const Design& d, double w)
-{
-    return {-D(d.B14) * sq(w), D(d.B15) * w};
-}
-
-double omega(const EvalState& e)
-{
-    return static_cast<double>(e.f);
-}
-
-void loMagnitude(const Design& d, EvalState& e)
-{
-    e.NU = static_cast<float>(sq(D(d.A03)));
-    e.DE = static_cast<float>(loDen(d, omega(e)).norm());
-}
-
-void hiMagnitude(const Design& d, EvalState& e)
-{
-    const double w = omega(e);
-    e.NU = static_cast<float>(sq(-D(d.A11) * sq(w)));
-    e.DE = static_cast<float>(hiDen(d, w).norm());
-}
-
-void phaseParts(EvalState& e, Parts p)
-{
-    e.DR = p.re;
-    e.DJ = p.im;
+    return {{D(d.B13) - D(d.B11) * sq(w), D(d.B12) * w}, {-D(d.B14) * sq(w), D(d.B15) * w}};
 }
 
 // Both branches for the combination. `sign` −1 gives the true high-pass
@@ -80,43 +40,9 @@ void phaseParts(EvalState& e, Parts p)
 // the total is the difference of the two branches, up to its sign.
 void loadTotalTransfer(const Design& d, EvalState& e, double sign)
 {
-    const double w = omega(e);
-    const Parts lo = loDen(d, w);
-    const Parts hi = hiDen(d, w);
-    e.LNR = static_cast<float>(sign * D(d.A03));
-    e.LNJ = 0;
-    e.LDR = static_cast<float>(lo.re);
-    e.LDJ = static_cast<float>(lo.im);
-    e.HNR = static_cast<float>(sign * (D(d.A11) * sq(w)));
-    e.HNJ = 0;
-    e.HDR = static_cast<float>(hi.re);
-    e.HDJ = static_cast<float>(hi.im);
-    TwoWayToCal(e);
-}
-
-// Raw branch phase from its denominator, folded into 0..180 and unwrapped.
-void branchPhase(EvalState& e, Parts den)
-{
-    phaseParts(e, den);
-    e.yy = static_cast<float>(-degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
-}
-
-void totalPhase(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e, +1);
-    e.yy = static_cast<float>(degreesOf(e.NJ, e.NR) - degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
-}
-
-void addOffset(EvalState& e, double constant)
-{
-    e.yy = static_cast<float>(D(e.yy) + D(e.ss) + constant);
-}
-
-float magnitudeOf(float NU, float DE)
-{
-    return static_cast<float>(std::pow(D(NU) / DE, 0.5));
+    const double w = e.f;
+    twoWayTransfer(e, {{sign * D(d.A03), 0}, loTransfer(d, w).den},
+                   {{sign * (D(d.A11) * sq(w)), 0}, hiTransfer(d, w).den});
 }
 
 }  // namespace
@@ -194,147 +120,92 @@ void valChg2way2nd(Design& d)
 
 void Snd2WayLoFrCal(const Design& d, EvalState& e)
 {
-    loMagnitude(d, e);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, loTransfer(d, e.f));
 }
 
 void Snd2WayHiFrCal(const Design& d, EvalState& e)
 {
-    hiMagnitude(d, e);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, hiTransfer(d, e.f));
 }
 
 void Snd2WayToFrCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e, -1);
-    e.yy = static_cast<float>(-10.0 * std::log10(combinedRatio(e)));
+    totalAttenuation(e);
 }
 
 void Snd2WayLoImpCal(const Design& d, EvalState& e)
 {
-    const double w = omega(e);
-    e.NU = static_cast<float>(loImpNum(d, w).norm());
-    e.DE = static_cast<float>(sq(-D(d.B04) * w) + sq(D(d.B05)));
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, loImpedance(d, e.f));
 }
 
 void Snd2WayHiImpCal(const Design& d, EvalState& e)
 {
-    const double w = omega(e);
-    e.NU = static_cast<float>(hiImpNum(d, w).norm());
-    e.DE = static_cast<float>(hiImpDen(d, w).norm());
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, hiImpedance(d, e.f));
 }
 
 void Snd2WayToImpCal(const Design& d, EvalState& e)
 {
-    const double w = omega(e);
-    const Parts ln = loImpNum(d, w), ld = loImpDen(d, w), hn = hiImpNum(d, w), hd = hiImpDen(d, w);
-    e.LNR = static_cast<float>(ln.re);
-    e.LNJ = static_cast<float>(ln.im);
-    e.LDR = static_cast<float>(ld.re);
-    e.LDJ = static_cast<float>(ld.im);
-    e.HNR = static_cast<float>(hn.re);
-    e.HNJ = static_cast<float>(hn.im);
-    e.HDR = static_cast<float>(hd.re);
-    e.HDJ = static_cast<float>(hd.im);
-    TwoWayToImpCal(e);
-    e.yy = static_cast<float>(std::log10(std::pow(combinedRatio(e), 0.5)));
+    twoWayImpedance(e, loImpedance(d, e.f), hiImpedance(d, e.f));
 }
 
 void Snd2WayLoPhCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, loDen(d, omega(e)));
-    addOffset(e, 0);
+    branchPlacedPhase(e, loTransfer(d, e.f), 0);
 }
 
 void Snd2WayHiPhCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, hiDen(d, omega(e)));
-    addOffset(e, 180);
+    branchPlacedPhase(e, hiTransfer(d, e.f), 180);
 }
 
 void Snd2WayToPhCal(const Design& d, EvalState& e)
 {
-    totalPhase(d, e);
+    loadTotalTransfer(d, e, +1);
+    combinedPhase(e);
     addOffset(e, 90);
 }
 
 void Snd2WayLoGdCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, loDen(d, omega(e)));
-    addOffset(e, 0);
-    groupDelayStep(e);
+    branchGroupDelay(e, loTransfer(d, e.f));
 }
 
 void Snd2WayHiGdCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, hiDen(d, omega(e)));
-    addOffset(e, 0);
-    groupDelayStep(e);
+    branchGroupDelay(e, hiTransfer(d, e.f));
 }
 
 void Snd2WayToGdCal(const Design& d, EvalState& e)
 {
-    totalPhase(d, e);
-    addOffset(e, 0);
-    groupDelayStep(e);
+    loadTotalTransfer(d, e, +1);
+    combinedGroupDelay(e, 0);
 }
 
 void Snd2WayLoNqCal(const Design& d, EvalState& e)
 {
-    loMagnitude(d, e);
-    phaseParts(e, loDen(d, omega(e)));
-    e.gg = magnitudeOf(e.NU, e.DE);
-    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    e.fai = static_cast<float>(e.fai + PI2);
-    nyquistStep(e);
+    branchNyquist(e, loTransfer(d, e.f), pi, PI2);
 }
 
 void Snd2WayHiNqCal(const Design& d, EvalState& e)
 {
-    hiMagnitude(d, e);
-    phaseParts(e, hiDen(d, omega(e)));
-    e.gg = magnitudeOf(e.NU, e.DE);
-    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + PI2);
-    nyquistStep(e);
+    branchNyquist(e, hiTransfer(d, e.f), PI2, 0);
 }
 
 void Snd2WayToNqCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e, +1);
-    e.gg = static_cast<float>(std::pow(combinedRatio(e), 0.5));
-    e.fai = static_cast<float>(std::atan(e.NJ / e.NR) - std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    e.fai = static_cast<float>(e.fai - pi / 2);
-    nyquistStep(e);
+    totalNyquist(e, -pi / 2);
 }
 
-// H(s)/s with s scaled by 10^4, so that the time unit is 0.1 ms.
 void Snd2WayLoStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 0;
-    e.NUT[1] = d.A03;
-    e.DEO = 3;
-    e.DET[1] = d.A01 * std::pow(10.0, 8);
-    e.DET[2] = d.A02 * std::pow(10.0, 4);
-    e.DET[3] = d.A03;
-    e.DET[4] = 0;
+    stepLists(e, {d.A03}, {d.A01, d.A02, d.A03});
 }
 
 void Snd2WayHiStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 2;
-    e.NUT[1] = d.A11 * std::pow(10.0, 8);
-    e.NUT[2] = 0;
-    e.NUT[3] = 0;
-    e.DEO = 3;
-    e.DET[1] = d.A11 * std::pow(10.0, 8);
-    e.DET[2] = d.A12 * std::pow(10.0, 4);
-    e.DET[3] = d.A13;
-    e.DET[4] = 0;
+    stepLists(e, {d.A11, 0, 0}, {d.A11, d.A12, d.A13});
 }
 
 const NetworkUnit& snd2WayUnit()

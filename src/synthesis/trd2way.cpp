@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "synthesis/combine.h"
-#include "synthesis/evaluator_steps.h"
+#include "synthesis/branch_evaluators.h"
 
 namespace larkspan {
 
@@ -18,118 +17,41 @@ double pw(double x, double n)
     return std::pow(x, n);
 }
 
-// A complex polynomial value at s = j·w, real part first.
-struct Parts {
-    double re;
-    double im;
-    double norm() const { return pw(re, 2.0) + pw(im, 2.0); }
-};
-
-// Transfer denominators and impedance numerators and denominators at s = j·w.
-Parts loDen(const Design& d, double w)
+// Branch transfer functions and input impedances at s = j·w.
+Ratio loTransfer(const Design& d, double w)
 {
-    return {D(d.A04) - D(d.A02) * pw(w, 2.0), D(d.A03) * w - D(d.A01) * pw(w, 3.0)};
+    return {{D(d.A04), 0}, {D(d.A04) - D(d.A02) * pw(w, 2.0), D(d.A03) * w - D(d.A01) * pw(w, 3.0)}};
 }
-Parts hiDen(const Design& d, double w)
+Ratio hiTransfer(const Design& d, double w)
 {
-    return {D(d.A14) - D(d.A12) * pw(w, 2.0), D(d.A13) * w - D(d.A11) * pw(w, 3.0)};
+    return {{0, -D(d.A11) * pw(w, 3.0)}, {D(d.A14) - D(d.A12) * pw(w, 2.0), D(d.A13) * w - D(d.A11) * pw(w, 3.0)}};
 }
-double hiNumIm(const Design& d, double w)
+Ratio loImpedance(const Design& d, double w)
 {
-    return -D(d.A11) * pw(w, 3.0);
+    return {{D(d.B01) - D(d.B02) * pw(w, 2.0), D(d.B03) * w - D(d.B04) * pw(w, 3.0)},
+            {1 - D(d.B05) * pw(w, 2.0), D(d.B06) * w}};
 }
-Parts loImpNum(const Design& d, double w)
+Ratio hiImpedance(const Design& d, double w)
 {
-    return {D(d.B01) - D(d.B02) * pw(w, 2.0), D(d.B03) * w - D(d.B04) * pw(w, 3.0)};
-}
-Parts loImpDen(const Design& d, double w)
-{
-    return {1 - D(d.B05) * pw(w, 2.0), D(d.B06) * w};
-}
-Parts hiImpNum(const Design& d, double w)
-{
-    return {1 - D(d.B11) * pw(w, 2.0), D(d.B12) * w - D(d.B13) * pw(w, 3.0)};
-}
-Parts hiImpDen(const Design& d, double w)
-{
-    return {-D(d.B14) * pw(w, 2.0), D(d.B15) * w - D(d.B16) * pw(w, 3.0)};
-}
-
-double omega(const EvalState& e)
-{
-    return static_cast<double>(e.f);
-}
-
-void loMagnitude(const Design& d, EvalState& e)
-{
-    e.NU = static_cast<float>(pw(D(d.A04), 2.0));
-    e.DE = static_cast<float>(loDen(d, omega(e)).norm());
-}
-
-void hiMagnitude(const Design& d, EvalState& e)
-{
-    const double w = omega(e);
-    e.NU = static_cast<float>(pw(hiNumIm(d, w), 2.0));
-    e.DE = static_cast<float>(hiDen(d, w).norm());
-}
-
-void phaseParts(EvalState& e, Parts p)
-{
-    e.DR = p.re;
-    e.DJ = p.im;
+    return {{1 - D(d.B11) * pw(w, 2.0), D(d.B12) * w - D(d.B13) * pw(w, 3.0)},
+            {-D(d.B14) * pw(w, 2.0), D(d.B15) * w - D(d.B16) * pw(w, 3.0)}};
 }
 
 // Both branches for the combination; the low-pass numerator carries the
 // polarity of the connection.
 void loadTotalTransfer(const Design& d, EvalState& e)
 {
-    const double w = omega(e);
-    const Parts lo = loDen(d, w);
-    const Parts hi = hiDen(d, w);
-    e.LNR = static_cast<float>(d.pole * D(d.A04));
-    e.LNJ = 0;
-    e.LDR = static_cast<float>(lo.re);
-    e.LDJ = static_cast<float>(lo.im);
-    e.HNR = 0;
-    e.HNJ = static_cast<float>(hiNumIm(d, w));
-    e.HDR = static_cast<float>(hi.re);
-    e.HDJ = static_cast<float>(hi.im);
-    TwoWayToCal(e);
-}
-
-// Raw branch phase from its denominator, folded into 0..180 and unwrapped.
-void branchPhase(EvalState& e, Parts den)
-{
-    phaseParts(e, den);
-    e.yy = static_cast<float>(-degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
+    const double w = e.f;
+    twoWayTransfer(e, {{d.pole * D(d.A04), 0}, loTransfer(d, w).den}, hiTransfer(d, w));
 }
 
 // The total's phase with its offset; an inverted low-pass adds 90 degrees.
 void totalPhase(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.yy = static_cast<float>(degreesOf(e.NJ, e.NR) - degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
+    combinedPhase(e);
     e.yy = static_cast<float>(D(e.yy) + D(e.ss));
     if (d.pole == -1) e.yy = static_cast<float>(D(e.yy) + 90);
-}
-
-void addOffset(EvalState& e, double constant)
-{
-    e.yy = static_cast<float>(D(e.yy) + D(e.ss) + constant);
-}
-
-// One correction into 0..360 for the phase graph.
-void wrap360(EvalState& e)
-{
-    if (e.yy < 0) e.yy = static_cast<float>(D(e.yy) + 360);
-    if (e.yy > 360) e.yy = static_cast<float>(D(e.yy) - 360);
-}
-
-float magnitudeOf(float NU, float DE)
-{
-    return static_cast<float>(std::pow(D(NU) / DE, 0.5));
 }
 
 }  // namespace
@@ -213,66 +135,43 @@ void valChg2way3rd(Design& d)
 
 void Trd2WayLoFrCal(const Design& d, EvalState& e)
 {
-    loMagnitude(d, e);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, loTransfer(d, e.f));
 }
 
 void Trd2WayHiFrCal(const Design& d, EvalState& e)
 {
-    hiMagnitude(d, e);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, hiTransfer(d, e.f));
 }
 
 void Trd2WayToFrCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.yy = static_cast<float>(-10.0 * std::log10(combinedRatio(e)));
+    totalAttenuation(e);
 }
 
 void Trd2WayLoImpCal(const Design& d, EvalState& e)
 {
-    const double w = omega(e);
-    e.NU = static_cast<float>(loImpNum(d, w).norm());
-    e.DE = static_cast<float>(loImpDen(d, w).norm());
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, loImpedance(d, e.f));
 }
 
 void Trd2WayHiImpCal(const Design& d, EvalState& e)
 {
-    const double w = omega(e);
-    e.NU = static_cast<float>(hiImpNum(d, w).norm());
-    e.DE = static_cast<float>(hiImpDen(d, w).norm());
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, hiImpedance(d, e.f));
 }
 
 void Trd2WayToImpCal(const Design& d, EvalState& e)
 {
-    const double w = omega(e);
-    const Parts ln = loImpNum(d, w), ld = loImpDen(d, w), hn = hiImpNum(d, w), hd = hiImpDen(d, w);
-    e.LNR = static_cast<float>(ln.re);
-    e.LNJ = static_cast<float>(ln.im);
-    e.LDR = static_cast<float>(ld.re);
-    e.LDJ = static_cast<float>(ld.im);
-    e.HNR = static_cast<float>(hn.re);
-    e.HNJ = static_cast<float>(hn.im);
-    e.HDR = static_cast<float>(hd.re);
-    e.HDJ = static_cast<float>(hd.im);
-    TwoWayToImpCal(e);
-    e.yy = static_cast<float>(std::log10(std::pow(combinedRatio(e), 0.5)));
+    twoWayImpedance(e, loImpedance(d, e.f), hiImpedance(d, e.f));
 }
 
 void Trd2WayLoPhCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, loDen(d, omega(e)));
-    addOffset(e, -180);
-    wrap360(e);
+    branchWrappedPhase(e, loTransfer(d, e.f), -180);
 }
 
 void Trd2WayHiPhCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, hiDen(d, omega(e)));
-    addOffset(e, 90);
-    wrap360(e);
+    branchWrappedPhase(e, hiTransfer(d, e.f), 90);
 }
 
 void Trd2WayToPhCal(const Design& d, EvalState& e)
@@ -283,16 +182,12 @@ void Trd2WayToPhCal(const Design& d, EvalState& e)
 
 void Trd2WayLoGdCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, loDen(d, omega(e)));
-    addOffset(e, 0);
-    groupDelayStep(e);
+    branchGroupDelay(e, loTransfer(d, e.f));
 }
 
 void Trd2WayHiGdCal(const Design& d, EvalState& e)
 {
-    branchPhase(e, hiDen(d, omega(e)));
-    addOffset(e, 0);
-    groupDelayStep(e);
+    branchGroupDelay(e, hiTransfer(d, e.f));
 }
 
 void Trd2WayToGdCal(const Design& d, EvalState& e)
@@ -303,62 +198,33 @@ void Trd2WayToGdCal(const Design& d, EvalState& e)
 
 void Trd2WayLoNqCal(const Design& d, EvalState& e)
 {
-    loMagnitude(d, e);
-    phaseParts(e, loDen(d, omega(e)));
-    e.gg = magnitudeOf(e.NU, e.DE);
-    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    nyquistStep(e);
+    branchNyquist(e, loTransfer(d, e.f), pi, 0);
 }
 
 void Trd2WayHiNqCal(const Design& d, EvalState& e)
 {
-    hiMagnitude(d, e);
-    phaseParts(e, hiDen(d, omega(e)));
-    e.gg = magnitudeOf(e.NU, e.DE);
-    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    e.fai = static_cast<float>(e.fai - pi / 2);
-    nyquistStep(e);
+    branchNyquist(e, hiTransfer(d, e.f), pi, -pi / 2);
 }
 
+// An inverted low-pass turns the total by a further quarter turn.
 void Trd2WayToNqCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.gg = static_cast<float>(std::pow(combinedRatio(e), 0.5));
-    e.fai = static_cast<float>(std::atan(e.NJ / e.NR) - std::atan(e.DJ / e.DR));
+    combinedPolar(e);
     if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
     e.fai = static_cast<float>(e.fai + PI2);
     if (d.pole == -1) e.fai = static_cast<float>(e.fai + pi / 2);
     nyquistStep(e);
 }
 
-// H(s)/s with s scaled by 10^4, so that the time unit is 0.1 ms.
 void Trd2WayLoStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 0;
-    e.NUT[1] = d.A04;
-    e.DEO = 4;
-    e.DET[1] = d.A01 * std::pow(10.0, 12);
-    e.DET[2] = d.A02 * std::pow(10.0, 8);
-    e.DET[3] = d.A03 * std::pow(10.0, 4);
-    e.DET[4] = d.A04;
-    e.DET[5] = 0;
+    stepLists(e, {d.A04}, {d.A01, d.A02, d.A03, d.A04});
 }
 
 void Trd2WayHiStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 3;
-    e.NUT[1] = d.A11 * std::pow(10.0, 12);
-    e.NUT[2] = 0;
-    e.NUT[3] = 0;
-    e.NUT[4] = 0;
-    e.DEO = 4;
-    e.DET[1] = d.A11 * std::pow(10.0, 12);
-    e.DET[2] = d.A12 * std::pow(10.0, 8);
-    e.DET[3] = d.A13 * std::pow(10.0, 4);
-    e.DET[4] = d.A14;
-    e.DET[5] = 0;
+    stepLists(e, {d.A11, 0, 0, 0}, {d.A11, d.A12, d.A13, d.A14});
 }
 
 const NetworkUnit& trd2WayUnit()
