@@ -95,16 +95,22 @@ inline void branchGroupDelay(EvalState& e, const Ratio& r)
     groupDelayStep(e);
 }
 
-// A branch's Nyquist point: magnitude from NU/DE, phase −atan(DJ/DR) of its
-// denominator, moved by `fold` when negative and then by `shift` (a zero
-// shift leaves it as it is).
-inline void branchNyquist(EvalState& e, const Ratio& r, double fold, double shift)
+// A branch's magnitude gg from NU/DE and raw phase fai = −atan(DJ/DR) of its
+// denominator.
+inline void branchPolar(EvalState& e, const Ratio& r)
 {
     branchMagnitudes(e, r);
     e.DR = r.den.re;
     e.DJ = r.den.im;
     e.gg = static_cast<float>(std::pow(static_cast<double>(e.NU) / e.DE, 0.5));
     e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
+}
+
+// A branch's Nyquist point: its phase moved by `fold` when negative and then
+// by `shift` (a zero shift leaves it as it is).
+inline void branchNyquist(EvalState& e, const Ratio& r, double fold, double shift)
+{
+    branchPolar(e, r);
     if (e.fai < 0) e.fai = static_cast<float>(e.fai + fold);
     if (shift != 0) e.fai = static_cast<float>(e.fai + shift);
     nyquistStep(e);

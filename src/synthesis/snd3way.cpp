@@ -3,8 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "synthesis/combine.h"
-#include "synthesis/evaluator_steps.h"
+#include "synthesis/branch_evaluators.h"
 
 namespace larkspan {
 
@@ -226,334 +225,164 @@ void valChg3way2nd(Design& d)
 
 namespace {
 
-double fw(const EvalState& e)
+// Branch transfer functions and input impedances at s = jw, in double from
+// the f32 coefficients.
+Ratio loTransfer(const Design& d, double w)
 {
-    return e.f;
+    return {{d.A03, 0}, {d.A03 - d.A01 * sq(w), d.A02 * w}};
 }
-
-// Real and imaginary parts of the branch polynomials at s = jw, in double.
-double loDenRe(const Design& d, double w)
+Ratio midTransfer(const Design& d, double w)
 {
-    return d.A03 - d.A01 * sq(w);
+    return {{-d.A26 * sq(w), 0},
+            {d.A21 * std::pow(w, 4.0) - d.A23 * sq(w) + d.A25, -d.A22 * std::pow(w, 3.0) + d.A24 * w}};
 }
-double loDenIm(const Design& d, double w)
+Ratio hiTransfer(const Design& d, double w)
 {
-    return d.A02 * w;
+    return {{-d.A11 * sq(w), 0}, {d.A13 - d.A11 * sq(w), d.A12 * w}};
 }
-double hiDenRe(const Design& d, double w)
+Ratio loImpedance(const Design& d, double w)
 {
-    return d.A13 - d.A11 * sq(w);
+    return {{d.B03 - d.B01 * sq(w), d.B02 * w}, {d.B05, d.B04 * w}};
 }
-double hiDenIm(const Design& d, double w)
+Ratio midImpedance(const Design& d, double w)
 {
-    return d.A12 * w;
+    return {{d.B21 * std::pow(w, 4.0) - d.B23 * sq(w) + d.B25, -d.B22 * std::pow(w, 3.0) + d.B24 * w},
+            {-d.B27 * sq(w), -d.B26 * std::pow(w, 3.0) + d.B28 * w}};
 }
-double midDenRe(const Design& d, double w)
+Ratio hiImpedance(const Design& d, double w)
 {
-    return d.A21 * std::pow(w, 4.0) - d.A23 * sq(w) + d.A25;
-}
-double midDenIm(const Design& d, double w)
-{
-    return -d.A22 * std::pow(w, 3.0) + d.A24 * w;
-}
-double midImpNumRe(const Design& d, double w)
-{
-    return d.B21 * std::pow(w, 4.0) - d.B23 * sq(w) + d.B25;
-}
-double midImpNumIm(const Design& d, double w)
-{
-    return -d.B22 * std::pow(w, 3.0) + d.B24 * w;
-}
-double midImpDenRe(const Design& d, double w)
-{
-    return -d.B27 * sq(w);
-}
-double midImpDenIm(const Design& d, double w)
-{
-    return -d.B26 * std::pow(w, 3.0) + d.B28 * w;
-}
-
-void loMagnitude(const Design& d, EvalState& e)
-{
-    e.NU = static_cast<float>(sq(d.A03));
-    e.DE = static_cast<float>(sq(loDenRe(d, fw(e))) + sq(loDenIm(d, fw(e))));
-}
-
-void hiMagnitude(const Design& d, EvalState& e)
-{
-    e.NU = static_cast<float>(sq(-d.A11 * sq(fw(e))));
-    e.DE = static_cast<float>(sq(hiDenRe(d, fw(e))) + sq(hiDenIm(d, fw(e))));
-}
-
-void midMagnitude(const Design& d, EvalState& e)
-{
-    e.NU = static_cast<float>(sq(-d.A26 * sq(fw(e))));
-    e.DE = static_cast<float>(sq(midDenRe(d, fw(e))) + sq(midDenIm(d, fw(e))));
-}
-
-// The branch's phase parts, its raw phase, folded and unwrapped.
-void branchPhase(EvalState& e, double re, double im)
-{
-    e.DR = re;
-    e.DJ = im;
-    e.yy = static_cast<float>(-degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
-}
-
-void loPhase(const Design& d, EvalState& e)
-{
-    branchPhase(e, loDenRe(d, fw(e)), loDenIm(d, fw(e)));
-}
-void hiPhase(const Design& d, EvalState& e)
-{
-    branchPhase(e, hiDenRe(d, fw(e)), hiDenIm(d, fw(e)));
-}
-void midPhase(const Design& d, EvalState& e)
-{
-    branchPhase(e, midDenRe(d, fw(e)), midDenIm(d, fw(e)));
+    return {{d.B13 - d.B11 * sq(w), d.B12 * w}, {-d.B14 * sq(w), d.B15 * w}};
 }
 
 // Branch transfer parts for the total. The mid numerator is loaded as
 // +A26·w², the negative of its value at s = jw, so the total is Lo − Mid + Hi.
 void loadTotalTransfer(const Design& d, EvalState& e)
 {
-    const double w = fw(e);
-    e.LNR = d.A03;
-    e.LNJ = 0;
-    e.LDR = static_cast<float>(loDenRe(d, w));
-    e.LDJ = static_cast<float>(loDenIm(d, w));
-    e.MNR = static_cast<float>(d.A26 * sq(w));
-    e.MNJ = 0;
-    e.MDR = static_cast<float>(midDenRe(d, w));
-    e.MDJ = static_cast<float>(midDenIm(d, w));
-    e.HNR = static_cast<float>(-d.A11 * sq(w));
-    e.HNJ = 0;
-    e.HDR = static_cast<float>(hiDenRe(d, w));
-    e.HDJ = static_cast<float>(hiDenIm(d, w));
-    ThreeWayToCal(e);
-}
-
-void totalPhase(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    e.yy = static_cast<float>(degreesOf(e.NJ, e.NR) - degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
-}
-
-void addOffset(EvalState& e, double c)
-{
-    e.yy = static_cast<float>(static_cast<double>(e.yy) + e.ss + c);
-}
-
-void branchNyquist(EvalState& e)
-{
-    e.gg = static_cast<float>(std::pow(static_cast<double>(e.NU) / e.DE, 0.5));
+    const double w = e.f;
+    threeWayTransfer(e, loTransfer(d, w), {{d.A26 * sq(w), 0}, midTransfer(d, w).den}, hiTransfer(d, w));
 }
 
 }  // namespace
 
 void Snd3WayLoFrCal(const Design& d, EvalState& e)
 {
-    loMagnitude(d, e);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, loTransfer(d, e.f));
 }
 
 void Snd3WayMidFrCal(const Design& d, EvalState& e)
 {
-    midMagnitude(d, e);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, midTransfer(d, e.f));
 }
 
 void Snd3WayHiFrCal(const Design& d, EvalState& e)
 {
-    hiMagnitude(d, e);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, hiTransfer(d, e.f));
 }
 
 void Snd3WayToFrCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.yy = static_cast<float>(-10.0 * std::log10(combinedRatio(e)));
+    totalAttenuation(e);
 }
 
 void Snd3WayLoImpCal(const Design& d, EvalState& e)
 {
-    const double w = fw(e);
-    e.NU = static_cast<float>(sq(d.B03 - d.B01 * sq(w)) + sq(d.B02 * w));
-    e.DE = static_cast<float>(sq(-d.B04 * w) + sq(d.B05));
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, loImpedance(d, e.f));
 }
 
 void Snd3WayMidImpCal(const Design& d, EvalState& e)
 {
-    const double w = fw(e);
-    e.NU = static_cast<float>(sq(midImpNumRe(d, w)) + sq(midImpNumIm(d, w)));
-    e.DE = static_cast<float>(sq(midImpDenRe(d, w)) + sq(midImpDenIm(d, w)));
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, midImpedance(d, e.f));
 }
 
 void Snd3WayHiImpCal(const Design& d, EvalState& e)
 {
-    const double w = fw(e);
-    e.NU = static_cast<float>(sq(d.B13 - d.B11 * sq(w)) + sq(d.B12 * w));
-    e.DE = static_cast<float>(sq(-d.B14 * sq(w)) + sq(d.B15 * w));
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, hiImpedance(d, e.f));
 }
 
 void Snd3WayToImpCal(const Design& d, EvalState& e)
 {
-    const double w = fw(e);
-    e.LNR = static_cast<float>(d.B03 - d.B01 * sq(w));
-    e.LNJ = static_cast<float>(d.B02 * w);
-    e.LDR = d.B05;
-    e.LDJ = static_cast<float>(d.B04 * w);
-    e.MNR = static_cast<float>(midImpNumRe(d, w));
-    e.MNJ = static_cast<float>(midImpNumIm(d, w));
-    e.MDR = static_cast<float>(midImpDenRe(d, w));
-    e.MDJ = static_cast<float>(midImpDenIm(d, w));
-    e.HNR = static_cast<float>(d.B13 - d.B11 * sq(w));
-    e.HNJ = static_cast<float>(d.B12 * w);
-    e.HDR = static_cast<float>(-d.B14 * sq(w));
-    e.HDJ = static_cast<float>(d.B15 * w);
-    ThreeWayToImpCal(e);
-    e.yy = static_cast<float>(std::log10(std::pow(combinedRatio(e), 0.5)));
+    threeWayImpedance(e, loImpedance(d, e.f), midImpedance(d, e.f), hiImpedance(d, e.f));
 }
 
 void Snd3WayLoPhCal(const Design& d, EvalState& e)
 {
-    loPhase(d, e);
-    addOffset(e, 0);
+    branchPlacedPhase(e, loTransfer(d, e.f), 0);
 }
 
 void Snd3WayMidPhCal(const Design& d, EvalState& e)
 {
-    midPhase(d, e);
-    addOffset(e, 0);
+    branchPlacedPhase(e, midTransfer(d, e.f), 0);
 }
 
 void Snd3WayHiPhCal(const Design& d, EvalState& e)
 {
-    hiPhase(d, e);
-    addOffset(e, 180);
+    branchPlacedPhase(e, hiTransfer(d, e.f), 180);
 }
 
 // Unlike the 2-way total, the 3-way total phase carries no constant.
 void Snd3WayToPhCal(const Design& d, EvalState& e)
 {
-    totalPhase(d, e);
+    loadTotalTransfer(d, e);
+    combinedPhase(e);
     addOffset(e, 0);
 }
 
 void Snd3WayLoGdCal(const Design& d, EvalState& e)
 {
-    loPhase(d, e);
-    addOffset(e, 0);
-    groupDelayStep(e);
+    branchGroupDelay(e, loTransfer(d, e.f));
 }
 
 void Snd3WayMidGdCal(const Design& d, EvalState& e)
 {
-    midPhase(d, e);
-    addOffset(e, 0);
-    groupDelayStep(e);
+    branchGroupDelay(e, midTransfer(d, e.f));
 }
 
 void Snd3WayHiGdCal(const Design& d, EvalState& e)
 {
-    hiPhase(d, e);
-    addOffset(e, 0);
-    groupDelayStep(e);
+    branchGroupDelay(e, hiTransfer(d, e.f));
 }
 
 void Snd3WayToGdCal(const Design& d, EvalState& e)
 {
-    totalPhase(d, e);
-    addOffset(e, 0);
-    groupDelayStep(e);
+    loadTotalTransfer(d, e);
+    combinedGroupDelay(e, 0);
 }
 
 void Snd3WayLoNqCal(const Design& d, EvalState& e)
 {
-    loMagnitude(d, e);
-    e.DR = loDenRe(d, fw(e));
-    e.DJ = loDenIm(d, fw(e));
-    branchNyquist(e);
-    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    e.fai = static_cast<float>(e.fai + PI2);
-    nyquistStep(e);
+    branchNyquist(e, loTransfer(d, e.f), pi, PI2);
 }
 
 void Snd3WayMidNqCal(const Design& d, EvalState& e)
 {
-    midMagnitude(d, e);
-    e.DR = midDenRe(d, fw(e));
-    e.DJ = midDenIm(d, fw(e));
-    branchNyquist(e);
-    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    e.fai = static_cast<float>(e.fai + PI2);
-    nyquistStep(e);
+    branchNyquist(e, midTransfer(d, e.f), pi, PI2);
 }
 
 void Snd3WayHiNqCal(const Design& d, EvalState& e)
 {
-    hiMagnitude(d, e);
-    e.DR = hiDenRe(d, fw(e));
-    e.DJ = hiDenIm(d, fw(e));
-    branchNyquist(e);
-    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + PI2);
-    nyquistStep(e);
+    branchNyquist(e, hiTransfer(d, e.f), PI2, 0);
 }
 
 void Snd3WayToNqCal(const Design& d, EvalState& e)
 {
     loadTotalTransfer(d, e);
-    e.gg = static_cast<float>(std::pow(combinedRatio(e), 0.5));
-    e.fai = static_cast<float>(std::atan(e.NJ / e.NR) - std::atan(e.DJ / e.DR));
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    e.fai = static_cast<float>(e.fai + pi);
-    nyquistStep(e);
+    totalNyquist(e, pi);
 }
 
 void Snd3WayLoStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 0;
-    e.NUT[1] = d.A03;
-    e.DEO = 3;
-    e.DET[1] = d.A01 * std::pow(10.0, 8);
-    e.DET[2] = d.A02 * std::pow(10.0, 4);
-    e.DET[3] = d.A03;
-    e.DET[4] = 0;
+    stepLists(e, {d.A03}, {d.A01, d.A02, d.A03});
 }
 
 void Snd3WayMidStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 2;
-    e.NUT[1] = d.A26 * std::pow(10.0, 8);
-    e.NUT[2] = 0;
-    e.NUT[3] = 0;
-    e.DEO = 5;
-    e.DET[1] = d.A21 * std::pow(10.0, 16);
-    e.DET[2] = d.A22 * std::pow(10.0, 12);
-    e.DET[3] = d.A23 * std::pow(10.0, 8);
-    e.DET[4] = d.A24 * std::pow(10.0, 4);
-    e.DET[5] = d.A25;
-    e.DET[6] = 0;
+    stepLists(e, {d.A26, 0, 0}, {d.A21, d.A22, d.A23, d.A24, d.A25});
 }
 
 void Snd3WayHiStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 2;
-    e.NUT[1] = d.A11 * std::pow(10.0, 8);
-    e.NUT[2] = 0;
-    e.NUT[3] = 0;
-    e.DEO = 3;
-    e.DET[1] = d.A11 * std::pow(10.0, 8);
-    e.DET[2] = d.A12 * std::pow(10.0, 4);
-    e.DET[3] = d.A13;
-    e.DET[4] = 0;
+    stepLists(e, {d.A11, 0, 0}, {d.A11, d.A12, d.A13});
 }
 
 const NetworkUnit& snd3WayUnit()

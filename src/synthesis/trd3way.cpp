@@ -3,8 +3,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "synthesis/combine.h"
-#include "synthesis/evaluator_steps.h"
+#include "synthesis/branch_evaluators.h"
 
 namespace larkspan {
 
@@ -283,154 +282,69 @@ void valChg3way3rd(Design& d)
 
 namespace {
 
-struct Cx {
-    double re;
-    double im;
-};
-
-// Branch numerators and denominators at s = jw, in double from the f32
-// coefficients.
-struct Branch {
-    Cx (*num)(const Design&, double w);
-    Cx (*den)(const Design&, double w);
-};
-
 double p(double w, double n)
 {
     return std::pow(w, n);
 }
 
-Cx loNum(const Design& d, double)
+// Branch transfer functions and input impedances at s = jw, in double from
+// the f32 coefficients.
+Ratio loTransfer(const Design& d, double w)
 {
-    return {d.A04, 0};
+    return {{d.A04, 0}, {d.A04 - d.A02 * p(w, 2), d.A03 * w - d.A01 * p(w, 3)}};
 }
-Cx loDen(const Design& d, double w)
+Ratio midTransfer(const Design& d, double w)
 {
-    return {d.A04 - d.A02 * p(w, 2), d.A03 * w - d.A01 * p(w, 3)};
+    return {
+        {0, -d.A28 * p(w, 3)},
+        {d.A27 - d.A25 * p(w, 2) + d.A23 * p(w, 4) - d.A21 * p(w, 6), d.A26 * w - d.A24 * p(w, 3) + d.A22 * p(w, 5)}};
 }
-Cx midNum(const Design& d, double w)
+Ratio hiTransfer(const Design& d, double w)
 {
-    return {0, -d.A28 * p(w, 3)};
-}
-Cx midDen(const Design& d, double w)
-{
-    return {d.A27 - d.A25 * p(w, 2) + d.A23 * p(w, 4) - d.A21 * p(w, 6), d.A26 * w - d.A24 * p(w, 3) + d.A22 * p(w, 5)};
-}
-Cx hiNum(const Design& d, double w)
-{
-    return {0, -d.A11 * p(w, 3)};
-}
-Cx hiDen(const Design& d, double w)
-{
-    return {d.A14 - d.A12 * p(w, 2), d.A13 * w - d.A11 * p(w, 3)};
+    return {{0, -d.A11 * p(w, 3)}, {d.A14 - d.A12 * p(w, 2), d.A13 * w - d.A11 * p(w, 3)}};
 }
 
-Cx loImpNum(const Design& d, double w)
+Ratio loImpedance(const Design& d, double w)
 {
-    return {d.B01 - d.B02 * p(w, 2), d.B03 * w - d.B04 * p(w, 3)};
+    return {{d.B01 - d.B02 * p(w, 2), d.B03 * w - d.B04 * p(w, 3)}, {d.B07 - d.B05 * p(w, 2), d.B06 * w}};
 }
-Cx loImpDen(const Design& d, double w)
+Ratio midImpedance(const Design& d, double w)
 {
-    return {d.B07 - d.B05 * p(w, 2), d.B06 * w};
+    return {
+        {d.B32 - d.B30 * p(w, 2) + d.B28 * p(w, 4) - d.B26 * p(w, 6), d.B31 * w - d.B29 * p(w, 3) + d.B27 * p(w, 5)},
+        {d.B22 * p(w, 4) - d.B24 * p(w, 2), d.B25 * w - d.B23 * p(w, 3) + d.B21 * p(w, 5)}};
 }
-Cx midImpNum(const Design& d, double w)
+Ratio hiImpedance(const Design& d, double w)
 {
-    return {d.B32 - d.B30 * p(w, 2) + d.B28 * p(w, 4) - d.B26 * p(w, 6), d.B31 * w - d.B29 * p(w, 3) + d.B27 * p(w, 5)};
+    return {{d.B17 - d.B11 * p(w, 2), d.B12 * w - d.B13 * p(w, 3)}, {-d.B14 * p(w, 2), d.B15 * w - d.B16 * p(w, 3)}};
 }
-Cx midImpDen(const Design& d, double w)
-{
-    return {d.B22 * p(w, 4) - d.B24 * p(w, 2), d.B25 * w - d.B23 * p(w, 3) + d.B21 * p(w, 5)};
-}
-Cx hiImpNum(const Design& d, double w)
-{
-    return {d.B17 - d.B11 * p(w, 2), d.B12 * w - d.B13 * p(w, 3)};
-}
-Cx hiImpDen(const Design& d, double w)
-{
-    return {-d.B14 * p(w, 2), d.B15 * w - d.B16 * p(w, 3)};
-}
-
-constexpr Branch kLo{loNum, loDen}, kMid{midNum, midDen}, kHi{hiNum, hiDen};
-constexpr Branch kLoImp{loImpNum, loImpDen}, kMidImp{midImpNum, midImpDen}, kHiImp{hiImpNum, hiImpDen};
 
 // Phase offsets that place each branch on the phase graph (degrees) and in
 // the Nyquist diagram (radians).
 constexpr double kLoPh = -180, kMidPh = -90, kHiPh = 90;
 constexpr double kLoNq = 0, kMidNq = pi / 2, kHiNq = -pi / 2;
 
-double fw(const EvalState& e)
-{
-    return e.f;
-}
-
-float squaredMagnitude(Cx z)
-{
-    return static_cast<float>(std::pow(z.re, 2.0) + std::pow(z.im, 2.0));
-}
-
-void branchMagnitude(const Design& d, EvalState& e, const Branch& b)
-{
-    e.NU = squaredMagnitude(b.num(d, fw(e)));
-    e.DE = squaredMagnitude(b.den(d, fw(e)));
-}
-
-// The three branches loaded for the combination; the mid transfer numerator
-// carries the polarity of the mid driver.
-void loadTransfer(const Design& d, EvalState& e)
-{
-    const double w = fw(e);
-    const Cx ln = loNum(d, w), ld = loDen(d, w), mn = midNum(d, w), md = midDen(d, w);
-    const Cx hn = hiNum(d, w), hd = hiDen(d, w);
-    e.LNR = static_cast<float>(ln.re);
-    e.LNJ = static_cast<float>(ln.im);
-    e.LDR = static_cast<float>(ld.re);
-    e.LDJ = static_cast<float>(ld.im);
-    e.MNR = static_cast<float>(mn.re);
-    e.MNJ = static_cast<float>(d.pole * mn.im);
-    e.MDR = static_cast<float>(md.re);
-    e.MDJ = static_cast<float>(md.im);
-    e.HNR = static_cast<float>(hn.re);
-    e.HNJ = static_cast<float>(hn.im);
-    e.HDR = static_cast<float>(hd.re);
-    e.HDJ = static_cast<float>(hd.im);
-}
-
+// The three branches combined; the mid transfer numerator carries the
+// polarity of the mid driver.
 void totalTransfer(const Design& d, EvalState& e)
 {
-    loadTransfer(d, e);
-    ThreeWayToCal(e);
-}
-
-// Raw phase of a branch (its denominator) or of the combined total, folded
-// and unwrapped.
-void branchPhase(const Design& d, EvalState& e, const Branch& b)
-{
-    const Cx den = b.den(d, fw(e));
-    e.DR = den.re;
-    e.DJ = den.im;
-    e.yy = static_cast<float>(-degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
+    const double w = e.f;
+    const Ratio mid = midTransfer(d, w);
+    threeWayTransfer(e, loTransfer(d, w), {{mid.num.re, d.pole * mid.num.im}, mid.den}, hiTransfer(d, w));
 }
 
 void totalPhase(const Design& d, EvalState& e)
 {
     totalTransfer(d, e);
-    e.yy = static_cast<float>(degreesOf(e.NJ, e.NR) - degreesOf(e.DJ, e.DR));
-    foldAndUnwrap(e);
+    combinedPhase(e);
 }
 
 // Adds the offset and the branch constant, then folds once into 0..360.
 void placePhase(EvalState& e, double c)
 {
-    e.yy = static_cast<float>(static_cast<double>(e.yy) + e.ss + c);
+    addOffset(e, c);
     if (e.yy < 0) e.yy += 360;
     if (e.yy > 360) e.yy -= 360;
-}
-
-void groupDelay(EvalState& e, double c)
-{
-    e.yy = static_cast<float>(static_cast<double>(e.yy) + e.ss + c);
-    groupDelayStep(e);
 }
 
 // The Nyquist phase in fai folded into 0..π, unwrapped along the sweep, moved
@@ -446,17 +360,6 @@ void nyquistPoint(EvalState& e, double c)
     e.yy = static_cast<float>(e.gg * std::sin(static_cast<double>(e.fai)));
 }
 
-void branchNyquist(const Design& d, EvalState& e, const Branch& b, double c)
-{
-    branchMagnitude(d, e, b);
-    const Cx den = b.den(d, fw(e));
-    e.DR = den.re;
-    e.DJ = den.im;
-    e.gg = static_cast<float>(std::pow(static_cast<double>(e.NU) / e.DE, 0.5));
-    e.fai = static_cast<float>(-std::atan(e.DJ / e.DR));
-    nyquistPoint(e, c);
-}
-
 bool reversed(const Design& d)
 {
     return d.pole == -1;
@@ -466,20 +369,17 @@ bool reversed(const Design& d)
 
 void Trd3WayLoFrCal(const Design& d, EvalState& e)
 {
-    branchMagnitude(d, e, kLo);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, loTransfer(d, e.f));
 }
 
 void Trd3WayMidFrCal(const Design& d, EvalState& e)
 {
-    branchMagnitude(d, e, kMid);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, midTransfer(d, e.f));
 }
 
 void Trd3WayHiFrCal(const Design& d, EvalState& e)
 {
-    branchMagnitude(d, e, kHi);
-    e.yy = attenuationDb(e.NU, e.DE);
+    branchAttenuation(e, hiTransfer(d, e.f));
 }
 
 // The total's squared magnitudes leave the f32 range at high frequencies (the
@@ -488,65 +388,46 @@ void Trd3WayHiFrCal(const Design& d, EvalState& e)
 void Trd3WayToFrCal(const Design& d, EvalState& e)
 {
     totalTransfer(d, e);
-    e.yy = static_cast<float>(-10.0 * std::log10(combinedRatio(e)));
+    totalAttenuation(e);
 }
 
 void Trd3WayLoImpCal(const Design& d, EvalState& e)
 {
-    branchMagnitude(d, e, kLoImp);
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, loImpedance(d, e.f));
 }
 
 void Trd3WayMidImpCal(const Design& d, EvalState& e)
 {
-    branchMagnitude(d, e, kMidImp);
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, midImpedance(d, e.f));
 }
 
 void Trd3WayHiImpCal(const Design& d, EvalState& e)
 {
-    branchMagnitude(d, e, kHiImp);
-    e.yy = logMagnitude(e.NU, e.DE);
+    branchLogImpedance(e, hiImpedance(d, e.f));
 }
 
 // The impedances combine without the polarity: a reversed driver draws the
 // same current.
 void Trd3WayToImpCal(const Design& d, EvalState& e)
 {
-    const double w = fw(e);
-    const Cx ln = loImpNum(d, w), ld = loImpDen(d, w), mn = midImpNum(d, w), md = midImpDen(d, w);
-    const Cx hn = hiImpNum(d, w), hd = hiImpDen(d, w);
-    e.LNR = static_cast<float>(ln.re);
-    e.LNJ = static_cast<float>(ln.im);
-    e.LDR = static_cast<float>(ld.re);
-    e.LDJ = static_cast<float>(ld.im);
-    e.MNR = static_cast<float>(mn.re);
-    e.MNJ = static_cast<float>(mn.im);
-    e.MDR = static_cast<float>(md.re);
-    e.MDJ = static_cast<float>(md.im);
-    e.HNR = static_cast<float>(hn.re);
-    e.HNJ = static_cast<float>(hn.im);
-    e.HDR = static_cast<float>(hd.re);
-    e.HDJ = static_cast<float>(hd.im);
-    ThreeWayToImpCal(e);
-    e.yy = static_cast<float>(std::log10(std::pow(combinedRatio(e), 0.5)));
+    threeWayImpedance(e, loImpedance(d, e.f), midImpedance(d, e.f), hiImpedance(d, e.f));
 }
 
 void Trd3WayLoPhCal(const Design& d, EvalState& e)
 {
-    branchPhase(d, e, kLo);
+    branchPhase(e, loTransfer(d, e.f).den);
     placePhase(e, kLoPh);
 }
 
 void Trd3WayMidPhCal(const Design& d, EvalState& e)
 {
-    branchPhase(d, e, kMid);
+    branchPhase(e, midTransfer(d, e.f).den);
     placePhase(e, kMidPh);
 }
 
 void Trd3WayHiPhCal(const Design& d, EvalState& e)
 {
-    branchPhase(d, e, kHi);
+    branchPhase(e, hiTransfer(d, e.f).den);
     placePhase(e, kHiPh);
 }
 
@@ -558,93 +439,62 @@ void Trd3WayToPhCal(const Design& d, EvalState& e)
 
 void Trd3WayLoGdCal(const Design& d, EvalState& e)
 {
-    branchPhase(d, e, kLo);
-    groupDelay(e, 0);
+    branchGroupDelay(e, loTransfer(d, e.f));
 }
 
 void Trd3WayMidGdCal(const Design& d, EvalState& e)
 {
-    branchPhase(d, e, kMid);
-    groupDelay(e, 0);
+    branchGroupDelay(e, midTransfer(d, e.f));
 }
 
 void Trd3WayHiGdCal(const Design& d, EvalState& e)
 {
-    branchPhase(d, e, kHi);
-    groupDelay(e, 0);
+    branchGroupDelay(e, hiTransfer(d, e.f));
 }
 
 void Trd3WayToGdCal(const Design& d, EvalState& e)
 {
-    totalPhase(d, e);
-    groupDelay(e, reversed(d) ? 90.0 : 0.0);
+    totalTransfer(d, e);
+    combinedGroupDelay(e, reversed(d) ? 90.0 : 0.0);
 }
 
 void Trd3WayLoNqCal(const Design& d, EvalState& e)
 {
-    branchNyquist(d, e, kLo, kLoNq);
+    branchPolar(e, loTransfer(d, e.f));
+    nyquistPoint(e, kLoNq);
 }
 void Trd3WayMidNqCal(const Design& d, EvalState& e)
 {
-    branchNyquist(d, e, kMid, kMidNq);
+    branchPolar(e, midTransfer(d, e.f));
+    nyquistPoint(e, kMidNq);
 }
 void Trd3WayHiNqCal(const Design& d, EvalState& e)
 {
-    branchNyquist(d, e, kHi, kHiNq);
+    branchPolar(e, hiTransfer(d, e.f));
+    nyquistPoint(e, kHiNq);
 }
 
 void Trd3WayToNqCal(const Design& d, EvalState& e)
 {
     totalTransfer(d, e);
-    e.gg = static_cast<float>(std::pow(combinedRatio(e), 0.5));
-    e.fai = static_cast<float>(std::atan(e.NJ / e.NR) - std::atan(e.DJ / e.DR));
+    combinedPolar(e);
     nyquistPoint(e, reversed(d) ? pi : 0.0);
 }
 
 void Trd3WayLoStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 0;
-    e.NUT[1] = d.A04;
-    e.DEO = 4;
-    e.DET[1] = d.A01 * std::pow(10.0, 12);
-    e.DET[2] = d.A02 * std::pow(10.0, 8);
-    e.DET[3] = d.A03 * std::pow(10.0, 4);
-    e.DET[4] = d.A04;
-    e.DET[5] = 0;
+    stepLists(e, {d.A04}, {d.A01, d.A02, d.A03, d.A04});
 }
 
 // The mid numerator carries no polarity here.
 void Trd3WayMidStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 3;
-    e.NUT[1] = d.A28 * std::pow(10.0, 12);
-    e.NUT[2] = 0;
-    e.NUT[3] = 0;
-    e.NUT[4] = 0;
-    e.DEO = 7;
-    e.DET[1] = d.A21 * std::pow(10.0, 24);
-    e.DET[2] = d.A22 * std::pow(10.0, 20);
-    e.DET[3] = d.A23 * std::pow(10.0, 16);
-    e.DET[4] = d.A24 * std::pow(10.0, 12);
-    e.DET[5] = d.A25 * std::pow(10.0, 8);
-    e.DET[6] = d.A26 * std::pow(10.0, 4);
-    e.DET[7] = d.A27;
-    e.DET[8] = 0;
+    stepLists(e, {d.A28, 0, 0, 0}, {d.A21, d.A22, d.A23, d.A24, d.A25, d.A26, d.A27});
 }
 
 void Trd3WayHiStepSubstitution(const Design& d, EvalState& e)
 {
-    e.NUO = 3;
-    e.NUT[1] = d.A11 * std::pow(10.0, 12);
-    e.NUT[2] = 0;
-    e.NUT[3] = 0;
-    e.NUT[4] = 0;
-    e.DEO = 4;
-    e.DET[1] = d.A11 * std::pow(10.0, 12);
-    e.DET[2] = d.A12 * std::pow(10.0, 8);
-    e.DET[3] = d.A13 * std::pow(10.0, 4);
-    e.DET[4] = d.A14;
-    e.DET[5] = 0;
+    stepLists(e, {d.A11, 0, 0, 0}, {d.A11, d.A12, d.A13, d.A14});
 }
 
 const NetworkUnit& trd3WayUnit()
