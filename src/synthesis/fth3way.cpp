@@ -8,6 +8,8 @@
 #include <array>
 #include <cmath>
 
+#include "synthesis/display_units.h"
+
 namespace larkspan {
 
 namespace {
@@ -493,22 +495,22 @@ void Fth3WayparaCal(Design& d)
 
 void valChg3way4th(Design& d)
 {
-    d.LL1 = d.L1 * 1000;
-    d.LL2 = d.L2 * 1000;
-    d.CL1 = d.C1 * 1000000;
-    d.CL2 = d.C2 * 1000000;
-    d.LM1 = d.L3 * 1000;
-    d.LM2 = d.L4 * 1000;
-    d.LM3 = d.L5 * 1000;
-    d.LM4 = d.L6 * 1000;
-    d.CM1 = d.C3 * 1000000;
-    d.CM2 = d.C4 * 1000000;
-    d.CM3 = d.C5 * 1000000;
-    d.CM4 = d.C6 * 1000000;
-    d.CH1 = d.C7 * 1000000;
-    d.CH2 = d.C8 * 1000000;
-    d.LH1 = d.L7 * 1000;
-    d.LH2 = d.L8 * 1000;
+    d.LL1 = mH(d.L1);
+    d.LL2 = mH(d.L2);
+    d.CL1 = uF(d.C1);
+    d.CL2 = uF(d.C2);
+    d.LM1 = mH(d.L3);
+    d.LM2 = mH(d.L4);
+    d.LM3 = mH(d.L5);
+    d.LM4 = mH(d.L6);
+    d.CM1 = uF(d.C3);
+    d.CM2 = uF(d.C4);
+    d.CM3 = uF(d.C5);
+    d.CM4 = uF(d.C6);
+    d.CH1 = uF(d.C7);
+    d.CH2 = uF(d.C8);
+    d.LH1 = mH(d.L7);
+    d.LH2 = mH(d.L8);
 }
 
 void Fth3WaycofCal(Design& d)

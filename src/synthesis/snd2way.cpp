@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "synthesis/branch_evaluators.h"
+#include "synthesis/display_units.h"
 
 namespace larkspan {
 
@@ -112,10 +113,10 @@ void Snd2WaycofCal(Design& d)
 
 void valChg2way2nd(Design& d)
 {
-    d.LL1 = d.L1 * 1000.0F;
-    d.CL1 = d.C1 * 1e6F;
-    d.LH1 = d.L2 * 1000.0F;
-    d.CH1 = d.C2 * 1e6F;
+    d.LL1 = mH(d.L1);
+    d.CL1 = uF(d.C1);
+    d.LH1 = mH(d.L2);
+    d.CH1 = uF(d.C2);
 }
 
 void Snd2WayLoFrCal(const Design& d, EvalState& e)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "synthesis/branch_evaluators.h"
+#include "synthesis/display_units.h"
 
 namespace larkspan {
 
@@ -213,14 +214,14 @@ void Snd3WaycofCal(Design& d)
 
 void valChg3way2nd(Design& d)
 {
-    d.LL1 = d.L1 * 1000;
-    d.CL1 = d.C1 * 1e6F;
-    d.CM1 = d.C2 * 1e6F;
-    d.LM1 = d.L2 * 1000;
-    d.LM2 = d.L3 * 1000;
-    d.CM2 = d.C3 * 1e6F;
-    d.LH1 = d.L4 * 1000;
-    d.CH1 = d.C4 * 1e6F;
+    d.LL1 = mH(d.L1);
+    d.CL1 = uF(d.C1);
+    d.CM1 = uF(d.C2);
+    d.LM1 = mH(d.L2);
+    d.LM2 = mH(d.L3);
+    d.CM2 = uF(d.C3);
+    d.LH1 = mH(d.L4);
+    d.CH1 = uF(d.C4);
 }
 
 namespace {

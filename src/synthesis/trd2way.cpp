@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "synthesis/branch_evaluators.h"
+#include "synthesis/display_units.h"
 
 namespace larkspan {
 
@@ -125,12 +126,12 @@ void Trd2WaycofCal(Design& d)
 
 void valChg2way3rd(Design& d)
 {
-    d.LL1 = d.L1 * 1000.0F;
-    d.LL2 = d.L2 * 1000.0F;
-    d.CL1 = d.C1 * 1e6F;
-    d.CH1 = d.C2 * 1e6F;
-    d.CH2 = d.C3 * 1e6F;
-    d.LH1 = d.L3 * 1000.0F;
+    d.LL1 = mH(d.L1);
+    d.LL2 = mH(d.L2);
+    d.CL1 = uF(d.C1);
+    d.CH1 = uF(d.C2);
+    d.CH2 = uF(d.C3);
+    d.LH1 = mH(d.L3);
 }
 
 void Trd2WayLoFrCal(const Design& d, EvalState& e)

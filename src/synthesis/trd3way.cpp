@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "synthesis/branch_evaluators.h"
+#include "synthesis/display_units.h"
 
 namespace larkspan {
 
@@ -266,18 +267,18 @@ void Trd3WaycofCal(Design& d)
 
 void valChg3way3rd(Design& d)
 {
-    d.LL1 = d.L1 * 1000;
-    d.LL2 = d.L2 * 1000;
-    d.CL1 = d.C1 * 1e6F;
-    d.CM1 = d.C2 * 1e6F;
-    d.LM1 = d.L3 * 1000;
-    d.CM2 = d.C3 * 1e6F;
-    d.LM2 = d.L4 * 1000;
-    d.CM3 = d.C4 * 1e6F;
-    d.LM3 = d.L5 * 1000;
-    d.CH1 = d.C5 * 1e6F;
-    d.LH1 = d.L6 * 1000;
-    d.CH2 = d.C6 * 1e6F;
+    d.LL1 = mH(d.L1);
+    d.LL2 = mH(d.L2);
+    d.CL1 = uF(d.C1);
+    d.CM1 = uF(d.C2);
+    d.LM1 = mH(d.L3);
+    d.CM2 = uF(d.C3);
+    d.LM2 = mH(d.L4);
+    d.CM3 = uF(d.C4);
+    d.LM3 = mH(d.L5);
+    d.CH1 = uF(d.C5);
+    d.LH1 = mH(d.L6);
+    d.CH2 = uF(d.C6);
 }
 
 namespace {
