@@ -528,13 +528,11 @@ private slots:
         f.trigger(menu::kCorrection2Way, 1);
         sheet = f.window.currentSheet();
         QLineEdit* fx = sheet->field(10);
-        for (const char* bad : {"0", "-3", "abc"}) {
-            fx->setText(QString::fromLatin1(bad));
-            QTest::keyClick(fx, Qt::Key_Return);
-            QVERIFY(sheet->isVisible());
-            QCOMPARE(fx->text(), QStringLiteral(" 650"));
-        }
-        QCOMPARE(f.beeps, 3);
+        fx->setText(QStringLiteral("-3"));  // the sheet model's tests hold the other refused entries
+        QTest::keyClick(fx, Qt::Key_Return);
+        QVERIFY(sheet->isVisible());
+        QCOMPARE(fx->text(), QStringLiteral(" 650"));
+        QCOMPARE(f.beeps, 1);
         QVERIFY(!f.window.isWindowModified());
         fx->setText(QStringLiteral("800"));
         QTest::keyClick(fx, Qt::Key_Enter);

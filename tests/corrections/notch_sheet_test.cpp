@@ -256,21 +256,15 @@ TEST(NotchSheet, AbortResetsTheHighDriverAndLeavesItsView)
     openNotchSheet(d, 1);
     NotchSheet s(d);
     EXPECT_EQ(s.abort(), SheetOutcome::accepted());
-    EXPECT_EQ(d.RNTH, 0.0F);
-    EXPECT_EQ(d.LNTH, 0.0F);
-    EXPECT_EQ(d.CNTH, 0.0F);
-    EXPECT_EQ(d.HigCorrDisp, 0);
-    EXPECT_EQ(d.s_SPH, "Default High");
-    EXPECT_EQ(d.HigSPL, 100.0F);
-    EXPECT_EQ(d.RH, 6.0F);
-    EXPECT_EQ(d.LH, 0.125F);
-    EXPECT_EQ(d.HigFS, 0.0F);
-    EXPECT_EQ(d.HigQES, 0.0F);
-    EXPECT_EQ(d.HigQA, 10.0F);
-    EXPECT_EQ(d.HigQAPopItem, 3);
-    EXPECT_EQ(d.HigNotchGrp, 1);
-    EXPECT_EQ(d.HigNotchAorG, 1);
-    EXPECT_EQ(d.HigRemvImpInc, 0);
+    // The high driver and its notch are back to a new design's values.
+    const Design fresh;
+    for (const auto m : {&Design::RNTH, &Design::LNTH, &Design::CNTH, &Design::HigSPL, &Design::RH, &Design::LH,
+                         &Design::HigFS, &Design::HigQES, &Design::HigQA})
+        EXPECT_EQ(d.*m, fresh.*m);
+    for (const auto m : {&Design::HigCorrDisp, &Design::HigQAPopItem, &Design::HigNotchGrp, &Design::HigNotchAorG,
+                         &Design::HigRemvImpInc})
+        EXPECT_EQ(d.*m, fresh.*m);
+    EXPECT_EQ(d.s_SPH, fresh.s_SPH);
     EXPECT_EQ(d.DirtyFlag, 1);
     EXPECT_EQ(d.s_Resp, "amp");
     EXPECT_EQ(d.respID, 1);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "corrections/attenuators.h"
 #include "design/menu_rules.h"
 
 namespace larkspan {
@@ -59,19 +58,6 @@ TEST(NewDesign, NoSaveSelectsAmplitudeAndTakesTheBackups)
     EXPECT_EQ(d.FXbak, 800.0F);
     EXPECT_EQ(d.FXHbak, 3000.0F);
     EXPECT_EQ(d.LMbak, 0.3F);
-}
-
-TEST(Attenuation, TargetsAreNeverNegative)
-{
-    Design d;
-    d.LowSPL = 92;
-    d.HigSPL = 89;
-    d.MidSPL = 95.5F;
-    CalcDiffAtt(d);
-    EXPECT_EQ(d.AttH, 0.0F);
-    EXPECT_EQ(d.AttM, 3.5F);
-    EXPECT_EQ(d.AttHbak, 0.0F);
-    EXPECT_EQ(d.HigSPLbak, 89.0F);
 }
 
 TEST(MenuRules, OrderChangeResetsAlignmentByParity)

@@ -169,18 +169,6 @@ TEST(ReadFile, RoundTripOfUnusualNumbersThroughADisk)
     EXPECT_EQ(read.order, 32767);
 }
 
-TEST(ReadFile, EmptyFileGivesTheDefaults)
-{
-    ScratchFolder folder;
-    writeBytes(folder / "empty.xvrdoc", {});
-    Design d;
-    d.FX = 900;
-    d.s_SPM = "Old";
-    ASSERT_EQ(ReadFile(d, folder / "empty.xvrdoc"), std::nullopt);
-    EXPECT_EQ(d.FX, 650.0F);
-    EXPECT_EQ(d.s_SPM, "Default Mid");
-}
-
 // Files that cannot be read at all: the design stays as it was.
 struct UnreadableRow {
     const char* name;
