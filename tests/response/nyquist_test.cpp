@@ -99,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, NyquistFirstOrder,
 TEST(NyquistCurve, FirstOrderTotalStaysOnTheUnitCircle)
 {
     Design d;
-    for (const auto& p : nqPlot(d)[2].points) EXPECT_NEAR(std::hypot(p.re, p.im), 1, 1e-5);
+    const auto curves = nqPlot(d);  // kept: the loop must not walk a destroyed temporary
+    for (const auto& p : curves[2].points) EXPECT_NEAR(std::hypot(p.re, p.im), 1, 1e-5);
 }
 
 // Group delay and Nyquist with coefficients that are not numbers: the
