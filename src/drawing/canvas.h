@@ -4,6 +4,8 @@
 // for tests.
 #pragma once
 
+#include <cmath>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,25 @@ struct CanvasPoint {
     float y = 0;
     bool operator==(const CanvasPoint&) const = default;
 };
+
+// Whether every value is finite: a primitive with a value that is not is left
+// out, so that no backend is handed NaN or infinite coordinates.
+inline bool allFinite(std::initializer_list<float> values)
+{
+    for (const float v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+// Whether every point has finite coordinates: a backend strokes such a list as
+// one path and leaves any other to the segment-by-segment default, which drops
+// the bad segments.
+inline bool allFinite(const std::vector<CanvasPoint>& points)
+{
+    for (const CanvasPoint& p : points)
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) return false;
+    return true;
+}
 
 class Canvas {
 public:

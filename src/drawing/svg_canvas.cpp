@@ -61,11 +61,6 @@ std::string escaped(const std::string& text)
     return out;
 }
 
-bool finite(std::initializer_list<float> values)
-{
-    return std::all_of(values.begin(), values.end(), [](float v) { return std::isfinite(v); });
-}
-
 }  // namespace
 
 std::string base64Encode(const std::string& bytes)
@@ -111,16 +106,14 @@ std::string SvgCanvas::strokeAttributes(const Pen& pen) const
 
 void SvgCanvas::line(float x1, float y1, float x2, float y2, const Pen& pen)
 {
-    if (!finite({x1, y1, x2, y2})) return;
+    if (!allFinite({x1, y1, x2, y2})) return;
     body_ += "<line x1=\"" + num(x1) + "\" y1=\"" + num(y1) + "\" x2=\"" + num(x2) + "\" y2=\"" + num(y2) + "\"" +
              strokeAttributes(pen) + "/>\n";
 }
 
 void SvgCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& pen)
 {
-    const bool allFinite = std::all_of(points.begin(), points.end(),
-                                       [](const CanvasPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
-    if (!allFinite) {
+    if (!allFinite(points)) {
         Canvas::polyline(points, pen);  // segment by segment, the bad ones dropped
         return;
     }
@@ -133,7 +126,7 @@ void SvgCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& pen)
 
 void SvgCanvas::rect(float x1, float y1, float x2, float y2, const Pen& pen, bool fill)
 {
-    if (!finite({x1, y1, x2, y2})) return;
+    if (!allFinite({x1, y1, x2, y2})) return;
     const std::string geometry = "<rect x=\"" + num(std::min(x1, x2)) + "\" y=\"" + num(std::min(y1, y2)) +
                                  "\" width=\"" + num(std::fabs(x2 - x1)) + "\" height=\"" + num(std::fabs(y2 - y1)) +
                                  "\"";
@@ -145,7 +138,7 @@ void SvgCanvas::rect(float x1, float y1, float x2, float y2, const Pen& pen, boo
 
 void SvgCanvas::arc(float cx, float cy, float radius, float begin, float end, const Pen& pen, bool fill)
 {
-    if (!finite({cx, cy, radius, begin, end}) || radius <= 0) return;
+    if (!allFinite({cx, cy, radius, begin, end}) || radius <= 0) return;
     const std::string paint =
         fill ? " fill=\"" + hexColour(pen.colour) + "\"" : " fill=\"none\"" + strokeAttributes(pen);
     constexpr double twoPi = 2 * std::numbers::pi;
@@ -169,14 +162,14 @@ void SvgCanvas::arc(float cx, float cy, float radius, float begin, float end, co
 
 void SvgCanvas::text(float x, float y, const std::string& utf8, float fontSize, const Colour& colour)
 {
-    if (!finite({x, y, fontSize}) || utf8.empty()) return;
+    if (!allFinite({x, y, fontSize}) || utf8.empty()) return;
     body_ += "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\" font-size=\"" + num(fontSize) + "\" fill=\"" +
              hexColour(colour) + "\">" + escaped(utf8) + "</text>\n";
 }
 
 void SvgCanvas::image(float x, float y, float width, float height, const std::string& path)
 {
-    if (!finite({x, y, width, height})) return;
+    if (!allFinite({x, y, width, height})) return;
     std::ifstream in(path, std::ios::binary);
     if (!in) return;  // a missing picture leaves its place empty
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -1,5 +1,6 @@
 #include "drawing/value_sheet.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -174,29 +175,42 @@ public:
         }
     }
 
+    // Where an L-pad's fields stand: label and value rectangles (left, top,
+    // right, bottom each) of Rs, Rs/Pw, Rp and Rp/Pw, then the attenuation line.
+    struct LPadPlaces {
+        std::array<std::array<float, 8>, 4> labelled;
+        std::array<float, 4> attenuation;
+    };
+
+    void lPad(const LPadPlaces& at, float RS, float PRS, float RP, float PRP, float Att)
+    {
+        static constexpr std::array<const char*, 4> labels{"Rs:", "Rs/Pw:", "Rp:", "Rp/Pw:"};
+        static constexpr std::array<const char*, 4> helps{
+            "L-Pad Series Attenuation Resistor\\@BL", "Series Resistor Power Capacity\\@BL",
+            "L-Pad Parallel Attenuation Resistor\\@BL", "Parallel Resistor Power Capacity\\@BL"};
+        const std::array<std::string, 4> values{valueText(RS) + "ohm", valueText(PRS) + "W",
+                                                valueOrPlaceholder(RP, "ohm"), valueText(PRP) + "W"};
+        for (std::size_t i = 0; i < 4; ++i) {
+            const auto& p = at.labelled[i];
+            labelled(p[0], p[1], p[2], p[3], labels[i], helps[i], p[4], p[5], p[6], p[7], values[i]);
+        }
+        const auto& a = at.attenuation;
+        field(a[0], a[1], a[2], a[3], "Attenuation : " + valueText(Att) + " dB", 9, "Attenuation Level\\@BL");
+    }
+
     void highLPad()
     {
-        if (d_.channel == 3) {
-            labelled(445, 44, 495, 54, "Rs:", "L-Pad Series Attenuation Resistor\\@BL", 445, 56, 515, 66,
-                     valueText(d_.RSH) + "ohm");
-            labelled(445, 84, 495, 94, "Rs/Pw:", "Series Resistor Power Capacity\\@BL", 445, 96, 495, 106,
-                     valueText(d_.PRSH) + "W");
-            labelled(440, 110, 490, 122, "Rp:", "L-Pad Parallel Attenuation Resistor\\@BL", 437, 122, 497, 132,
-                     valueOrPlaceholder(d_.RPH, "ohm"));
-            labelled(440, 134, 490, 146, "Rp/Pw:", "Parallel Resistor Power Capacity\\@BL", 440, 146, 500, 156,
-                     valueText(d_.PRPH) + "W");
-            field(435, 174, 535, 184, "Attenuation : " + valueText(d_.AttH) + " dB", 9, "Attenuation Level\\@BL");
-            return;
-        }
-        labelled(405, 44, 455, 54, "Rs:", "L-Pad Series Attenuation Resistor\\@BL", 405, 56, 475, 66,
-                 valueText(d_.RSH) + "ohm");
-        labelled(405, 84, 455, 94, "Rs/Pw:", "Series Resistor Power Capacity\\@BL", 405, 96, 460, 106,
-                 valueText(d_.PRSH) + "W");
-        labelled(475, 110, 525, 122, "Rp:", "L-Pad Parallel Attenuation Resistor\\@BL", 475, 122, 535, 132,
-                 valueOrPlaceholder(d_.RPH, "ohm"));
-        labelled(475, 134, 525, 146, "Rp/Pw:", "Parallel Resistor Power Capacity\\@BL", 475, 146, 535, 156,
-                 valueText(d_.PRPH) + "W");
-        field(420, 178, 520, 188, "Attenuation : " + valueText(d_.AttH) + " dB", 9, "Attenuation Level\\@BL");
+        static constexpr LPadPlaces threeWay{{{{445, 44, 495, 54, 445, 56, 515, 66},
+                                               {445, 84, 495, 94, 445, 96, 495, 106},
+                                               {440, 110, 490, 122, 437, 122, 497, 132},
+                                               {440, 134, 490, 146, 440, 146, 500, 156}}},
+                                             {435, 174, 535, 184}};
+        static constexpr LPadPlaces twoWay{{{{405, 44, 455, 54, 405, 56, 475, 66},
+                                             {405, 84, 455, 94, 405, 96, 460, 106},
+                                             {475, 110, 525, 122, 475, 122, 535, 132},
+                                             {475, 134, 525, 146, 475, 146, 535, 156}}},
+                                           {420, 178, 520, 188}};
+        lPad(d_.channel == 3 ? threeWay : twoWay, d_.RSH, d_.PRSH, d_.RPH, d_.PRPH, d_.AttH);
     }
 
     void midLPad()
@@ -205,15 +219,12 @@ public:
                  valueText(d_.RAN) + "ohm");
         labelled(399, 242, 449, 252, "Ran/Pw:", "Mid Shift Attenuation Resistor Power Capacity\\@BL", 399, 254, 459,
                  264, valueText(d_.PRAN) + "W");
-        labelled(445, 202, 495, 212, "Rs:", "L-Pad Series Attenuation Resistor\\@BL", 445, 214, 505, 224,
-                 valueText(d_.RSM) + "ohm");
-        labelled(449, 242, 499, 252, "Rs/Pw:", "Series Resistor Power Capacity\\@BL", 449, 254, 499, 264,
-                 valueText(d_.PRSM) + "W");
-        labelled(443, 268, 473, 280, "Rp:", "L-Pad Parallel Attenuation Resistor\\@BL", 440, 280, 497, 290,
-                 valueOrPlaceholder(d_.RPM, "ohm"));
-        labelled(443, 292, 483, 304, "Rp/Pw:", "Parallel Resistor Power Capacity\\@BL", 440, 304, 495, 314,
-                 valueText(d_.PRPM) + "W");
-        field(435, 332, 535, 342, "Attenuation : " + valueText(d_.AttM) + " dB", 9, "Attenuation Level\\@BL");
+        static constexpr LPadPlaces places{{{{445, 202, 495, 212, 445, 214, 505, 224},
+                                             {449, 242, 499, 252, 449, 254, 499, 264},
+                                             {443, 268, 473, 280, 440, 280, 497, 290},
+                                             {443, 292, 483, 304, 440, 304, 495, 314}}},
+                                           {435, 332, 535, 342}};
+        lPad(places, d_.RSM, d_.PRSM, d_.RPM, d_.PRPM, d_.AttM);
         field(380, 188, 580, 198,
               std::string(printing_ ? "(Ran+Rs:" : "(Ran+Rs :") + valueText(d_.RST) + "ohm " + valueText(d_.PRT) +
                   "W)",

@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <numbers>
 
 namespace larkspan::qt {
@@ -19,11 +18,6 @@ QColor qtColour(const Colour& c)
     const auto part = [](float v) { return std::isfinite(v) ? std::clamp(static_cast<double>(v), 0.0, 1.0) : 0.0; };
     return QColor::fromRgbF(static_cast<float>(part(c.red)), static_cast<float>(part(c.green)),
                             static_cast<float>(part(c.blue)));
-}
-
-bool finite(std::initializer_list<float> values)
-{
-    return std::all_of(values.begin(), values.end(), [](float v) { return std::isfinite(v); });
 }
 
 }  // namespace
@@ -83,7 +77,7 @@ double PainterCanvas::onPixelCentre(double v, bool vertical) const
 
 void PainterCanvas::line(float x1, float y1, float x2, float y2, const Pen& pen)
 {
-    if (!finite({x1, y1, x2, y2})) return;
+    if (!allFinite({x1, y1, x2, y2})) return;
     QPointF a(x1, y1);
     QPointF b(x2, y2);
     // A thin line along an axis lands on a device pixel's centre at any
@@ -96,9 +90,7 @@ void PainterCanvas::line(float x1, float y1, float x2, float y2, const Pen& pen)
 
 void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& pen)
 {
-    const bool allFinite = std::all_of(points.begin(), points.end(),
-                                       [](const CanvasPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
-    if (!allFinite) {
+    if (!allFinite(points)) {
         Canvas::polyline(points, pen);  // segment by segment, the bad ones dropped
         return;
     }
@@ -112,7 +104,7 @@ void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& 
 
 void PainterCanvas::rect(float x1, float y1, float x2, float y2, const Pen& pen, bool fill)
 {
-    if (!finite({x1, y1, x2, y2})) return;
+    if (!allFinite({x1, y1, x2, y2})) return;
     const QRectF r = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
     if (fill) {
         painter_.fillRect(r, qtColour(pen.colour));
@@ -132,7 +124,7 @@ void PainterCanvas::rect(float x1, float y1, float x2, float y2, const Pen& pen,
 
 void PainterCanvas::arc(float cx, float cy, float radius, float begin, float end, const Pen& pen, bool fill)
 {
-    if (!finite({cx, cy, radius, begin, end}) || radius <= 0) return;
+    if (!allFinite({cx, cy, radius, begin, end}) || radius <= 0) return;
     const QRectF box(cx - radius, cy - radius, 2.0 * radius, 2.0 * radius);
     constexpr double twoPi = 2 * std::numbers::pi;
     double sweep = static_cast<double>(end) - begin;
@@ -162,7 +154,7 @@ void PainterCanvas::arc(float cx, float cy, float radius, float begin, float end
 
 void PainterCanvas::text(float x, float y, const std::string& utf8, float fontSize, const Colour& colour)
 {
-    if (!finite({x, y, fontSize}) || utf8.empty()) return;
+    if (!allFinite({x, y, fontSize}) || utf8.empty()) return;
     painter_.setFont(drawingFont(fontSize));
     painter_.setPen(qtColour(colour));
     painter_.drawText(QPointF(x, y), QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
@@ -171,7 +163,7 @@ void PainterCanvas::text(float x, float y, const std::string& utf8, float fontSi
 void PainterCanvas::fieldText(float x, float y, float width, const std::string& utf8, float fontSize,
                               const Colour& colour)
 {
-    if (!finite({x, y, width, fontSize}) || utf8.empty()) return;
+    if (!allFinite({x, y, width, fontSize}) || utf8.empty()) return;
     const QString full = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     const QFontMetricsF metrics(drawingFont(fontSize));
     const QString shown = metrics.elidedText(full, Qt::ElideRight, std::max(0.0, static_cast<double>(width) + 4.0));
@@ -183,7 +175,7 @@ void PainterCanvas::fieldText(float x, float y, float width, const std::string& 
 
 void PainterCanvas::image(float x, float y, float width, float height, const std::string& path)
 {
-    if (!finite({x, y, width, height})) return;
+    if (!allFinite({x, y, width, height})) return;
     const QImage picture(QString::fromStdString(path));
     if (picture.isNull()) return;  // a missing picture leaves its place empty
     painter_.drawImage(QRectF(x, y, width, height), picture);
