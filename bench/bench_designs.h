@@ -1,8 +1,8 @@
 // Designs shared by the benchmarks.
 #pragma once
 
-#include "design/design.h"
-#include "design/menu_rules.h"
+#include "model/design.h"
+#include "rules/menu_rules.h"
 
 namespace larkspan::bench {
 

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "bench_designs.h"
-#include "design/design.h"
-#include "design/menu_rules.h"
+#include "model/design.h"
+#include "rules/menu_rules.h"
 #include "drawing/recording_canvas.h"
 #include "drawing/response_view.h"
 #include "drawing/svg_canvas.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "response/sweeps.h"
 
 namespace larkspan {

@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_designs.h"
-#include "design/design.h"
-#include "design/menu_rules.h"
+#include "model/design.h"
+#include "rules/menu_rules.h"
 #include "response/sweeps.h"
 
 namespace larkspan {

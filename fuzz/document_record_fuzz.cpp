@@ -11,7 +11,7 @@
 
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
-#include "design/document_record.h"
+#include "model/document_record.h"
 #include "response/sweeps.h"
 #include "synthesis/cofcal.h"
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "app/sheet_dialog.h"
-#include "corrections/attenuator_sheets.h"
-#include "corrections/impedance_correction_sheet.h"
+#include "sheets/attenuator_sheets.h"
+#include "sheets/impedance_correction_sheet.h"
 
 namespace larkspan {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/sheet_dialog.h"
-#include "design/frequency_sheets.h"
+#include "sheets/frequency_sheets.h"
 
 namespace larkspan {
 

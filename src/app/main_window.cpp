@@ -28,11 +28,11 @@
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "corrections/notch.h"
-#include "corrections/notch_sheet.h"
-#include "design/document_rules.h"
-#include "design/menu_rules.h"
-#include "design/window_bounds.h"
-#include "toolkit/resource_folder.h"
+#include "sheets/notch_sheet.h"
+#include "rules/document_rules.h"
+#include "rules/menu_rules.h"
+#include "rules/window_bounds.h"
+#include "model/resource_folder.h"
 
 namespace larkspan {
 

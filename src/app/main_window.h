@@ -12,9 +12,9 @@
 
 #include "app/sheet_dialog.h"
 #include "app/shell_state.h"
-#include "design/design.h"
-#include "design/document_file.h"
-#include "design/menu_state.h"
+#include "model/design.h"
+#include "model/document_file.h"
+#include "rules/menu_state.h"
 
 class QAction;
 class QMenu;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/sheet_dialog.h"
-#include "corrections/notch_sheet.h"
+#include "sheets/notch_sheet.h"
 
 class QButtonGroup;
 class QCheckBox;

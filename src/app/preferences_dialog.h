@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "design/preferences.h"
+#include "model/preferences.h"
 
 class QCheckBox;
 

@@ -1,7 +1,7 @@
 // Reading and writing the preferences in the platform's settings store.
 #pragma once
 
-#include "design/preferences.h"
+#include "model/preferences.h"
 
 class QSettings;
 

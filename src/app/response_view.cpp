@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "drawing/response_view.h"
-#include "toolkit/qt/painter_canvas.h"
-#include "toolkit/resource_folder.h"
+#include "drawing/qt/painter_canvas.h"
+#include "model/resource_folder.h"
 
 namespace larkspan {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "drawing/response_view.h"
 #include "drawing/static_text.h"
 

@@ -10,7 +10,7 @@
 #include <functional>
 #include <map>
 
-#include "design/sheet_outcome.h"
+#include "model/sheet_outcome.h"
 
 class QLabel;
 class QLineEdit;

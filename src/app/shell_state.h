@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "design/document_rules.h"
-#include "design/preferences.h"
+#include "rules/document_rules.h"
+#include "model/preferences.h"
 
 namespace larkspan {
 

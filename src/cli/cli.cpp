@@ -6,9 +6,9 @@
 
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
-#include "design/frequency_sheets.h"
-#include "design/menu_rules.h"
-#include "toolkit/number_text.h"
+#include "sheets/frequency_sheets.h"
+#include "rules/menu_rules.h"
+#include "model/number_text.h"
 
 namespace larkspan::cli {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "design/design.h"
+#include "model/design.h"
 
 namespace larkspan::cli {
 

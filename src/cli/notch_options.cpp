@@ -2,7 +2,7 @@
 // the high-range or mid-range driver and accepted with the sheet's OK.
 #include "cli/cli.h"
 #include "corrections/notch.h"
-#include "corrections/notch_sheet.h"
+#include "sheets/notch_sheet.h"
 
 namespace larkspan::cli {
 

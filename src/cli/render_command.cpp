@@ -9,10 +9,10 @@
 #include "drawing/response_view.h"
 #include "drawing/response_window_text.h"
 #include "drawing/svg_canvas.h"
-#include "toolkit/resource_folder.h"
+#include "model/resource_folder.h"
 
 #if LARKSPAN_CLI_HAS_QT
-#include "toolkit/qt/render_files.h"
+#include "drawing/qt/render_files.h"
 #endif
 
 namespace larkspan::cli {

@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "cli/cli.h"
-#include "design/document_rules.h"
+#include "rules/document_rules.h"
 
 namespace larkspan::cli {
 

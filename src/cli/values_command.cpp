@@ -5,7 +5,7 @@
 #include "cli/json.h"
 #include "corrections/impedance_correction.h"
 #include "synthesis/cofcal.h"
-#include "toolkit/number_text.h"
+#include "model/number_text.h"
 
 namespace larkspan::cli {
 

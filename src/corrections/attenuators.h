@@ -1,7 +1,7 @@
 // L-pad attenuation targets from the drivers' sensitivities.
 #pragma once
 
-#include "design/design.h"
+#include "model/design.h"
 
 namespace larkspan {
 

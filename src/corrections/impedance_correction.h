@@ -2,7 +2,7 @@
 // values and power ratings derived with it.
 #pragma once
 
-#include "design/design.h"
+#include "model/design.h"
 
 namespace larkspan {
 

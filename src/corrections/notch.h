@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "response/curve.h"
 #include "synthesis/eval_state.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "response/curve.h"
+#include "model/colour.h"
 
 namespace larkspan {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "drawing/draw_target.h"
 
 namespace larkspan {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "drawing/caption.h"
 #include "drawing/draw_target.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "drawing/caption.h"
 #include "drawing/draw_target.h"
 #include "response/curve.h"

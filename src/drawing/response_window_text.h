@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "drawing/canvas.h"
 
 namespace larkspan {

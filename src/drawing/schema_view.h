@@ -2,7 +2,7 @@
 // network caption and the component value sheet.
 #pragma once
 
-#include "design/design.h"
+#include "model/design.h"
 #include "drawing/caption.h"
 #include "drawing/draw_target.h"
 

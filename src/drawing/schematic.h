@@ -3,7 +3,7 @@
 // the names and values beside the symbols.
 #pragma once
 
-#include "design/design.h"
+#include "model/design.h"
 #include "drawing/draw_target.h"
 
 namespace larkspan {

@@ -1,7 +1,7 @@
 // The driver pictures at the right end of each branch of the schematic.
 #pragma once
 
-#include "design/design.h"
+#include "model/design.h"
 #include "drawing/draw_target.h"
 
 namespace larkspan {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "toolkit/number_text.h"
+#include "model/number_text.h"
 
 namespace larkspan {
 

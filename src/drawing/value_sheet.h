@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "drawing/draw_target.h"
 #include "drawing/static_text.h"
 

@@ -5,14 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace larkspan {
+#include "model/colour.h"
 
-struct Colour {
-    float red = 0;
-    float green = 0;
-    float blue = 0;
-    bool operator==(const Colour&) const = default;
-};
+namespace larkspan {
 
 struct CurvePoint {
     float k = 0;        // log10 of the frequency in Hz; time in 0.1 ms for a step curve

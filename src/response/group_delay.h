@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "response/curve.h"
 #include "synthesis/eval_state.h"
 

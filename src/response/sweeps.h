@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "response/curve.h"
 #include "synthesis/network_unit.h"
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "synthesis/combine.h"
 #include "synthesis/eval_state.h"
 #include "synthesis/evaluator_steps.h"

@@ -1,7 +1,7 @@
 // The synthesis dispatcher and the evaluator look-up by channel and order.
 #pragma once
 
-#include "design/design.h"
+#include "model/design.h"
 #include "synthesis/eval_state.h"
 #include "synthesis/network_unit.h"
 

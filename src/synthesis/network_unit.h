@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "synthesis/eval_state.h"
 
 namespace larkspan {

@@ -23,7 +23,7 @@
 #include "app/preferences_store.h"
 #include "app/response_view.h"
 #include "app/single_instance.h"
-#include "design/document_file.h"
+#include "model/document_file.h"
 #include "window_fixture.h"
 
 namespace larkspan {

@@ -7,7 +7,7 @@
 #include <iostream>
 #include <limits>
 
-#include "design/menu_rules.h"
+#include "rules/menu_rules.h"
 #include "synthesis/cofcal.h"
 
 namespace larkspan {

@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "design/design.h"
+#include "model/design.h"
 #include "support/nodal.h"
 #include "synthesis/cofcal.h"
 

@@ -1,0 +1,184 @@
+#include "drawing/qt/painter_canvas.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace larkspan::qt {
+
+namespace {
+
+QColor qtColour(const Colour& c)
+{
+    const auto part = [](float v) { return std::isfinite(v) ? std::clamp(static_cast<double>(v), 0.0, 1.0) : 0.0; };
+    return QColor::fromRgbF(static_cast<float>(part(c.red)), static_cast<float>(part(c.green)),
+                            static_cast<float>(part(c.blue)));
+}
+
+}  // namespace
+
+QFont drawingFont(float size)
+{
+    QFont font(QStringLiteral("Lucida Grande"));
+    font.setFamilies({QStringLiteral("Lucida Grande"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
+    return font;
+}
+
+PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter)
+{
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+QPen PainterCanvas::qtPen(const Pen& pen) const
+{
+    // Width 0 is Qt's cosmetic pen: one device pixel, the thinnest line.
+    const bool thin = cosmetic(pen);
+    QPen q(qtColour(pen.colour), thin ? 0.0 : static_cast<double>(pen.width));
+    q.setCapStyle(Qt::FlatCap);
+    q.setJoinStyle(Qt::MiterJoin);
+    if (pen.dash != Dash::Solid) {
+        // Dashes are measured in points; Qt measures them in pen widths, and
+        // a cosmetic pen is one device pixel wide.
+        const QTransform t = painter_.deviceTransform();
+        const double devicePerPoint = std::sqrt(std::fabs(t.determinant()));
+        const double widthInPoints =
+            thin ? 1.0 / (devicePerPoint > 0 ? devicePerPoint : 1.0) : static_cast<double>(pen.width);
+        const double off = pen.dash == Dash::OneThree ? 3.0 : 1.0;
+        q.setDashPattern({1.0 / widthInPoints, off / widthInPoints});
+    }
+    return q;
+}
+
+bool PainterCanvas::cosmetic(const Pen& pen)
+{
+    return !(pen.width > 0) || !std::isfinite(pen.width);
+}
+
+double PainterCanvas::onPixelCentre(double v, bool vertical) const
+{
+    // Only for a plain scale and shift, as on screens and pictures.
+    const QTransform t = painter_.deviceTransform();
+    if (t.type() > QTransform::TxScale) return v;
+    const double scale = vertical ? t.m22() : t.m11();
+    const double shift = vertical ? t.dy() : t.dx();
+    if (!(scale > 0)) return v;
+    const double device = v * scale + shift;
+    return (std::floor(device) + 0.5 - shift) / scale;
+}
+
+void PainterCanvas::line(float x1, float y1, float x2, float y2, const Pen& pen)
+{
+    if (!allFinite({x1, y1, x2, y2})) return;
+    QPointF a(x1, y1);
+    QPointF b(x2, y2);
+    // A thin line along an axis lands on a device pixel's centre at any
+    // pixel ratio, so that it stays one crisp pixel wide.
+    if (cosmetic(pen) && y1 == y2) a.ry() = b.ry() = onPixelCentre(y1, true);
+    if (cosmetic(pen) && x1 == x2) a.rx() = b.rx() = onPixelCentre(x1, false);
+    painter_.setPen(qtPen(pen));
+    painter_.drawLine(a, b);
+}
+
+void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& pen)
+{
+    if (!allFinite(points)) {
+        Canvas::polyline(points, pen);  // segment by segment, the bad ones dropped
+        return;
+    }
+    if (points.size() < 2) return;
+    QPainterPath path(QPointF(points[0].x, points[0].y));
+    for (std::size_t i = 1; i < points.size(); ++i) path.lineTo(points[i].x, points[i].y);
+    QPen q = qtPen(pen);
+    q.setJoinStyle(Qt::RoundJoin);
+    painter_.strokePath(path, q);
+}
+
+void PainterCanvas::rect(float x1, float y1, float x2, float y2, const Pen& pen, bool fill)
+{
+    if (!allFinite({x1, y1, x2, y2})) return;
+    const QRectF r = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    if (fill) {
+        painter_.fillRect(r, qtColour(pen.colour));
+        return;
+    }
+    QRectF outline = r;
+    if (cosmetic(pen)) {
+        outline.setLeft(onPixelCentre(r.left(), false));
+        outline.setRight(onPixelCentre(r.right(), false));
+        outline.setTop(onPixelCentre(r.top(), true));
+        outline.setBottom(onPixelCentre(r.bottom(), true));
+    }
+    painter_.setPen(qtPen(pen));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(outline);
+}
+
+void PainterCanvas::arc(float cx, float cy, float radius, float begin, float end, const Pen& pen, bool fill)
+{
+    if (!allFinite({cx, cy, radius, begin, end}) || radius <= 0) return;
+    const QRectF box(cx - radius, cy - radius, 2.0 * radius, 2.0 * radius);
+    constexpr double twoPi = 2 * std::numbers::pi;
+    double sweep = static_cast<double>(end) - begin;
+    QPainterPath path;
+    if (sweep >= twoPi) {
+        path.addEllipse(box);
+    } else {
+        if (sweep <= 0) sweep += twoPi;
+        // Qt counts degrees counter-clockwise on screen; these angles turn
+        // from +x toward +y, clockwise on screen.
+        const double start = -static_cast<double>(begin) * 180.0 / std::numbers::pi;
+        const double span = -sweep * 180.0 / std::numbers::pi;
+        if (fill) {
+            path.moveTo(cx, cy);
+            path.arcTo(box, start, span);
+            path.closeSubpath();
+        } else {
+            path.arcMoveTo(box, start);
+            path.arcTo(box, start, span);
+        }
+    }
+    if (fill)
+        painter_.fillPath(path, qtColour(pen.colour));
+    else
+        painter_.strokePath(path, qtPen(pen));
+}
+
+void PainterCanvas::text(float x, float y, const std::string& utf8, float fontSize, const Colour& colour)
+{
+    if (!allFinite({x, y, fontSize}) || utf8.empty()) return;
+    painter_.setFont(drawingFont(fontSize));
+    painter_.setPen(qtColour(colour));
+    painter_.drawText(QPointF(x, y), QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+void PainterCanvas::fieldText(float x, float y, float width, const std::string& utf8, float fontSize,
+                              const Colour& colour)
+{
+    if (!allFinite({x, y, width, fontSize}) || utf8.empty()) return;
+    const QString full = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const QFontMetricsF metrics(drawingFont(fontSize));
+    const QString shown = metrics.elidedText(full, Qt::ElideRight, std::max(0.0, static_cast<double>(width) + 4.0));
+    if (shown.isEmpty()) return;
+    painter_.setFont(drawingFont(fontSize));
+    painter_.setPen(qtColour(colour));
+    painter_.drawText(QPointF(x, y), shown);
+}
+
+void PainterCanvas::image(float x, float y, float width, float height, const std::string& path)
+{
+    if (!allFinite({x, y, width, height})) return;
+    const QImage picture(QString::fromStdString(path));
+    if (picture.isNull()) return;  // a missing picture leaves its place empty
+    painter_.drawImage(QRectF(x, y, width, height), picture);
+}
+
+}  // namespace larkspan::qt

@@ -1,0 +1,101 @@
+#include "drawing/qt/render_files.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+#include "drawing/qt/painter_canvas.h"
+
+namespace larkspan::qt {
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// Headless runs often have no runtime folder, and Qt says so on every start;
+// that note is noise for a tool that only writes files.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    if (previousHandler) {
+        previousHandler(type, context, message);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+}  // namespace
+
+void ensureGuiApplication()
+{
+    if (QCoreApplication::instance()) return;
+    previousHandler = qInstallMessageHandler(quietHandler);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "larkspan";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+std::optional<std::string> writePng(const std::string& path, float width, float height, double scale,
+                                    const Drawing& draw)
+{
+    if (!(scale > 0) || !(scale <= 8) || !(width > 0) || !(height > 0) || width > 4096 || height > 4096)
+        return std::string("the picture size is out of range");
+    ensureGuiApplication();
+    QImage image(static_cast<int>(std::ceil(width * scale)), static_cast<int>(std::ceil(height * scale)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    // 72 pixels per inch at 1×: a point is a pixel.
+    const int dotsPerMeter = static_cast<int>(std::lround(72.0 / 0.0254 * scale));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        PainterCanvas canvas(painter);
+        draw(canvas);
+    }
+    QImageWriter writer(QString::fromStdString(path), "png");
+    if (!writer.write(image)) return writer.errorString().toStdString();
+    return std::nullopt;
+}
+
+std::optional<std::string> writePdfPage(const std::string& path, float width, float height, bool landscape,
+                                        const std::string& title, const Drawing& draw)
+{
+    if (!(width > 0) || !(height > 0)) return std::string("the drawing size is out of range");
+    ensureGuiApplication();
+    QPdfWriter writer(QString::fromStdString(path));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                     landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     QMarginsF(36, 36, 36, 36), QPageLayout::Point));
+    writer.setTitle(QString::fromStdString(title));
+    writer.setCreator(QStringLiteral("Larkspan"));
+    QPainter painter;
+    if (!painter.begin(&writer)) return std::string("cannot write the file");
+    // The painter starts at the printable area's corner in device units.
+    const double toDevice = writer.resolution() / 72.0;
+    const QRectF area = writer.pageLayout().paintRect(QPageLayout::Point);
+    const double fit = std::min(area.width() / width, area.height() / height);
+    const double x = (area.width() - width * fit) / 2;
+    painter.scale(toDevice, toDevice);
+    painter.translate(x, 0);
+    painter.scale(fit, fit);
+    {
+        PainterCanvas canvas(painter);
+        draw(canvas);
+    }
+    if (!painter.end()) return std::string("cannot write the file");
+    return std::nullopt;
+}
+
+}  // namespace larkspan::qt
