@@ -5,11 +5,11 @@
 #include <array>
 
 #include "bench_designs.h"
-#include "model/design.h"
-#include "rules/menu_rules.h"
 #include "drawing/recording_canvas.h"
 #include "drawing/response_view.h"
 #include "drawing/svg_canvas.h"
+#include "model/design.h"
+#include "rules/menu_rules.h"
 
 namespace larkspan {
 namespace {

@@ -4,10 +4,10 @@
 
 #include "bench_designs.h"
 #include "model/design.h"
-#include "rules/menu_rules.h"
 #include "response/group_delay.h"
 #include "response/nyquist.h"
 #include "response/step_response.h"
+#include "rules/menu_rules.h"
 
 namespace larkspan {
 namespace {

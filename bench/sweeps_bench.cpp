@@ -3,8 +3,8 @@
 
 #include "bench_designs.h"
 #include "model/design.h"
-#include "rules/menu_rules.h"
 #include "response/sweeps.h"
+#include "rules/menu_rules.h"
 
 namespace larkspan {
 namespace {

@@ -11,8 +11,14 @@ namespace larkspan {
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
+QString qs(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
+std::string text(const QLineEdit* e)
+{
+    return e->text().toStdString();
+}
 
 // A read-only result field.
 QLineEdit* makeResult(QLineEdit* field)

@@ -9,9 +9,15 @@ namespace larkspan {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
+std::string text(const QLineEdit* e)
+{
+    return e->text().toStdString();
+}
 
 }  // namespace
 

@@ -68,7 +68,8 @@ int main(int argc, char** argv)
     shell.FastOpenFlag = shell.prefs.FastOpenFlag ? 1 : 0;
 
     larkspan::MainWindow window(shell);
-    QObject::connect(&window, &larkspan::MainWindow::quitRequested, &app, [](int status) { QApplication::exit(status); });
+    QObject::connect(&window, &larkspan::MainWindow::quitRequested, &app,
+                     [](int status) { QApplication::exit(status); });
     window.startUp();
     QObject::connect(&startUpTimer, &QTimer::timeout, &window, &larkspan::MainWindow::startUpTimerFired);
     window.placeResponseWindow();
@@ -88,7 +89,8 @@ int main(int argc, char** argv)
     // view is drawn (after the 0.5 s start-up timer), and ends the program there.
     if (qEnvironmentVariableIntValue("LARKSPAN_STARTUP_TIMING") == 1) {
         QTimer::singleShot(0, &app, [&sinceLaunch] {
-            std::fprintf(stderr, "larkspan: window shown after %lld ms\n", static_cast<long long>(sinceLaunch.elapsed()));
+            std::fprintf(stderr, "larkspan: window shown after %lld ms\n",
+                         static_cast<long long>(sinceLaunch.elapsed()));
         });
         QObject::connect(window.view(), &larkspan::ResponseView::painted, &app, [&sinceLaunch] {
             std::fprintf(stderr, "larkspan: first view drawn after %lld ms\n",

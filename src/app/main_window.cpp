@@ -28,17 +28,20 @@
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "corrections/notch.h"
-#include "sheets/notch_sheet.h"
+#include "model/resource_folder.h"
 #include "rules/document_rules.h"
 #include "rules/menu_rules.h"
 #include "rules/window_bounds.h"
-#include "model/resource_folder.h"
+#include "sheets/notch_sheet.h"
 
 namespace larkspan {
 
 namespace {
 
-QKeySequence keys(const char* text) { return text ? QKeySequence(QString::fromLatin1(text)) : QKeySequence(); }
+QKeySequence keys(const char* text)
+{
+    return text ? QKeySequence(QString::fromLatin1(text)) : QKeySequence();
+}
 
 // The file name of the second manual, as the program's information names it;
 // its menu item shows the name without ".pdf".
@@ -59,7 +62,10 @@ void openResourceDocument(const char* name)
     if (QFileInfo::exists(path)) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-QRect toRect(const Bounds16& b) { return QRect(b.left, b.top, b.right - b.left, b.bottom - b.top); }
+QRect toRect(const Bounds16& b)
+{
+    return QRect(b.left, b.top, b.right - b.left, b.bottom - b.top);
+}
 
 Bounds16 toBounds(const QRect& r)
 {
@@ -85,8 +91,9 @@ void MainWindow::buildMenus()
     QMenuBar* bar = menuBar();
     // Every title fits above the 540-point graph view without an overflow
     // button.
-    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 5px; margin: 0px; background: transparent; } "
-                                      "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
+    bar->setStyleSheet(QStringLiteral(
+        "QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 5px; margin: 0px; background: transparent; } "
+        "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     int item = 0;
     QMenu* current = nullptr;
     int currentId = 0;
@@ -151,8 +158,8 @@ void MainWindow::buildMenus()
     add("Select All", "Ctrl+A", nullptr);
 
     open(menu::kResponse, QStringLiteral("Response"));
-    const char* responseItems[] = {"Amplitude", "Input Impedance", "Phase", "Group Delay", "Nyquist Diagram",
-                                   "Step Response"};
+    const char* responseItems[] = {"Amplitude",   "Input Impedance", "Phase",
+                                   "Group Delay", "Nyquist Diagram", "Step Response"};
     for (int i = 0; i < 6; ++i)
         checkable(add(responseItems[i], i == 0 ? "Ctrl+Alt+A" : nullptr, [this, i] { chooseResponse(i + 1); }));
     separator();
@@ -534,7 +541,9 @@ void MainWindow::applyDocumentState()
         return;
     }
     // The title is the document's name; the path marks a design with a file.
-    setWindowFilePath(shell_.doc.FileOpenFlag || design_.SaveAsFlag ? QString::fromStdString(shell_.doc.fileUrl.string()) : QString());
+    setWindowFilePath(shell_.doc.FileOpenFlag || design_.SaveAsFlag
+                          ? QString::fromStdString(shell_.doc.fileUrl.string())
+                          : QString());
     setWindowTitle(QString::fromStdString(design_.fileName1) + QStringLiteral("[*]"));
     setWindowModified(design_.DirtyFlag == 1);
 }
@@ -718,7 +727,10 @@ void MainWindow::openNotchSheet(int notch)
     runSheet(new NotchSheetDialog(this, design_, shell_.prefs.SoundCheck, sheetHooks()));
 }
 
-void MainWindow::openSplSheet() { runSheet(new SplDialog(this, design_, sheetHooks())); }
+void MainWindow::openSplSheet()
+{
+    runSheet(new SplDialog(this, design_, sheetHooks()));
+}
 
 void MainWindow::openFrequencySheet()
 {
@@ -780,8 +792,8 @@ void MainWindow::showFileError(const FileError& error)
         fileErrorHook(lines);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Larkspan"),
-                    QString::fromStdString(lines[0]), QMessageBox::NoButton, this);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Larkspan"), QString::fromStdString(lines[0]),
+                    QMessageBox::NoButton, this);
     box.setInformativeText(QString::fromStdString(lines[1] + "\n" + lines[2]));
     QPushButton* stop = box.addButton(QStringLiteral("Stop"), QMessageBox::DestructiveRole);
     box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);

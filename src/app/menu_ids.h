@@ -30,7 +30,7 @@ inline constexpr int kQuit = 5;
 
 // The view key (`s_Resp`) of each Response menu item; "" for separators and
 // the snapshot item.
-inline constexpr std::array<const char*, 14> kResponseViews{
-    "", "amp", "imp", "ph", "gd", "nq", "st", "", "schema", "", "HigCorrImp", "MidCorrImp", "", ""};
+inline constexpr std::array<const char*, 14> kResponseViews{"", "amp",    "imp", "ph",         "gd",         "nq", "st",
+                                                            "", "schema", "",    "HigCorrImp", "MidCorrImp", "",   ""};
 
 }  // namespace larkspan::menu

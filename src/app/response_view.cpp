@@ -7,8 +7,8 @@
 #include <QToolTip>
 #include <cmath>
 
-#include "drawing/response_view.h"
 #include "drawing/qt/painter_canvas.h"
+#include "drawing/response_view.h"
 #include "model/resource_folder.h"
 
 namespace larkspan {
@@ -120,8 +120,8 @@ void ResponseView::paintEvent(QPaintEvent*)
     const qreal ratio = devicePixelRatioF();
     if (!pictureValid_ || picture_.devicePixelRatio() != ratio) {
         const ViewSize size = viewSize(view_);
-        picture_ = QPixmap(QSize(static_cast<int>(std::ceil(size.width * ratio)),
-                                 static_cast<int>(std::ceil(size.height * ratio))));
+        picture_ = QPixmap(
+            QSize(static_cast<int>(std::ceil(size.width * ratio)), static_cast<int>(std::ceil(size.height * ratio))));
         picture_.setDevicePixelRatio(ratio);
         picture_.fill(Qt::white);
         QPainter pp(&picture_);

@@ -8,9 +8,9 @@
 #include <functional>
 #include <string>
 
-#include "model/design.h"
 #include "drawing/response_view.h"
 #include "drawing/static_text.h"
+#include "model/design.h"
 
 class QPainter;
 

@@ -133,18 +133,32 @@ bool SheetDialog::eventFilter(QObject* watched, QEvent* event)
 void SheetDialog::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: pressOk(); return;
-    case Qt::Key_Escape: pressCancel(); return;
-    default: QDialog::keyPressEvent(event);
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            pressOk();
+            return;
+        case Qt::Key_Escape:
+            pressCancel();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
     }
 }
 
-void SheetDialog::reject() { pressCancel(); }
+void SheetDialog::reject()
+{
+    pressCancel();
+}
 
-void SheetDialog::pressOk() { apply(okAction()); }
+void SheetDialog::pressOk()
+{
+    apply(okAction());
+}
 
-void SheetDialog::pressCancel() { apply(cancelAction()); }
+void SheetDialog::pressCancel()
+{
+    apply(cancelAction());
+}
 
 void SheetDialog::apply(const SheetOutcome& outcome)
 {

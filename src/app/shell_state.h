@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "rules/document_rules.h"
 #include "model/preferences.h"
+#include "rules/document_rules.h"
 
 namespace larkspan {
 
@@ -15,7 +15,7 @@ struct ShellState {
     std::uint8_t WndOpenFlag = 0;      // a response window has been opened in this run
     std::uint8_t RespWndOpenFlag = 0;  // the response window shows a design now
     std::uint8_t CurentWndON = 0;
-    std::uint8_t FastOpenFlag = 1;     // the first plot after start-up has not happened
+    std::uint8_t FastOpenFlag = 1;  // the first plot after start-up has not happened
     std::uint8_t CheckForUpFlag = 0;
     std::uint8_t BoundsSwFlag = 0;
     std::uint8_t BoundBiasFlag = 0;

@@ -35,7 +35,6 @@ public:
     bool moving() const { return moving_ || animation_ != nullptr; }
 
 private:
-
     QWidget* window_;
     QWidget* content_;
     QPointer<QVariantAnimation> animation_;

@@ -6,9 +6,9 @@
 
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
-#include "sheets/frequency_sheets.h"
-#include "rules/menu_rules.h"
 #include "model/number_text.h"
+#include "rules/menu_rules.h"
+#include "sheets/frequency_sheets.h"
 
 namespace larkspan::cli {
 
@@ -33,17 +33,14 @@ struct OptionInfo {
 };
 
 constexpr std::array kDesignOptions{
-    OptionInfo{"--doc", true},        OptionInfo{"--ways", true},
-    OptionInfo{"--order", true},      OptionInfo{"--align", true},
-    OptionInfo{"--fx", true},         OptionInfo{"--fxl", true},
-    OptionInfo{"--fxh", true},        OptionInfo{"--re", true},
-    OptionInfo{"--rm", true},         OptionInfo{"--rh", true},
-    OptionInfo{"--le", true},         OptionInfo{"--lm", true},
-    OptionInfo{"--lh", true},         OptionInfo{"--spl-low", true},
-    OptionInfo{"--spl-mid", true},    OptionInfo{"--spl-high", true},
-    OptionInfo{"--att-high", true},   OptionInfo{"--pin-high", true},
-    OptionInfo{"--att-mid", true},    OptionInfo{"--pin-mid", true},
-    OptionInfo{"--notch-high", true},  OptionInfo{"--notch-mid", true},
+    OptionInfo{"--doc", true},       OptionInfo{"--ways", true},     OptionInfo{"--order", true},
+    OptionInfo{"--align", true},     OptionInfo{"--fx", true},       OptionInfo{"--fxl", true},
+    OptionInfo{"--fxh", true},       OptionInfo{"--re", true},       OptionInfo{"--rm", true},
+    OptionInfo{"--rh", true},        OptionInfo{"--le", true},       OptionInfo{"--lm", true},
+    OptionInfo{"--lh", true},        OptionInfo{"--spl-low", true},  OptionInfo{"--spl-mid", true},
+    OptionInfo{"--spl-high", true},  OptionInfo{"--att-high", true}, OptionInfo{"--pin-high", true},
+    OptionInfo{"--att-mid", true},   OptionInfo{"--pin-mid", true},  OptionInfo{"--notch-high", true},
+    OptionInfo{"--notch-mid", true},
 };
 
 const OptionInfo* findOption(std::string_view name)
@@ -53,7 +50,10 @@ const OptionInfo* findOption(std::string_view name)
     return nullptr;
 }
 
-Failure refused(std::string message) { return {kRefused, "larkspan-cli: " + std::move(message)}; }
+Failure refused(std::string message)
+{
+    return {kRefused, "larkspan-cli: " + std::move(message)};
+}
 
 // A whole number from 1 to 9 written plainly, or nothing.
 std::optional<int> smallInteger(const std::string& text)
@@ -94,11 +94,11 @@ std::optional<Failure> applyAlign(Design& d, const std::string& v, std::ostream&
     }
     const auto item = filterItemForKey(d.order, v);
     if (!item)
-        return refused("--align: order " + std::to_string(d.order) + " offers " +
-                       joined(filterKeysForOrder(d.order)) + "; '" + v + "' is not one of them");
+        return refused("--align: order " + std::to_string(d.order) + " offers " + joined(filterKeysForOrder(d.order)) +
+                       "; '" + v + "' is not one of them");
     if (const auto alert = chooseFilter(d, *item))
-        err << "larkspan-cli: --align " << v << ": " << alert->title << " " << alert->message
-            << " (FXH is now" << numberToText(d.FXH) << ")\n";
+        err << "larkspan-cli: --align " << v << ": " << alert->title << " " << alert->message << " (FXH is now"
+            << numberToText(d.FXH) << ")\n";
     return std::nullopt;
 }
 
@@ -114,8 +114,8 @@ std::optional<Failure> applyFrequencies(Design& d, const CommandLine& cl)
     if (const auto it = cl.design.find("--fx"); it != cl.design.end()) {
         FrequencySheet2Way sheet(d);
         sheet.field10 = it->second;
-        if (auto f = sheetRefusal(sheet.ok(), "--fx: the crossover frequency must be a positive number, not '" +
-                                                  it->second + "'"))
+        if (auto f = sheetRefusal(sheet.ok(),
+                                  "--fx: the crossover frequency must be a positive number, not '" + it->second + "'"))
             return f;
     }
     const auto fxl = cl.design.find("--fxl");
@@ -125,8 +125,8 @@ std::optional<Failure> applyFrequencies(Design& d, const CommandLine& cl)
         if (fxl != cl.design.end()) sheet.field10 = fxl->second;
         if (fxh != cl.design.end()) sheet.field11 = fxh->second;
         const std::string entered = "'" + sheet.field10 + "' and '" + sheet.field11 + "'";
-        if (auto f = sheetRefusal(sheet.ok(), "--fxl/--fxh: both crossover frequencies must be positive numbers, not " +
-                                                  entered))
+        if (auto f = sheetRefusal(sheet.ok(),
+                                  "--fxl/--fxh: both crossover frequencies must be positive numbers, not " + entered))
             return f;
     }
     return std::nullopt;

@@ -4,9 +4,9 @@
 #include <initializer_list>
 
 #include "cli/cli.h"
+#include "model/number_text.h"
 #include "sheets/attenuator_sheets.h"
 #include "sheets/impedance_correction_sheet.h"
-#include "model/number_text.h"
 
 namespace larkspan::cli {
 

@@ -19,27 +19,43 @@ std::string shortest(T v)
 
 }  // namespace
 
-std::string jsonNumber(float v) { return shortest(v); }
-std::string jsonNumber(double v) { return shortest(v); }
+std::string jsonNumber(float v)
+{
+    return shortest(v);
+}
+std::string jsonNumber(double v)
+{
+    return shortest(v);
+}
 
 std::string jsonString(std::string_view s)
 {
     std::string out = "\"";
     for (const char c : s) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
-                out += buf;
-            } else {
-                out += c;
-            }
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+                    out += buf;
+                } else {
+                    out += c;
+                }
         }
     }
     return out + "\"";

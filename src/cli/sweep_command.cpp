@@ -75,9 +75,15 @@ std::string pointJson(const CurvePoint& p, PointForm form)
 {
     JsonObject o;
     switch (form) {
-    case PointForm::KValue: o.add("k", p.k).add("value", p.value); break;
-    case PointForm::KReIm: o.add("k", p.k).add("re", p.re).add("im", p.im); break;
-    case PointForm::TValue: o.add("t", p.k).add("value", p.value); break;
+        case PointForm::KValue:
+            o.add("k", p.k).add("value", p.value);
+            break;
+        case PointForm::KReIm:
+            o.add("k", p.k).add("re", p.re).add("im", p.im);
+            break;
+        case PointForm::TValue:
+            o.add("t", p.k).add("value", p.value);
+            break;
     }
     o.add("x", p.x).add("y", p.y).addBool("drawn", p.drawn);
     return o.str();
@@ -105,9 +111,15 @@ void writeJson(std::ostream& out, const SweepView& view, const SweepRun& run)
 void writeCsv(std::ostream& out, const SweepView& view, const std::vector<Curve>& curves)
 {
     switch (view.form) {
-    case PointForm::KValue: out << "branch,k,value,x,y,drawn\n"; break;
-    case PointForm::KReIm: out << "branch,k,re,im,x,y,drawn\n"; break;
-    case PointForm::TValue: out << "branch,t,value,x,y,drawn\n"; break;
+        case PointForm::KValue:
+            out << "branch,k,value,x,y,drawn\n";
+            break;
+        case PointForm::KReIm:
+            out << "branch,k,re,im,x,y,drawn\n";
+            break;
+        case PointForm::TValue:
+            out << "branch,t,value,x,y,drawn\n";
+            break;
     }
     for (const auto& c : curves) {
         for (const auto& p : c.points) {

@@ -4,8 +4,8 @@
 #include "cli/cli.h"
 #include "cli/json.h"
 #include "corrections/impedance_correction.h"
-#include "synthesis/cofcal.h"
 #include "model/number_text.h"
+#include "synthesis/cofcal.h"
 
 namespace larkspan::cli {
 
@@ -18,11 +18,10 @@ struct FloatMember {
 
 // The design inputs that lead the JSON object.
 constexpr FloatMember kInputs[] = {
-    {"FX", &Design::FX},         {"FXL", &Design::FXL},       {"FXH", &Design::FXH},
-    {"RE", &Design::RE},         {"RM", &Design::RM},         {"RH", &Design::RH},
-    {"LE", &Design::LE},         {"LM", &Design::LM},         {"LH", &Design::LH},
-    {"LowSPL", &Design::LowSPL}, {"MidSPL", &Design::MidSPL}, {"HigSPL", &Design::HigSPL},
-    {"PinH", &Design::PinH},     {"PinM", &Design::PinM},
+    {"FX", &Design::FX},     {"FXL", &Design::FXL},       {"FXH", &Design::FXH},       {"RE", &Design::RE},
+    {"RM", &Design::RM},     {"RH", &Design::RH},         {"LE", &Design::LE},         {"LM", &Design::LM},
+    {"LH", &Design::LH},     {"LowSPL", &Design::LowSPL}, {"MidSPL", &Design::MidSPL}, {"HigSPL", &Design::HigSPL},
+    {"PinH", &Design::PinH}, {"PinM", &Design::PinM},
 };
 
 // Values after the components; `pole` is an integer and printed apart.
@@ -40,19 +39,15 @@ struct CorrectionMember {
 };
 
 constexpr CorrectionMember kCorrections[] = {
-    {"REQL", &Design::REQL, "ohm", false}, {"CEQL", &Design::CEQL, "uF", false},
-    {"REQM", &Design::REQM, "ohm", true},  {"CEQM", &Design::CEQM, "uF", true},
-    {"REQH", &Design::REQH, "ohm", false}, {"CEQH", &Design::CEQH, "uF", false},
-    {"AttH", &Design::AttH, "dB", false},  {"AttM", &Design::AttM, "dB", true},
-    {"RSH", &Design::RSH, "ohm", false},   {"RPH", &Design::RPH, "ohm", false},
-    {"PRSH", &Design::PRSH, "W", false},   {"PRPH", &Design::PRPH, "W", false},
-    {"RSM", &Design::RSM, "ohm", true},    {"RPM", &Design::RPM, "ohm", true},
-    {"PRSM", &Design::PRSM, "W", true},    {"PRPM", &Design::PRPM, "W", true},
-    {"PRAN", &Design::PRAN, "W", true},    {"RST", &Design::RST, "ohm", true},
-    {"PRT", &Design::PRT, "W", true},
-    {"RNTH", &Design::RNTH, "ohm", false}, {"LNTH", &Design::LNTH, "mH", false},
-    {"CNTH", &Design::CNTH, "uF", false},  {"RNTM", &Design::RNTM, "ohm", true},
-    {"LNTM", &Design::LNTM, "mH", true},   {"CNTM", &Design::CNTM, "uF", true},
+    {"REQL", &Design::REQL, "ohm", false}, {"CEQL", &Design::CEQL, "uF", false},  {"REQM", &Design::REQM, "ohm", true},
+    {"CEQM", &Design::CEQM, "uF", true},   {"REQH", &Design::REQH, "ohm", false}, {"CEQH", &Design::CEQH, "uF", false},
+    {"AttH", &Design::AttH, "dB", false},  {"AttM", &Design::AttM, "dB", true},   {"RSH", &Design::RSH, "ohm", false},
+    {"RPH", &Design::RPH, "ohm", false},   {"PRSH", &Design::PRSH, "W", false},   {"PRPH", &Design::PRPH, "W", false},
+    {"RSM", &Design::RSM, "ohm", true},    {"RPM", &Design::RPM, "ohm", true},    {"PRSM", &Design::PRSM, "W", true},
+    {"PRPM", &Design::PRPM, "W", true},    {"PRAN", &Design::PRAN, "W", true},    {"RST", &Design::RST, "ohm", true},
+    {"PRT", &Design::PRT, "W", true},      {"RNTH", &Design::RNTH, "ohm", false}, {"LNTH", &Design::LNTH, "mH", false},
+    {"CNTH", &Design::CNTH, "uF", false},  {"RNTM", &Design::RNTM, "ohm", true},  {"LNTM", &Design::LNTM, "mH", true},
+    {"CNTM", &Design::CNTM, "uF", true},
 };
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "model/design.h"
 #include "drawing/draw_target.h"
+#include "model/design.h"
 
 namespace larkspan {
 

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "model/design.h"
 #include "drawing/caption.h"
 #include "drawing/draw_target.h"
+#include "model/design.h"
 
 namespace larkspan {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "model/design.h"
 #include "drawing/draw_target.h"
+#include "model/design.h"
 
 namespace larkspan {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "model/design.h"
 #include "drawing/caption.h"
 #include "drawing/draw_target.h"
+#include "model/design.h"
 #include "response/curve.h"
 #include "response/group_delay.h"
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "model/design.h"
 #include "drawing/canvas.h"
+#include "model/design.h"
 
 namespace larkspan {
 

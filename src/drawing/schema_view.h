@@ -2,9 +2,9 @@
 // network caption and the component value sheet.
 #pragma once
 
-#include "model/design.h"
 #include "drawing/caption.h"
 #include "drawing/draw_target.h"
+#include "model/design.h"
 
 namespace larkspan {
 

@@ -3,8 +3,8 @@
 // the names and values beside the symbols.
 #pragma once
 
-#include "model/design.h"
 #include "drawing/draw_target.h"
+#include "model/design.h"
 
 namespace larkspan {
 

@@ -1,8 +1,8 @@
 // The driver pictures at the right end of each branch of the schematic.
 #pragma once
 
-#include "model/design.h"
 #include "drawing/draw_target.h"
+#include "model/design.h"
 
 namespace larkspan {
 

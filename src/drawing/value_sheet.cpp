@@ -19,10 +19,14 @@ enum class Kind { LCC, LCI, HCI, HCC };
 const char* helpFor(Kind k)
 {
     switch (k) {
-    case Kind::LCC: return "Low Cut Capacitor\\@BL";
-    case Kind::LCI: return "Low Cut Inductor\\@BL";
-    case Kind::HCI: return "High Cut Inductor\\@BL";
-    case Kind::HCC: break;
+        case Kind::LCC:
+            return "Low Cut Capacitor\\@BL";
+        case Kind::LCI:
+            return "Low Cut Inductor\\@BL";
+        case Kind::HCI:
+            return "High Cut Inductor\\@BL";
+        case Kind::HCC:
+            break;
     }
     return "High Cut Capacitor\\@BL";
 }
@@ -33,7 +37,7 @@ struct ComponentRow {
     Kind kind;
     float x;
     float y;
-    unsigned twoWayOrders;    // bit n set: shown at order n
+    unsigned twoWayOrders;  // bit n set: shown at order n
     unsigned threeWayOrders;
 };
 
@@ -87,8 +91,7 @@ public:
     SheetBuilder(const Design& d, bool printing) : d_(d), printing_(printing) {}
 
     // A field at (left, top)-(right, bottom) from the sheet's origin.
-    void field(float left, float top, float right, float bottom, std::string text, int size,
-               const char* help = nullptr)
+    void field(float left, float top, float right, float bottom, std::string text, int size, const char* help = nullptr)
     {
         StaticText t;
         t.id = nextId_++;
@@ -103,8 +106,8 @@ public:
     }
 
     // A label with its value 12 points lower in a rectangle of its own.
-    void labelled(float lx0, float ly0, float lx1, float ly1, const char* label, const char* help, float vx0,
-                  float vy0, float vx1, float vy1, std::string value)
+    void labelled(float lx0, float ly0, float lx1, float ly1, const char* label, const char* help, float vx0, float vy0,
+                  float vx1, float vy1, std::string value)
     {
         field(lx0, ly0, lx1, ly1, label, 9, help);
         field(vx0, vy0, vx1, vy1, std::move(value), 9);
@@ -126,15 +129,16 @@ public:
         const bool reversed = d_.pole == -1;
         std::string high = "+", mid = "+";
         switch (d_.order) {
-        case 2:
-            high = threeWay ? "+" : "-";
-            mid = "-";
-            break;
-        case 3:
-            high = (!threeWay && reversed) ? "-" : "+";
-            mid = reversed ? "-" : "+";
-            break;
-        default: break;
+            case 2:
+                high = threeWay ? "+" : "-";
+                mid = "-";
+                break;
+            case 3:
+                high = (!threeWay && reversed) ? "-" : "+";
+                mid = reversed ? "-" : "+";
+                break;
+            default:
+                break;
         }
         field(710, 66, 726, 86, high, 14);
         if (threeWay) field(710, 226, 726, 246, mid, 14);
@@ -226,8 +230,7 @@ public:
                                            {435, 332, 535, 342}};
         lPad(places, d_.RSM, d_.PRSM, d_.RPM, d_.PRPM, d_.AttM);
         field(380, 188, 580, 198,
-              std::string(printing_ ? "(Ran+Rs:" : "(Ran+Rs :") + valueText(d_.RST) + "ohm " + valueText(d_.PRT) +
-                  "W)",
+              std::string(printing_ ? "(Ran+Rs:" : "(Ran+Rs :") + valueText(d_.RST) + "ohm " + valueText(d_.PRT) + "W)",
               9);
     }
 
@@ -257,8 +260,9 @@ public:
     void driver(float x0, float top, const std::string& name, const float* pin, float spl, float re, float le)
     {
         field(x0, top, x0 + 110, top + 10, "Model : " + name, 9, "Driver Model Name\\@BL");
-        if (pin) field(x0, top + 12, x0 + 110, top + 22, "Input Power :" + valueText(*pin) + " W", 9,
-                       "Input Power in Watts\\@BL");
+        if (pin)
+            field(x0, top + 12, x0 + 110, top + 22, "Input Power :" + valueText(*pin) + " W", 9,
+                  "Input Power in Watts\\@BL");
         field(670, top, 770, top + 10, "SPL:" + valueText(spl) + " dB", 9, "Sound Pressure Level 1W1m\\@BL");
         field(670, top + 12, 770, top + 22, "Re  :" + valueText(re) + " ohm", 9,
               "Driver Voice Coile D.C. Resistance\\@BL");

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "model/design.h"
 #include "drawing/draw_target.h"
 #include "drawing/static_text.h"
+#include "model/design.h"
 
 namespace larkspan {
 

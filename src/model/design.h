@@ -80,13 +80,10 @@ struct Design {
     // Branch coefficients: A for transfer functions, B for input impedances.
     float A00 = 0, A01 = 0, A02 = 0, A03 = 0, A04 = 0, A05 = 0, A001 = 0, A002 = 0;
     float A11 = 0, A12 = 0, A13 = 0, A14 = 0, A15 = 0;
-    float A21 = 0, A22 = 0, A23 = 0, A24 = 0, A25 = 0, A26 = 0, A27 = 0, A28 = 0, A29 = 0,
-          A30 = 0;
-    float B00 = 0, B01 = 0, B02 = 0, B03 = 0, B04 = 0, B05 = 0, B06 = 0, B07 = 0, B08 = 0,
-          B09 = 0, B001 = 0, B002 = 0;
+    float A21 = 0, A22 = 0, A23 = 0, A24 = 0, A25 = 0, A26 = 0, A27 = 0, A28 = 0, A29 = 0, A30 = 0;
+    float B00 = 0, B01 = 0, B02 = 0, B03 = 0, B04 = 0, B05 = 0, B06 = 0, B07 = 0, B08 = 0, B09 = 0, B001 = 0, B002 = 0;
     float B11 = 0, B12 = 0, B13 = 0, B14 = 0, B15 = 0, B16 = 0, B17 = 0, B18 = 0, B19 = 0;
-    float B21 = 0, B22 = 0, B23 = 0, B24 = 0, B25 = 0, B26 = 0, B27 = 0, B28 = 0, B29 = 0,
-          B30 = 0, B31 = 0, B32 = 0;
+    float B21 = 0, B22 = 0, B23 = 0, B24 = 0, B25 = 0, B26 = 0, B27 = 0, B28 = 0, B29 = 0, B30 = 0, B31 = 0, B32 = 0;
     float C01 = 0, C02 = 0;
     float C21 = 0, C22 = 0, C23 = 0, C24 = 0, C25 = 0, C26 = 0, C27 = 0, C28 = 0, C29 = 0;
     // Working variables of the syntheses; they persist between runs like the

@@ -9,11 +9,11 @@
 namespace larkspan {
 
 struct SheetOutcome {
-    bool closed = false;          // the sheet closes
-    bool redraw = false;          // the response window is drawn again
-    int beeps = 0;                // system beeps before anything else is shown
-    std::optional<Alert> alert;   // caution alert shown over the sheet
-    std::string sound;            // a sound resource to play ("" for none)
+    bool closed = false;         // the sheet closes
+    bool redraw = false;         // the response window is drawn again
+    int beeps = 0;               // system beeps before anything else is shown
+    std::optional<Alert> alert;  // caution alert shown over the sheet
+    std::string sound;           // a sound resource to play ("" for none)
 
     static SheetOutcome accepted() { return {true, true, 0, std::nullopt, {}}; }
     static SheetOutcome cancelled() { return {true, false, 0, std::nullopt, {}}; }

@@ -6,7 +6,10 @@ namespace larkspan {
 
 namespace {
 
-bool isTotal(int channel, int ii) { return ii == (channel == 3 ? 4 : 3); }
+bool isTotal(int channel, int ii)
+{
+    return ii == (channel == 3 ? 4 : 3);
+}
 
 }  // namespace
 
@@ -18,7 +21,10 @@ Colour branchColour(int channel, int ii)
     return {0, 0.5112F, 1};
 }
 
-float branchLineWidth(int channel, int ii) { return isTotal(channel, ii) ? 2.0F : 1.0F; }
+float branchLineWidth(int channel, int ii)
+{
+    return isTotal(channel, ii) ? 2.0F : 1.0F;
+}
 
 std::string branchName(int channel, int ii)
 {

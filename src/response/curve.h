@@ -10,13 +10,13 @@
 namespace larkspan {
 
 struct CurvePoint {
-    float k = 0;        // log10 of the frequency in Hz; time in 0.1 ms for a step curve
-    double value = 0;   // the evaluator's result (dB, log10 ohm, degrees, ms, step value)
-    float re = 0;       // Nyquist point before scaling
+    float k = 0;       // log10 of the frequency in Hz; time in 0.1 ms for a step curve
+    double value = 0;  // the evaluator's result (dB, log10 ohm, degrees, ms, step value)
+    float re = 0;      // Nyquist point before scaling
     float im = 0;
-    float x = 0;        // graph coordinates, points, y downward
+    float x = 0;  // graph coordinates, points, y downward
     float y = 0;
-    bool drawn = false; // the line from the previous point to this one is stroked
+    bool drawn = false;  // the line from the previous point to this one is stroked
 };
 
 struct Curve {

@@ -62,17 +62,14 @@ Curve ampPlot2(Design& d, int ii)
 {
     return risingSweep(
         d, ii, EvalKind::Fr,
-        [](float yy) {
-            return static_cast<float>(std::rint(static_cast<double>(yy) * 10000) * 8 / 10000 + 130);
-        },
+        [](float yy) { return static_cast<float>(std::rint(static_cast<double>(yy) * 10000) * 8 / 10000 + 130); },
         [](float y) { return y <= 330; });
 }
 
 Curve impPlot2(Design& d, int ii)
 {
     return risingSweep(
-        d, ii, EvalKind::Imp,
-        [](float yy) { return static_cast<float>(330 - 93.33333333333333 * yy); },
+        d, ii, EvalKind::Imp, [](float yy) { return static_cast<float>(330 - 93.33333333333333 * yy); },
         [](float y) { return y >= 50; });
 }
 
@@ -102,8 +99,17 @@ Curve phPlot2(Design& d, int ii)
     return curve;
 }
 
-std::vector<Curve> ampPlot(Design& d) { return allBranches(d, ampPlot2); }
-std::vector<Curve> impPlot(Design& d) { return allBranches(d, impPlot2); }
-std::vector<Curve> phPlot(Design& d) { return allBranches(d, phPlot2); }
+std::vector<Curve> ampPlot(Design& d)
+{
+    return allBranches(d, ampPlot2);
+}
+std::vector<Curve> impPlot(Design& d)
+{
+    return allBranches(d, impPlot2);
+}
+std::vector<Curve> phPlot(Design& d)
+{
+    return allBranches(d, phPlot2);
+}
 
 }  // namespace larkspan

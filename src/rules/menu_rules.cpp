@@ -23,11 +23,15 @@ const std::vector<std::string>& filterKeysForOrder(int order)
     static const std::vector<std::string> even{"Linkwi", "Butter", "ButAsy", "Bessel", "Chebyc"};
     static const std::vector<std::string> none;
     switch (order) {
-    case 1: return first;
-    case 3: return odd;
-    case 2:
-    case 4: return even;
-    default: return none;
+        case 1:
+            return first;
+        case 3:
+            return odd;
+        case 2:
+        case 4:
+            return even;
+        default:
+            return none;
     }
 }
 

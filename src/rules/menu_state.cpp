@@ -25,8 +25,8 @@ void enableResponse(MenuBarState& m, bool high, bool mid, int checked)
     m.response[11].enabled = mid;
 }
 
-void rebuild(MenuBarState& m, bool high, bool mid, int respChecked, int channelChecked, int orderChecked,
-             int order, int filterChecked, int channel)
+void rebuild(MenuBarState& m, bool high, bool mid, int respChecked, int channelChecked, int orderChecked, int order,
+             int filterChecked, int channel)
 {
     enableFileForOpenDesign(m);
     m.editEnabled = true;

@@ -4,7 +4,10 @@ namespace larkspan {
 
 namespace {
 
-std::int16_t i16(int v) { return static_cast<std::int16_t>(v); }
+std::int16_t i16(int v)
+{
+    return static_cast<std::int16_t>(v);
+}
 
 }  // namespace
 
@@ -18,7 +21,10 @@ Bounds16 resizeTarget(const Bounds16& b, bool schema)
     return {i16(b.top - 22), b.left, i16(b.top + 390), b.right};
 }
 
-Bounds16 contentOf(const Bounds16& window) { return {i16(window.top + 22), window.left, window.bottom, window.right}; }
+Bounds16 contentOf(const Bounds16& window)
+{
+    return {i16(window.top + 22), window.left, window.bottom, window.right};
+}
 
 void ResetResponseWndBounds(Bounds16& b, bool schema, BoundBiasState& bias)
 {

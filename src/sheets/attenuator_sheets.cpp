@@ -2,8 +2,8 @@
 
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
-#include "sheets/impedance_correction_sheet.h"
 #include "model/number_text.h"
+#include "sheets/impedance_correction_sheet.h"
 
 namespace larkspan {
 

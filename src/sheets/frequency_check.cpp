@@ -7,11 +7,11 @@ namespace larkspan {
 namespace {
 
 struct SpacingLimits {
-    double nearR2;       // too near when R2 is below this
-    float nearFactor;    // then FXH = nearFactor * FXL
+    double nearR2;     // too near when R2 is below this
+    float nearFactor;  // then FXH = nearFactor * FXL
     const char* nearMessage;
-    double farR2;        // too far when R2 is above this
-    float farFactor;     // then FXH = farFactor * FXL
+    double farR2;     // too far when R2 is above this
+    float farFactor;  // then FXH = farFactor * FXL
     const char* farMessage;
 };
 
@@ -25,20 +25,19 @@ constexpr const char* kFarX1000 = "Enter more narrow frequencis.   FXL x 1000  \
 std::optional<SpacingLimits> limitsFor(int order, const std::string& type)
 {
     switch (order) {
-    case 1:
-    case 2:
-        if (type == "Chebyc") return SpacingLimits{1.73, 3, kNearX3, 5, 25, kFarX25};
-        if (type == "ButAsy") return SpacingLimits{2.0, 4, kNearX4, 5, 25, kFarX25};
-        return SpacingLimits{1.73, 3, kNearX3, 32, 1000, kFarX1000};
-    case 3:
-        if (type == "Chebyc" || type == "Bessel")
-            return SpacingLimits{1.73, 3, kNearX3, 5, 25, kFarCapitalX25};
-        return SpacingLimits{1.73, 3, kNearX3, 7.1, 50, kFarX50};
-    case 4:
-        if (type == "Chebyc") return SpacingLimits{1.73, 3, kNearX3, 5, 25, kFarX25};
-        return SpacingLimits{1.73, 3, kNearX3, 7.1, 50, kFarX50};
-    default:
-        return std::nullopt;
+        case 1:
+        case 2:
+            if (type == "Chebyc") return SpacingLimits{1.73, 3, kNearX3, 5, 25, kFarX25};
+            if (type == "ButAsy") return SpacingLimits{2.0, 4, kNearX4, 5, 25, kFarX25};
+            return SpacingLimits{1.73, 3, kNearX3, 32, 1000, kFarX1000};
+        case 3:
+            if (type == "Chebyc" || type == "Bessel") return SpacingLimits{1.73, 3, kNearX3, 5, 25, kFarCapitalX25};
+            return SpacingLimits{1.73, 3, kNearX3, 7.1, 50, kFarX50};
+        case 4:
+            if (type == "Chebyc") return SpacingLimits{1.73, 3, kNearX3, 5, 25, kFarX25};
+            return SpacingLimits{1.73, 3, kNearX3, 7.1, 50, kFarX50};
+        default:
+            return std::nullopt;
     }
 }
 

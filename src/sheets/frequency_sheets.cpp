@@ -2,17 +2,23 @@
 
 #include <cmath>
 
-#include "sheets/frequency_check.h"
 #include "model/number_text.h"
+#include "sheets/frequency_check.h"
 
 namespace larkspan {
 
 namespace {
 
 // Reads a field as the runtime does; text that is not a number reads as 0.
-float fieldValue(const std::string& text) { return static_cast<float>(textToNumber(text)); }
+float fieldValue(const std::string& text)
+{
+    return static_cast<float>(textToNumber(text));
+}
 
-bool positive(float v) { return v > 0; }
+bool positive(float v)
+{
+    return v > 0;
+}
 
 }  // namespace
 
@@ -21,9 +27,15 @@ std::string frequencyFieldText(float hz)
     return numberToText(std::rint(static_cast<double>(hz) * 100) / 100);
 }
 
-FrequencySheet2Way::FrequencySheet2Way(Design& d) : d_(d) { display(); }
+FrequencySheet2Way::FrequencySheet2Way(Design& d) : d_(d)
+{
+    display();
+}
 
-void FrequencySheet2Way::display() { field10 = frequencyFieldText(d_.FX); }
+void FrequencySheet2Way::display()
+{
+    field10 = frequencyFieldText(d_.FX);
+}
 
 SheetOutcome FrequencySheet2Way::ok()
 {
@@ -44,7 +56,10 @@ SheetOutcome FrequencySheet2Way::cancel()
     return SheetOutcome::cancelled();
 }
 
-FrequencySheet3Way::FrequencySheet3Way(Design& d) : d_(d) { display(); }
+FrequencySheet3Way::FrequencySheet3Way(Design& d) : d_(d)
+{
+    display();
+}
 
 void FrequencySheet3Way::display()
 {

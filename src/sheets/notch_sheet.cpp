@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "corrections/notch.h"
-#include "sheets/parameter_paste.h"
 #include "model/number_text.h"
+#include "sheets/parameter_paste.h"
 
 namespace larkspan {
 

@@ -15,20 +15,30 @@ const NetworkUnit* unitFor(int channel, int order)
 {
     if (channel == 2) {
         switch (order) {
-        case 1: return &fst2WayUnit();
-        case 2: return &snd2WayUnit();
-        case 3: return &trd2WayUnit();
-        case 4: return &fth2WayUnit();
-        default: return nullptr;
+            case 1:
+                return &fst2WayUnit();
+            case 2:
+                return &snd2WayUnit();
+            case 3:
+                return &trd2WayUnit();
+            case 4:
+                return &fth2WayUnit();
+            default:
+                return nullptr;
         }
     }
     if (channel == 3) {
         switch (order) {
-        case 1: return &fst3WayUnit();
-        case 2: return &snd3WayUnit();
-        case 3: return &trd3WayUnit();
-        case 4: return &fth3WayUnit();
-        default: return nullptr;
+            case 1:
+                return &fst3WayUnit();
+            case 2:
+                return &snd3WayUnit();
+            case 3:
+                return &trd3WayUnit();
+            case 4:
+                return &fth3WayUnit();
+            default:
+                return nullptr;
         }
     }
     return nullptr;
@@ -36,8 +46,7 @@ const NetworkUnit* unitFor(int channel, int order)
 
 void cofCal(Design& d)
 {
-    if (const NetworkUnit* unit = unitFor(d.channel, d.order); unit && unit->cofCal)
-        unit->cofCal(d);
+    if (const NetworkUnit* unit = unitFor(d.channel, d.order); unit && unit->cofCal) unit->cofCal(d);
 }
 
 int branchCount(int channel)

@@ -9,15 +9,39 @@ struct Cx {
     double im;
 };
 
-Cx operator*(Cx a, Cx b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
-Cx operator+(Cx a, Cx b) { return {a.re + b.re, a.im + b.im}; }
+Cx operator*(Cx a, Cx b)
+{
+    return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+}
+Cx operator+(Cx a, Cx b)
+{
+    return {a.re + b.re, a.im + b.im};
+}
 
-Cx lowNum(const EvalState& e) { return {e.LNR, e.LNJ}; }
-Cx lowDen(const EvalState& e) { return {e.LDR, e.LDJ}; }
-Cx midNum(const EvalState& e) { return {e.MNR, e.MNJ}; }
-Cx midDen(const EvalState& e) { return {e.MDR, e.MDJ}; }
-Cx highNum(const EvalState& e) { return {e.HNR, e.HNJ}; }
-Cx highDen(const EvalState& e) { return {e.HDR, e.HDJ}; }
+Cx lowNum(const EvalState& e)
+{
+    return {e.LNR, e.LNJ};
+}
+Cx lowDen(const EvalState& e)
+{
+    return {e.LDR, e.LDJ};
+}
+Cx midNum(const EvalState& e)
+{
+    return {e.MNR, e.MNJ};
+}
+Cx midDen(const EvalState& e)
+{
+    return {e.MDR, e.MDJ};
+}
+Cx highNum(const EvalState& e)
+{
+    return {e.HNR, e.HNJ};
+}
+Cx highDen(const EvalState& e)
+{
+    return {e.HDR, e.HDJ};
+}
 
 void store(EvalState& e, Cx num, Cx den)
 {

@@ -10,7 +10,10 @@
 namespace larkspan {
 
 // Degrees of a phase angle atan(y / x)·180/π, evaluated in double.
-inline double degreesOf(double y, double x) { return std::atan(y / x) * 180.0 / 3.141592653589793; }
+inline double degreesOf(double y, double x)
+{
+    return std::atan(y / x) * 180.0 / 3.141592653589793;
+}
 
 // The unwrap step on the folded value in yy: a jump of more than 160 degrees
 // against the previous raw value moves the offset ss by 180.
@@ -32,8 +35,7 @@ inline void foldAndUnwrap(EvalState& e)
 // accumulates the second difference.
 inline void groupDelayStep(EvalState& e)
 {
-    e.MM = static_cast<float>(((static_cast<double>(e.QQ) - e.yy) / e.f) * 23.85 * 5.0 *
-                              6.283185307179586);
+    e.MM = static_cast<float>(((static_cast<double>(e.QQ) - e.yy) / e.f) * 23.85 * 5.0 * 6.283185307179586);
     e.NN = e.PP - e.MM;
     e.yy0 = e.yy0 + e.NN;
     e.PP = e.MM;

@@ -22,7 +22,10 @@ void Fst2WaycofCal(Design& d)
 
 namespace {
 
-float sq(double x) { return static_cast<float>(x * x); }
+float sq(double x)
+{
+    return static_cast<float>(x * x);
+}
 
 // Phase parts of the Lo and Hi denominators, as the phase and Nyquist
 // evaluators use them.
@@ -41,15 +44,15 @@ void hiPhaseParts(const Design& d, EvalState& e)
 void loMagnitude(const Design& d, EvalState& e)
 {
     e.NU = sq(d.A02);
-    e.DE = static_cast<float>(std::pow(static_cast<double>(d.A01) * e.f, 2.0) +
-                              std::pow(static_cast<double>(d.A02), 2.0));
+    e.DE =
+        static_cast<float>(std::pow(static_cast<double>(d.A01) * e.f, 2.0) + std::pow(static_cast<double>(d.A02), 2.0));
 }
 
 void hiMagnitude(const Design& d, EvalState& e)
 {
     e.NU = static_cast<float>(std::pow(static_cast<double>(d.A11) * e.f, 2.0));
-    e.DE = static_cast<float>(std::pow(static_cast<double>(d.A11) * e.f, 2.0) +
-                              std::pow(static_cast<double>(d.A12), 2.0));
+    e.DE =
+        static_cast<float>(std::pow(static_cast<double>(d.A11) * e.f, 2.0) + std::pow(static_cast<double>(d.A12), 2.0));
 }
 
 void loadTotalTransfer(const Design& d, EvalState& e)
@@ -113,16 +116,16 @@ void Fst2WayToFrCal(const Design& d, EvalState& e)
 
 void Fst2WayLoImpCal(const Design& d, EvalState& e)
 {
-    e.NU = static_cast<float>(std::pow(static_cast<double>(d.B01) * e.f, 2.0) +
-                              std::pow(static_cast<double>(d.B02), 2.0));
+    e.NU =
+        static_cast<float>(std::pow(static_cast<double>(d.B01) * e.f, 2.0) + std::pow(static_cast<double>(d.B02), 2.0));
     e.DE = 1;
     e.yy = logMagnitude(e.NU, e.DE);
 }
 
 void Fst2WayHiImpCal(const Design& d, EvalState& e)
 {
-    e.NU = static_cast<float>(std::pow(static_cast<double>(d.B11) * e.f, 2.0) +
-                              std::pow(static_cast<double>(d.B12), 2.0));
+    e.NU =
+        static_cast<float>(std::pow(static_cast<double>(d.B11) * e.f, 2.0) + std::pow(static_cast<double>(d.B12), 2.0));
     e.DE = static_cast<float>(std::pow(static_cast<double>(d.B13) * e.f, 2.0));
     e.yy = logMagnitude(e.NU, e.DE);
 }

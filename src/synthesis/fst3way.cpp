@@ -41,7 +41,10 @@ void Fst3WaycofCal(Design& d)
 
 namespace {
 
-double fw(const EvalState& e) { return e.f; }
+double fw(const EvalState& e)
+{
+    return e.f;
+}
 
 // The mid branch's transfer function and input impedance at s = j·w.
 Ratio midTransfer(const Design& d, double w)
@@ -86,17 +89,50 @@ void totalPhase(const Design& d, EvalState& e)
 
 }  // namespace
 
-void Fst3WayLoFrCal(const Design& d, EvalState& e) { Fst2WayLoFrCal(d, e); }
-void Fst3WayHiFrCal(const Design& d, EvalState& e) { Fst2WayHiFrCal(d, e); }
-void Fst3WayLoImpCal(const Design& d, EvalState& e) { Fst2WayLoImpCal(d, e); }
-void Fst3WayHiImpCal(const Design& d, EvalState& e) { Fst2WayHiImpCal(d, e); }
-void Fst3WayLoPhCal(const Design& d, EvalState& e) { Fst2WayLoPhCal(d, e); }
-void Fst3WayLoGdCal(const Design& d, EvalState& e) { Fst2WayLoGdCal(d, e); }
-void Fst3WayHiGdCal(const Design& d, EvalState& e) { Fst2WayHiGdCal(d, e); }
-void Fst3WayLoNqCal(const Design& d, EvalState& e) { Fst2WayLoNqCal(d, e); }
-void Fst3WayHiNqCal(const Design& d, EvalState& e) { Fst2WayHiNqCal(d, e); }
-void Fst3WayLoStepSubstitution(const Design& d, EvalState& e) { Fst2WayLoStepSubstitution(d, e); }
-void Fst3WayHiStepSubstitution(const Design& d, EvalState& e) { Fst2WayHiStepSubstitution(d, e); }
+void Fst3WayLoFrCal(const Design& d, EvalState& e)
+{
+    Fst2WayLoFrCal(d, e);
+}
+void Fst3WayHiFrCal(const Design& d, EvalState& e)
+{
+    Fst2WayHiFrCal(d, e);
+}
+void Fst3WayLoImpCal(const Design& d, EvalState& e)
+{
+    Fst2WayLoImpCal(d, e);
+}
+void Fst3WayHiImpCal(const Design& d, EvalState& e)
+{
+    Fst2WayHiImpCal(d, e);
+}
+void Fst3WayLoPhCal(const Design& d, EvalState& e)
+{
+    Fst2WayLoPhCal(d, e);
+}
+void Fst3WayLoGdCal(const Design& d, EvalState& e)
+{
+    Fst2WayLoGdCal(d, e);
+}
+void Fst3WayHiGdCal(const Design& d, EvalState& e)
+{
+    Fst2WayHiGdCal(d, e);
+}
+void Fst3WayLoNqCal(const Design& d, EvalState& e)
+{
+    Fst2WayLoNqCal(d, e);
+}
+void Fst3WayHiNqCal(const Design& d, EvalState& e)
+{
+    Fst2WayHiNqCal(d, e);
+}
+void Fst3WayLoStepSubstitution(const Design& d, EvalState& e)
+{
+    Fst2WayLoStepSubstitution(d, e);
+}
+void Fst3WayHiStepSubstitution(const Design& d, EvalState& e)
+{
+    Fst2WayHiStepSubstitution(d, e);
+}
 
 void Fst3WayMidFrCal(const Design& d, EvalState& e)
 {

@@ -39,11 +39,16 @@ struct NetworkUnit {
     const std::array<Evaluator, 4>& of(EvalKind kind) const
     {
         switch (kind) {
-        case EvalKind::Fr: return fr;
-        case EvalKind::Imp: return imp;
-        case EvalKind::Ph: return ph;
-        case EvalKind::Gd: return gd;
-        case EvalKind::Nq: break;
+            case EvalKind::Fr:
+                return fr;
+            case EvalKind::Imp:
+                return imp;
+            case EvalKind::Ph:
+                return ph;
+            case EvalKind::Gd:
+                return gd;
+            case EvalKind::Nq:
+                break;
         }
         return nq;
     }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "rules/menu_rules.h"
 #include "model/preferences.h"
+#include "rules/menu_rules.h"
 
 namespace larkspan {
 namespace {
@@ -134,8 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BoundsRow{"negative", "-20, 5, 370, 545", {-20, 5, 370, 545}},
                     BoundsRow{"garbage_is_zero", "top,left,bottom,right", {0, 0, 0, 0}},
                     BoundsRow{"missing_values_are_zero", " 10, 20", {10, 20, 0, 0}},
-                    BoundsRow{"empty", "", {0, 0, 0, 0}},
-                    BoundsRow{"extra_values_ignored", "1,2,3,4,5", {1, 2, 3, 4}},
+                    BoundsRow{"empty", "", {0, 0, 0, 0}}, BoundsRow{"extra_values_ignored", "1,2,3,4,5", {1, 2, 3, 4}},
                     BoundsRow{"out_of_range_clamped", "99999,-99999,1e300,0", {32767, -32768, 32767, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
 

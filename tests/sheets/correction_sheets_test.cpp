@@ -2,9 +2,9 @@
 // buttons do to the design and to the texts they show.
 #include <gtest/gtest.h>
 
-#include "sheets/attenuator_sheets.h"
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
+#include "sheets/attenuator_sheets.h"
 #include "sheets/impedance_correction_sheet.h"
 
 namespace larkspan {

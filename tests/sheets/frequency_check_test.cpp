@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "sheets/frequency_sheets.h"
 #include "rules/menu_rules.h"
+#include "sheets/frequency_sheets.h"
 
 namespace larkspan {
 namespace {
@@ -17,7 +17,7 @@ struct CheckRow {
     const char* type;
     float fxl;
     float fxh;
-    const char* title;    // nullptr: accepted
+    const char* title;  // nullptr: accepted
     const char* message;
     float correctedFxh;
 
@@ -53,27 +53,26 @@ TEST_P(SpacingCheck, AcceptsOrRefusesWithTheRowsAlert)
 // above 25, 50.41 or 1024.
 INSTANTIATE_TEST_SUITE_P(
     Rows, SpacingCheck,
-    testing::Values(
-        CheckRow{"ratio3_passes_butter", 2, "Butter", 500, 1500, nullptr, nullptr, 0},
-        CheckRow{"ratio3_passes_third_order_bessel", 3, "Bessel", 500, 1500, nullptr, nullptr, 0},
-        CheckRow{"ratio3_refused_butasy", 2, "ButAsy", 500, 1500, kNear,
-                 "Enter more separate frequencis.   FXL x 4  \u2264  FXH", 2000},
-        CheckRow{"ratio3_passes_fourth_order_butasy", 4, "ButAsy", 500, 1500, nullptr, nullptr, 0},
-        CheckRow{"ratio2_8_too_near", 1, "Butter", 500, 1400, kNear,
-                 "Enter more separate frequencis.   FXL x 3  \u2264  FXH", 1500},
-        CheckRow{"ratio4_butasy_limit_passes", 2, "ButAsy", 200, 800, nullptr, nullptr, 0},
-        CheckRow{"ratio25_chebyc_limit_passes", 2, "Chebyc", 100, 2500, nullptr, nullptr, 0},
-        CheckRow{"ratio26_chebyc_too_far", 2, "Chebyc", 100, 2600, kFar,
-                 "Enter more narrow frequencis.   FXL x 25  \u2265  FXH", 2500},
-        CheckRow{"ratio200_second_order_passes", 2, "Butter", 100, 20000, nullptr, nullptr, 0},
-        CheckRow{"ratio200_third_order_too_far", 3, "Butter", 100, 20000, kFar,
-                 "Enter more narrow frequencis.   FXL x 50  \u2265  FXH", 5000},
-        CheckRow{"third_order_chebyc_capital_x", 3, "Chebyc", 100, 3000, kFar,
-                 "Enter more narrow frequencis.   FXL X 25  \u2265  FXH", 2500},
-        CheckRow{"fourth_order_bessel_fifty", 4, "Bessel", 100, 6000, kFar,
-                 "Enter more narrow frequencis.   FXL x 50  \u2265  FXH", 5000},
-        CheckRow{"second_order_thousand", 2, "Linkwi", 10, 11000, kFar,
-                 "Enter more narrow frequencis.   FXL x 1000  \u2265  FXH", 10000}),
+    testing::Values(CheckRow{"ratio3_passes_butter", 2, "Butter", 500, 1500, nullptr, nullptr, 0},
+                    CheckRow{"ratio3_passes_third_order_bessel", 3, "Bessel", 500, 1500, nullptr, nullptr, 0},
+                    CheckRow{"ratio3_refused_butasy", 2, "ButAsy", 500, 1500, kNear,
+                             "Enter more separate frequencis.   FXL x 4  \u2264  FXH", 2000},
+                    CheckRow{"ratio3_passes_fourth_order_butasy", 4, "ButAsy", 500, 1500, nullptr, nullptr, 0},
+                    CheckRow{"ratio2_8_too_near", 1, "Butter", 500, 1400, kNear,
+                             "Enter more separate frequencis.   FXL x 3  \u2264  FXH", 1500},
+                    CheckRow{"ratio4_butasy_limit_passes", 2, "ButAsy", 200, 800, nullptr, nullptr, 0},
+                    CheckRow{"ratio25_chebyc_limit_passes", 2, "Chebyc", 100, 2500, nullptr, nullptr, 0},
+                    CheckRow{"ratio26_chebyc_too_far", 2, "Chebyc", 100, 2600, kFar,
+                             "Enter more narrow frequencis.   FXL x 25  \u2265  FXH", 2500},
+                    CheckRow{"ratio200_second_order_passes", 2, "Butter", 100, 20000, nullptr, nullptr, 0},
+                    CheckRow{"ratio200_third_order_too_far", 3, "Butter", 100, 20000, kFar,
+                             "Enter more narrow frequencis.   FXL x 50  \u2265  FXH", 5000},
+                    CheckRow{"third_order_chebyc_capital_x", 3, "Chebyc", 100, 3000, kFar,
+                             "Enter more narrow frequencis.   FXL X 25  \u2265  FXH", 2500},
+                    CheckRow{"fourth_order_bessel_fifty", 4, "Bessel", 100, 6000, kFar,
+                             "Enter more narrow frequencis.   FXL x 50  \u2265  FXH", 5000},
+                    CheckRow{"second_order_thousand", 2, "Linkwi", 10, 11000, kFar,
+                             "Enter more narrow frequencis.   FXL x 1000  \u2265  FXH", 10000}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SpacingCheck, SetsCentreAndRatios)

@@ -11,9 +11,9 @@
 #include <cmath>
 #include <filesystem>
 
+#include "drawing/qt/painter_canvas.h"
 #include "drawing/response_view.h"
 #include "drawing/static_text.h"
-#include "drawing/qt/painter_canvas.h"
 
 namespace larkspan {
 namespace {
