@@ -364,14 +364,10 @@ void MainWindow::newDesign()
     initMenu1();
     openResponseWindow();
     plot();
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
 }
 
 void MainWindow::openDocument()
 {
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
     QFileDialog dialog(this, QStringLiteral("Select Open File."));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -392,8 +388,6 @@ bool MainWindow::openFile(const QString& path)
     // extensions, compared exactly; anything else is ignored.
     if (!isDesignFileName(QFileInfo(path).fileName().toStdString())) return false;
     if (shell_.RespWndOpenFlag) closeResponseWindow();  // replaced without asking
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
     return loadFile(path);
 }
 
@@ -515,7 +509,6 @@ void MainWindow::openResponseWindow()
     placeResponseWindow();
     shell_.prefs.Bounds = toBounds(animator_->contentRect());
     shell_.WndOpenFlag = 1;
-    shell_.CurentWndON = 1;
     shell_.RespWndOpenFlag = 1;
     view_->setShown(true);
     applyDocumentState();
@@ -526,7 +519,6 @@ void MainWindow::closeResponseWindow()
     view_->setShown(false);
     shell_.RespWndOpenFlag = 0;
     shell_.doc.WndCloseFlag = 0;
-    shell_.CurentWndON = 0;
     design_.DirtyFlag = 0;
     applyDocumentState();
     initMenu3();
@@ -577,7 +569,6 @@ void MainWindow::chooseResponse(int item)
     }
     design_.respID = static_cast<std::int16_t>(item);
     initMenu4();
-    shell_.PMOrientFlag = 0;
     plot();
 }
 
@@ -723,7 +714,6 @@ void MainWindow::openNotchSheet(int notch)
     shell_.s_Corr = notch == 1 ? "HighNotch" : "MidNotch";
     shell_.Notch = static_cast<std::int16_t>(notch);
     larkspan::openNotchSheet(design_, notch);
-    shell_.NotchWndTitle = design_.notchSet.NotchWndTitle;
     runSheet(new NotchSheetDialog(this, design_, shell_.prefs.SoundCheck, sheetHooks()));
 }
 
