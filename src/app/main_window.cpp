@@ -2,8 +2,6 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QMoveEvent>
 #include <QUrl>
@@ -11,6 +9,7 @@
 #include "app/about_dialog.h"
 #include "app/correction_sheet_dialogs.h"
 #include "app/frequency_sheet_dialogs.h"
+#include "app/help_documents.h"
 #include "app/menu_ids.h"
 #include "app/notch_sheet_dialog.h"
 #include "app/preferences_dialog.h"
@@ -18,24 +17,11 @@
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "corrections/notch.h"
-#include "model/resource_folder.h"
 #include "rules/document_rules.h"
 #include "rules/menu_rules.h"
 #include "sheets/notch_sheet.h"
 
 namespace larkspan {
-
-namespace {
-
-// Opens a document of the resource folder "Images" with the desktop's
-// application for it; a document that is not there is ignored.
-void openResourceDocument(const char* name)
-{
-    const QString path = QDir(QString::fromStdString(resourceFolder("Images"))).filePath(QString::fromUtf8(name));
-    if (QFileInfo::exists(path)) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-}  // namespace
 
 MainWindow::MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent),
@@ -52,6 +38,10 @@ MainWindow::MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent)
     QMainWindow::menuBar()->setStyleSheet(QStringLiteral(
         "QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 5px; margin: 0px; background: transparent; } "
         "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
+    // The maker's addresses are build settings; while a packager has not set
+    // them, their items are shown but stay off.
+    menuBar_->setAvailable(menu::Command::WebSite, !makerWebUrl().isEmpty());
+    menuBar_->setAvailable(menu::Command::MailTo, !makerMailAddress().isEmpty());
     connect(menuBar_, &MenuBar::triggered, this, &MainWindow::run);
     setWindowTitle(QStringLiteral("Larkspan"));
 }
@@ -109,11 +99,17 @@ void MainWindow::run(menu::Command command, int item)
         case C::Minimize:
             return showMinimized();
         case C::Manual:
-            return openResourceDocument("Larkspan's_Manual.pdf");
+            return openResourceDocument(this, QStringLiteral("Larkspan's_Manual.pdf"));
         case C::ManualJapanese:
-            return openResourceDocument("Larkspan's_Manual_Japanese.pdf");
+            return openResourceDocument(this, QString::fromUtf8(kJapaneseString1));
         case C::ReleaseNotes:
-            return openResourceDocument("Larkspan_Release_Notes.pdf");
+            return openResourceDocument(this, QStringLiteral("Larkspan_Release_Notes.pdf"));
+        case C::WebSite:
+            QDesktopServices::openUrl(QUrl(makerWebUrl()));
+            return;
+        case C::MailTo:
+            QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + makerMailAddress()));
+            return;
         case C::None:
         case C::CheckForUpdates:
         case C::PageSetup:

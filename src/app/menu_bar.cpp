@@ -138,11 +138,24 @@ void MenuBar::apply(const MenuBarState& state)
                 if (!item.text || item.submenu) continue;
                 const MenuItemState s = itemState(state, table.id, item.number);
                 QAction* a = actions_.at({table.id, item.number});
-                a->setEnabled(s.enabled && item.ready == menu::Ready::Yes);
+                a->setEnabled(s.enabled && available(item));
                 if (a->isCheckable()) a->setChecked(s.checked);
             }
         }
     }
+}
+
+void MenuBar::setAvailable(menu::Command command, bool available)
+{
+    if (available)
+        unavailable_.erase(command);
+    else
+        unavailable_.insert(command);
+}
+
+bool MenuBar::available(const menu::Item& item) const
+{
+    return item.ready == menu::Ready::Yes && !unavailable_.contains(item.command);
 }
 
 QMenu* MenuBar::menu(int menuId) const

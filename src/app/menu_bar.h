@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <map>
+#include <set>
 #include <utility>
 
 #include "app/menu_table.h"
@@ -25,6 +26,10 @@ public:
     // enabled and checked.
     void apply(const MenuBarState& state);
 
+    // A command that cannot run in this build stays off in every state.
+    void setAvailable(menu::Command command, bool available);
+    bool available(const menu::Item& item) const;
+
     // A menu or a submenu by its id; an item by its menu and number.
     QMenu* menu(int menuId) const;
     QAction* action(int menuId, int item) const;
@@ -38,6 +43,7 @@ private:
 
     std::map<int, QMenu*> menus_;
     std::map<std::pair<int, int>, QAction*> actions_;
+    std::set<menu::Command> unavailable_;
 };
 
 // What a state says of a menu and of one item, by menu id and item number.

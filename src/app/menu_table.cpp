@@ -114,15 +114,16 @@ constexpr std::array kCorrection3WayItems{
     sub(9, "Notch", kNotch3Way),
 };
 constexpr std::array kWindowItems{Item{1, "Minimize", "Ctrl+M", C::Minimize}};
-// The second manual's item is its file name without ".pdf". The maker's web
-// and mail addresses are not settled yet: their items are shown, but stay off.
+// The second manual's item is its file name (help_documents.h) without
+// ".pdf". The maker's web and mail items stay off while the build has not set
+// the addresses.
 constexpr std::array kHelpItems{
     Item{1, "Larkspan's Manual", "Ctrl+/", C::Manual},
-    Item{2, "Larkspan's_Manual_Japanese", nullptr, C::ManualJapanese},
+    Item{2, "Larkspan Command-Line Manual", nullptr, C::ManualJapanese},
     Item{3, "Release Notes", nullptr, C::ReleaseNotes},
     sep(0),
-    later(4, "Tallowby Web Site", nullptr),
-    later(5, "Mail to Tallowby", nullptr),
+    Item{4, "Tallowby Web Site", nullptr, C::WebSite},
+    Item{5, "Mail to Tallowby", nullptr, C::MailTo},
 };
 
 constexpr std::array kImpedance2WayItems{

@@ -40,6 +40,8 @@ enum class Command {
     Manual,
     ManualJapanese,
     ReleaseNotes,
+    WebSite,
+    MailTo,
 };
 
 // Whether an item works yet: the commands of work still to come are shown

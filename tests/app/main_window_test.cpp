@@ -115,7 +115,7 @@ private slots:
                         const MenuItemState s = item.submenu ? MenuItemState{} : itemState(state, m.id, item.number);
                         expected << QStringLiteral("%1 %2 %3 %4")
                                         .arg(QString::fromUtf8(item.text), QKeySequence(item.keys).toString())
-                                        .arg(int(s.enabled && item.ready == menu::Ready::Yes))
+                                        .arg(int(s.enabled && f.window.menus().available(item)))
                                         .arg(int(item.checkable && s.checked));
                     }
                     for (const QAction* a : f.window.menus().menu(m.id)->actions())
