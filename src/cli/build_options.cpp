@@ -50,7 +50,8 @@ std::optional<Failure> takeBuildOptions(std::vector<std::string>& args, BuildOpt
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool valued = a == "--series" || a == "--tolerance" || (allowStress && (a == "--power" || a == "--nominal"));
+        const bool valued =
+            a == "--series" || a == "--tolerance" || (allowStress && (a == "--power" || a == "--nominal"));
         if (valued && i + 1 >= args.size()) return refusal(a + " needs a value");
         if (a == "--series") {
             const std::string v = args[++i];
@@ -67,7 +68,8 @@ std::optional<Failure> takeBuildOptions(std::vector<std::string>& args, BuildOpt
             out.series.pairs = true;
         } else if (a == "--tolerance") {
             const auto v = positiveNumber(args[++i]);
-            if (!v || *v >= 100) return refusal("--tolerance takes a percentage above 0 and below 100, not '" + args[i] + "'");
+            if (!v || *v >= 100)
+                return refusal("--tolerance takes a percentage above 0 and below 100, not '" + args[i] + "'");
             out.series.tolerancePercent = *v;
         } else if (a == "--power" && allowStress) {
             const auto v = positiveNumber(args[++i]);

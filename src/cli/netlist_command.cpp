@@ -33,7 +33,8 @@ int netlistCommand(Design& d, const std::vector<std::string>& args, std::ostream
     auto parts = networkParts(d, CircuitModel::Complete);
     chooseParts(parts, o.series);
     const auto built = buildCircuit(d, parts, CircuitModel::Complete);
-    const std::string what = o.asBuilt ? o.seriesLabel + (o.series.pairs ? " values, pairs" : " values") : "ideal values";
+    const std::string what =
+        o.asBuilt ? o.seriesLabel + (o.series.pairs ? " values, pairs" : " values") : "ideal values";
     const auto net = built.error.empty()
                          ? spiceNetlist(built.circuit, "Larkspan crossover network " + d.fileName1 + ", " +
                                                            std::to_string(d.channel) + "-way order " +

@@ -73,8 +73,8 @@ void writeTable(std::ostream& out, const PartsList& list, const BuildOptions& o)
     out << "parts as built with " << o.seriesLabel << (o.series.pairs ? " (pairs)" : "") << ", stress at "
         << o.stress.watts << " W into " << o.stress.nominalOhm << " ohm (" << std::fixed << std::setprecision(1)
         << o.stress.inputVolts() << " V)\n";
-    out << std::left << std::setw(6) << "name" << std::setw(12) << "ideal" << std::setw(16) << "chosen"
-        << std::setw(9) << "dev %" << std::setw(9) << "Vrms" << std::setw(9) << "Irms" << std::setw(9) << "W"
+    out << std::left << std::setw(6) << "name" << std::setw(12) << "ideal" << std::setw(16) << "chosen" << std::setw(9)
+        << "dev %" << std::setw(9) << "Vrms" << std::setw(9) << "Irms" << std::setw(9) << "W"
         << "rating\n";
     for (const auto& r : list.rows) {
         out << std::setw(6) << r.part.name << std::setw(12) << figures(r.part.ideal) << std::setw(16)

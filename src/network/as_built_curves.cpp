@@ -57,8 +57,7 @@ AsBuiltCurves asBuiltCurves(const Design& d, const SeriesChoice& choice, AsBuilt
                     p.drawn = j > 0 && impDrawable(p.y);
                     break;
                 case AsBuiltView::Ph: {
-                    const double added =
-                        std::arg(r.transfer.at(ci)) - std::arg(referenceAt[j].transfer.at(ci));
+                    const double added = std::arg(r.transfer.at(ci)) - std::arg(referenceAt[j].transfer.at(ci));
                     p.value = ideal[ci].points[j].value + wrappedDegrees(added * kDegPerRad);
                     p.y = phY(static_cast<float>(p.value));
                     p.drawn = j > 0;

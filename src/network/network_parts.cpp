@@ -306,7 +306,8 @@ std::string unbuildableReason(const Design& d, const std::vector<NetworkPart>& p
     for (const auto& [name, value] : drivers)
         if (!usable(value)) return std::string("the driver resistance ") + name + " is not a finite positive value";
     for (const auto& [name, value] : {std::pair{"LE", d.LE}, std::pair{"LM", d.LM}, std::pair{"LH", d.LH}})
-        if (!std::isfinite(value) || value < 0) return std::string("the voice-coil inductance ") + name + " is not usable";
+        if (!std::isfinite(value) || value < 0)
+            return std::string("the voice-coil inductance ") + name + " is not usable";
     return {};
 }
 
@@ -331,15 +332,15 @@ BuiltCircuit buildCircuit(const Design& d, const std::vector<NetworkPart>& parts
         if (mid)
             if (const auto* ran = part("RAN")) b.series(*ran);
         if (complete && side.lpad[0])
-            if (const auto *rs = part(side.lpad[0]), *rp = part(side.lpad[1]); rs && rp) {
+            if (const auto* rs = part(side.lpad[0]), *rp = part(side.lpad[1]); rs && rp) {
                 b.series(*rs);
                 b.shunt(*rp);
             }
         b.markDriverNode();
         if (complete) {
-            if (const auto *r = part(side.zobel[0]), *c = part(side.zobel[1]); r && c) b.leg({r, c});
+            if (const auto* r = part(side.zobel[0]), *c = part(side.zobel[1]); r && c) b.leg({r, c});
             if (side.notch[0])
-                if (const auto *r = part(side.notch[0]), *l = part(side.notch[1]), *c = part(side.notch[2]);
+                if (const auto* r = part(side.notch[0]), *l = part(side.notch[1]), *c = part(side.notch[2]);
                     r && l && c)
                     b.leg({r, l, c});
         }

@@ -46,10 +46,10 @@ std::string partsListCsv(const PartsList& list)
         const auto n = [](double v) { return shortestNumber(v); };
         out += r.part.name + "," + kindLetter(r.part.kind) + "," + n(r.part.ideal) + "," + n(c.values.at(0)) + "," +
                (pair ? n(c.values[1]) : "") + "," + (pair ? (c.parallel ? "parallel" : "series") : "") + "," +
-               n(c.total) + "," + n(c.deviationPercent) + "," + n(r.stress.vrms.value) + "," +
-               n(r.stress.vrms.atHz) + "," + n(r.stress.irms.value) + "," + n(r.stress.irms.atHz) + "," +
-               n(r.stress.watts.value) + "," + n(r.stress.watts.atHz) + "," + n(r.rating.value) + "," +
-               r.rating.unit + "," + (r.rating.ok ? "1" : "0") + "\n";
+               n(c.total) + "," + n(c.deviationPercent) + "," + n(r.stress.vrms.value) + "," + n(r.stress.vrms.atHz) +
+               "," + n(r.stress.irms.value) + "," + n(r.stress.irms.atHz) + "," + n(r.stress.watts.value) + "," +
+               n(r.stress.watts.atHz) + "," + n(r.rating.value) + "," + r.rating.unit + "," +
+               (r.rating.ok ? "1" : "0") + "\n";
     }
     return out;
 }

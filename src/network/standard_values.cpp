@@ -148,8 +148,8 @@ void chooseParts(std::vector<NetworkPart>& parts, const SeriesChoice& choice)
 {
     if (choice.name == SeriesName::Ideal) return;
     for (auto& p : parts) {
-        const auto chosen = chooseValue(seriesValues(choice, p.kind), p.kind, p.ideal, choice.pairs,
-                                        choice.tolerancePercent);
+        const auto chosen =
+            chooseValue(seriesValues(choice, p.kind), p.kind, p.ideal, choice.pairs, choice.tolerancePercent);
         if (chosen) p.chosen = *chosen;
     }
 }

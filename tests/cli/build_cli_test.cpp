@@ -34,10 +34,10 @@ std::vector<double> sweepValues(const std::string& csv)
 TEST(BuildCommands, AsBuiltSweepOfIdealValuesIsTheClosedForm)
 {
     for (const char* view : {"amp", "imp"}) {
-        const auto ideal = cli({"--ways", "3", "--order", "2", "--spl-high", "90", "--spl-mid", "90", "sweep",
-                                "--view", view});
-        const auto built = cli({"--ways", "3", "--order", "2", "--spl-high", "90", "--spl-mid", "90", "sweep",
-                                "--view", view, "--as-built", "--series", "ideal"});
+        const auto ideal =
+            cli({"--ways", "3", "--order", "2", "--spl-high", "90", "--spl-mid", "90", "sweep", "--view", view});
+        const auto built = cli({"--ways", "3", "--order", "2", "--spl-high", "90", "--spl-mid", "90", "sweep", "--view",
+                                view, "--as-built", "--series", "ideal"});
         ASSERT_EQ(built.status, 0) << built.err;
         const auto a = sweepValues(ideal.out), b = sweepValues(built.out);
         ASSERT_EQ(a.size(), b.size());

@@ -118,7 +118,8 @@ TEST(NetworkCircuit, ReproducesTheClosedForm)
                     };
                     const double offset = offsetAt(0);
                     for (std::size_t j = 0; j < curve.size(); j += 7)
-                        ASSERT_NEAR(wrapped(offsetAt(j) - offset, 180), 0, 1e-3) << branch << " phase at k " << curve[j].k;
+                        ASSERT_NEAR(wrapped(offsetAt(j) - offset, 180), 0, 1e-3)
+                            << branch << " phase at k " << curve[j].k;
                 }
             }
         }
@@ -197,8 +198,8 @@ TEST(NetworkNetlist, NgspiceAgreesWithTheCircuit)
     SeriesChoice e24;
     e24.name = SeriesName::E24;
     e24.pairs = true;
-    for (const auto& [ways, order, type] : std::vector<std::tuple<int, int, std::string>>{
-             {2, 2, "Linkwi"}, {3, 3, "Chebyc"}, {3, 4, "Bessel"}}) {
+    for (const auto& [ways, order, type] :
+         std::vector<std::tuple<int, int, std::string>>{{2, 2, "Linkwi"}, {3, 3, "Chebyc"}, {3, 4, "Bessel"}}) {
         const Design d = designFor(ways, order, type, 97);
         const Circuit c = circuitOf(d, CircuitModel::Complete, e24);
         const auto net = spiceNetlist(c, "test deck");
@@ -255,9 +256,10 @@ TEST(PartsList, CsvReadsBack)
         EXPECT_EQ(f[0], r.part.name);
         EXPECT_EQ(f[1], kindLetter(r.part.kind));
         const std::vector<std::pair<std::size_t, double>> numbers{
-            {2, r.part.ideal},      {3, c.values[0]},         {6, c.total},           {7, c.deviationPercent},
-            {8, r.stress.vrms.value}, {9, r.stress.vrms.atHz}, {10, r.stress.irms.value}, {11, r.stress.irms.atHz},
-            {12, r.stress.watts.value}, {13, r.stress.watts.atHz}, {14, r.rating.value}};
+            {2, r.part.ideal},         {3, c.values[0]},         {6, c.total},
+            {7, c.deviationPercent},   {8, r.stress.vrms.value}, {9, r.stress.vrms.atHz},
+            {10, r.stress.irms.value}, {11, r.stress.irms.atHz}, {12, r.stress.watts.value},
+            {13, r.stress.watts.atHz}, {14, r.rating.value}};
         for (const auto& [i, v] : numbers) EXPECT_EQ(std::stod(f[i]), v) << r.part.name << " column " << i;
         EXPECT_EQ(f[4].empty(), c.values.size() == 1);
         if (c.values.size() == 2) {
