@@ -24,6 +24,7 @@
 #include "app/notch_sheet_dialog.h"
 #include "app/preferences_dialog.h"
 #include "app/response_view.h"
+#include "app/update_check.h"
 #include "app/window_animation.h"
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
@@ -82,6 +83,11 @@ MainWindow::MainWindow(ShellState& shell, QWidget* parent) : QMainWindow(parent)
     animator_ = new ContentAnimator(this, view_);
     buildMenus();
     setWindowTitle(QStringLiteral("Larkspan"));
+    UpdateHost host;
+    host.menusModal = [this] { initMenu2(); };
+    host.menusBack = [this] { shell_.RespWndOpenFlag ? initMenu4() : initMenu3(); };
+    host.quit = [this] { quit(); };
+    updates_ = new UpdateChecker(shell_, std::move(host), this);
 }
 
 // ---- menus ---------------------------------------------------------------
@@ -124,7 +130,7 @@ void MainWindow::buildMenus()
     open(menu::kApplication, QStringLiteral("Larkspan"));
     appActions_[0] = add("About Larkspan", nullptr, [this] { showAbout(); });
     appActions_[0]->setMenuRole(QAction::AboutRole);
-    appActions_[1] = add("Check for Updates...", nullptr, nullptr);
+    appActions_[1] = add("Check for Updates...", nullptr, [this] { updates_->checkFromMenu(); });
     appActions_[1]->setMenuRole(QAction::ApplicationSpecificRole);
     separator();
     appActions_[2] = add("Preferences...", "Ctrl+,", [this] { showPreferences(); });
@@ -264,8 +270,6 @@ void MainWindow::applyMenuState()
 {
     const MenuBarState& m = menus_;
     for (QAction* a : appActions_) a->setEnabled(m.appItemsEnabled);
-    // The update check has no window of its own yet.
-    appActions_[1]->setEnabled(false);
 
     const auto setMenu = [this](int id, bool enabled) {
         if (QMenu* mu = menu(id)) mu->menuAction()->setEnabled(enabled);
@@ -356,6 +360,7 @@ void MainWindow::startUpTimerFired()
     initMenu4();
     openResponseWindow();
     plot();
+    updates_->checkAtLaunch();
 }
 
 void MainWindow::newDesign()
@@ -394,7 +399,9 @@ bool MainWindow::openFile(const QString& path)
     if (shell_.RespWndOpenFlag) closeResponseWindow();  // replaced without asking
     shell_.GPrintScale = 100.0;
     shell_.PMOrientFlag = 0;
-    return loadFile(path);
+    const bool opened = loadFile(path);
+    updates_->checkAtLaunch();
+    return opened;
 }
 
 bool MainWindow::loadFile(const QString& path)

@@ -24,6 +24,7 @@ namespace larkspan {
 class ContentAnimator;
 class ResponseView;
 class SheetDialog;
+class UpdateChecker;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -35,6 +36,7 @@ public:
     const MenuBarState& menuState() const { return menus_; }
     ShellState& shell() { return shell_; }
     ResponseView* view() const { return view_; }
+    UpdateChecker* updates() const { return updates_; }
 
     // The start-up steps after the preferences are loaded: defaults, the menu
     // bar built and at once made modal, corrections of the default design.
@@ -134,6 +136,7 @@ private:
     MenuBarState menus_;
     ResponseView* view_ = nullptr;
     ContentAnimator* animator_ = nullptr;
+    UpdateChecker* updates_ = nullptr;
     QPointer<SheetDialog> sheet_;
     std::map<int, QMenu*> menusById_;
     std::map<std::pair<int, int>, QAction*> actions_;
