@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -230,7 +229,7 @@ private slots:
         const QString doc = dir.filePath(QStringLiteral("d.xvrdoc"));
         Design design;
         QVERIFY(!WriteFile(design, doc.toStdString()));
-        rig.f.window.openFile(doc);
+        rig.f.window.openFromDesktop(doc);
         QVERIFY(rig.timers.empty());
         QCOMPARE(server.requests(), 1);
     }
@@ -389,11 +388,7 @@ private slots:
         package.close();
 
         rig.f.trigger(menu::kChannel, 2);  // a changed design
-        int asked = 0;
-        rig.f.window.saveChangesHook = [&asked] {
-            ++asked;
-            return int(QMessageBox::Discard);
-        };
+        rig.f.prompts.answer = Prompts::SaveChanges::DontSave;
         QSignalSpy quit(&rig.f.window, &MainWindow::quitRequested);
         rig.window()->button(605)->click();
         QCOMPARE(rig.opened, QStringList{QDir(downloads()).filePath("Larkspan.zip")});
@@ -402,7 +397,7 @@ private slots:
         QCOMPARE(rig.opened.last(), QDir(downloads()).filePath("Larkspan.pkg"));
         QVERIFY(quit.isEmpty());
         QVERIFY(rig.runTimer(900));
-        QCOMPARE(asked, 1);
+        QCOMPARE(rig.f.prompts.questions, 1);
         QCOMPARE(quit.count(), 1);
     }
 
