@@ -12,8 +12,8 @@
 
 #include "app/update_download.h"
 #include "app/update_window.h"
-#include "network/update_address.h"
-#include "network/version_request.h"
+#include "update/update_address.h"
+#include "update/version_request.h"
 
 namespace larkspan {
 

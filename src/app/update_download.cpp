@@ -6,8 +6,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-#include "network/update_address.h"
 #include "rules/update_rules.h"
+#include "update/update_address.h"
 
 namespace larkspan {
 

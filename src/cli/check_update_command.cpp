@@ -8,9 +8,9 @@
 #include <QNetworkAccessManager>
 #include <memory>
 
-#include "network/update_address.h"
-#include "network/version_request.h"
 #include "rules/update_rules.h"
+#include "update/update_address.h"
+#include "update/version_request.h"
 #endif
 
 namespace larkspan::cli {

@@ -1,11 +1,11 @@
-#include "network/version_request.h"
+#include "update/version_request.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-#include "network/update_address.h"
 #include "rules/update_rules.h"
+#include "update/update_address.h"
 
 namespace larkspan {
 

@@ -1,4 +1,4 @@
-#include "network/update_address.h"
+#include "update/update_address.h"
 
 #include <QHostAddress>
 #include <QSettings>
