@@ -15,6 +15,7 @@ struct ShellState {
     std::uint8_t WndOpenFlag = 0;      // a response window has been opened in this run
     std::uint8_t RespWndOpenFlag = 0;  // the response window shows a design now
     std::uint8_t FastOpenFlag = 1;     // the first plot after start-up has not happened
+    std::uint8_t CheckForUpFlag = 0;   // the launch update check has run
     std::uint8_t BoundBiasFlag = 0;
     std::int32_t BoundBias = 0;
     std::string s_Corr;
