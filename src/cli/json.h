@@ -29,6 +29,4 @@ private:
     std::vector<std::pair<std::string, std::string>> members_;
 };
 
-std::string jsonArray(const std::vector<std::string>& renderedValues);
-
 }  // namespace larkspan::cli
