@@ -77,4 +77,14 @@ std::string JsonObject::str() const
     return out + "}";
 }
 
+std::string jsonArray(const std::vector<std::string>& renderedValues)
+{
+    std::string out = "[";
+    for (std::size_t i = 0; i < renderedValues.size(); ++i) {
+        if (i) out += ", ";
+        out += renderedValues[i];
+    }
+    return out + "]";
+}
+
 }  // namespace larkspan::cli

@@ -29,4 +29,6 @@ private:
     std::vector<std::pair<std::string, std::string>> members_;
 };
 
+std::string jsonArray(const std::vector<std::string>& renderedValues);
+
 }  // namespace larkspan::cli
