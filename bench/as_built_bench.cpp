@@ -7,6 +7,7 @@
 #include "corrections/impedance_correction.h"
 #include "network/as_built_curves.h"
 #include "response/sweeps.h"
+#include "synthesis/cofcal.h"
 
 namespace larkspan {
 namespace {
@@ -20,6 +21,7 @@ void BM_AsBuiltAmplitude(benchmark::State& state)
     d.FXL = 300;
     d.FXH = 3000;
     CalcDiffAtt(d);
+    cofCal(d);
     const auto ideal = ampPlot(d);
     CalcImpIncAtt(d);
     SeriesChoice e12;

@@ -3,6 +3,7 @@
 
 #include "model/design.h"
 #include "rules/menu_rules.h"
+#include "synthesis/cofcal.h"
 
 namespace larkspan::bench {
 
@@ -12,6 +13,7 @@ inline Design designOf(int ways, int order)
     Design d;
     chooseChannel(d, ways == 3 ? 2 : 1);
     chooseOrder(d, order);
+    cofCal(d);
     return d;
 }
 
@@ -26,6 +28,7 @@ inline Design stepDesignOf(int ways, int order, float F)
     } else {
         d.FX = F;
     }
+    cofCal(d);
     return d;
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 using bench::designOf;
 
-template <Curve (*Sweep)(Design&, int)>
+template <Curve (*Sweep)(const Design&, int)>
 void BM_Sweep(benchmark::State& state)
 {
     Design d = designOf(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));

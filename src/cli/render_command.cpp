@@ -54,9 +54,9 @@ void drawScreen(Canvas& canvas, Design& d, const std::string& imagesDir)
 
 void drawPrinted(Canvas& canvas, Design& d, const std::string& imagesDir)
 {
-    DrawTarget target{canvas, {}, imagesDir};
+    DrawTarget target{canvas, {}, imagesDir, true};
     ViewState state;
-    ResponsePrint(target, d, state);
+    drawView(target, d, state);
 }
 
 int ioFailure(std::ostream& err, const std::string& file, const std::string& reason)

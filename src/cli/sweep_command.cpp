@@ -8,6 +8,7 @@
 #include "cli/cli.h"
 #include "cli/json.h"
 #include "corrections/notch.h"
+#include "drawing/response_view.h"
 #include "network/as_built_curves.h"
 #include "response/group_delay.h"
 #include "response/nyquist.h"
@@ -31,34 +32,20 @@ struct SweepRun {
 
 struct SweepView {
     const char* name;
-    std::function<SweepRun(Design&)> sweep;
+    std::function<SweepRun(const Design&)> sweep;
     PointForm form;
     int notch = 0;  // the corrected-impedance views: the driver they show
 };
 
 // One program run draws the group delay once, so the scale search starts
 // from a fresh state.
-SweepRun groupDelayView(Design& d)
+SweepRun groupDelayView(const Design& d)
 {
     GroupDelayState state;
     gdOpt(d, state);
     SweepRun run(gdPlot(d, state));
     run.GDscl = state.GDscl;
     return run;
-}
-
-// The Response menu's corrected-impedance items: select the view, load the
-// driver, then draw.
-std::vector<Curve> highCorrImpView(Design& d)
-{
-    selectCorrImpView(d, 1);
-    return NotchImpPlot(d);
-}
-
-std::vector<Curve> midCorrImpView(Design& d)
-{
-    selectCorrImpView(d, 2);
-    return NotchImpPlot(d);
 }
 
 const std::vector<SweepView>& views()
@@ -70,8 +57,8 @@ const std::vector<SweepView>& views()
         {"gd", groupDelayView, PointForm::KValue},
         {"nq", nqPlot, PointForm::KReIm},
         {"st", StepPlot, PointForm::TValue},
-        {"HigCorrImp", highCorrImpView, PointForm::KValue, 1},
-        {"MidCorrImp", midCorrImpView, PointForm::KValue, 2},
+        {"HigCorrImp", NotchImpPlot, PointForm::KValue, 1},
+        {"MidCorrImp", NotchImpPlot, PointForm::KValue, 2},
     };
     return all;
 }
@@ -211,6 +198,10 @@ int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& 
                 return kRefused;
             }
         }
+        // The Response menu's corrected-impedance items select the view and
+        // load the driver; then the view is brought up to date and swept.
+        if (view.notch != 0) selectCorrImpView(d, view.notch);
+        updateDesignForView(d, view.name);
         SweepRun run = view.sweep(d);
         if (built.asBuilt) {
             const std::string v = view.name;

@@ -6,6 +6,9 @@
 
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
+#include "response/axis.h"
+#include "response/sweep_loop.h"
+#include "response/sweeps.h"
 #include "synthesis/combine.h"
 #include "synthesis/precision.h"
 
@@ -179,9 +182,9 @@ const DriverSet* driverSet(int notch)
 
 // Both evaluators of the driver alone share one formula; the model
 // coefficients already differ between free air and closed box.
-void driverAlone(Design& d, EvalState& e)
+void driverAlone(const Design& d, EvalState& e)
 {
-    NotchScratch& m = d.notchCalc;
+    const NotchScratch& m = d.notchCalc;
     const double f = e.f;
     const double re = m.B04 - m.B02 * f * f;
     const double im = m.B03 * f - m.B01 * f * f * f;
@@ -189,8 +192,8 @@ void driverAlone(Design& d, EvalState& e)
     const double dr = 1 - m.A01 * f * f;
     const double dj = m.A02 * f;
     e.DE = f32(dr * dr + dj * dj);
-    m.ZVC = f32(std::pow(static_cast<double>(e.NU) / e.DE, 0.5));
-    e.yy = f32(std::log10(static_cast<double>(m.ZVC)));
+    const float ZVC = f32(std::pow(static_cast<double>(e.NU) / e.DE, 0.5));
+    e.yy = f32(std::log10(static_cast<double>(ZVC)));
 }
 
 }  // namespace
@@ -264,17 +267,17 @@ void ParamToMainProgram(Design& d)
     CalcImpIncAtt(d);
 }
 
-void IB2IMPcal(Design& d, EvalState& e)
+void IB2IMPcal(const Design& d, EvalState& e)
 {
     driverAlone(d, e);
 }
 
-void CB2IMPcal(Design& d, EvalState& e)
+void CB2IMPcal(const Design& d, EvalState& e)
 {
     driverAlone(d, e);
 }
 
-void NotchToImp(Design& d, EvalState& e)
+void NotchToImp(const Design& d, EvalState& e)
 {
     const NotchScratch& m = d.notchCalc;
     const double w = e.f;
@@ -297,10 +300,10 @@ void NotchToImp(Design& d, EvalState& e)
     e.yy = f32(std::log10(std::pow((e.NR * e.NR + e.NJ * e.NJ) / (e.DR * e.DR + e.DJ * e.DJ), 0.5)));
 }
 
-Curve NotchImpPlot2(Design& d, int ii)
+Curve NotchImpPlot2(const Design& d, int ii)
 {
     Curve curve;
-    void (*eval)(Design&, EvalState&) = nullptr;
+    Evaluator eval = nullptr;
     if (ii == 1) {
         curve.branch = "Before";
         curve.colour = {0, 0.7843F, 0};
@@ -314,35 +317,18 @@ Curve NotchImpPlot2(Design& d, int ii)
     } else {
         return curve;
     }
-
-    EvalState e;
-    const float k2 = f32(std::log10(20.0));
-    const float kEnd = f32(std::log10(20000.0));
-    curve.points.reserve(300);
-    // k advances by a fixed step; the count bound only guards the loop.
-    for (float k = k2; k <= kEnd && curve.points.size() < 1000; k = f32(k + 0.01)) {
-        const float ff = f32(std::pow(10.0, static_cast<double>(k)));
-        e.f = f32(ff * PI2);
-        eval(d, e);
-        CurvePoint p;
-        p.k = k;
-        p.value = e.yy;
-        p.x = xFromK(k);
-        p.y = f32(330 - 93.333333 * e.yy);
-        p.drawn = k != k2 && p.y >= 50;
-        curve.points.push_back(p);
-    }
-    dropNonFiniteSegments(curve);
+    // The frequency in Hz is rounded to single precision before it becomes
+    // angular, as these curves have always been computed.
+    const auto omega = [](float k) { return f32(f32(std::pow(10.0, static_cast<double>(k))) * PI2); };
+    const auto toY = [](float yy) { return f32(kCorrectedImpedanceAxis.map(yy)); };
+    risingSweep(
+        curve, omega, [&](EvalState& e) { eval(d, e); }, toY, impDrawable);
     return curve;
 }
 
-std::vector<Curve> NotchImpPlot(Design& d)
+std::vector<Curve> NotchImpPlot(const Design& d)
 {
-    NotchCal(d);
-    std::vector<Curve> curves;
-    curves.push_back(NotchImpPlot2(d, 1));
-    curves.push_back(NotchImpPlot2(d, 2));
-    return curves;
+    return {NotchImpPlot2(d, 1), NotchImpPlot2(d, 2)};
 }
 
 bool corrImpViewEnabled(const Design& d, int notch)

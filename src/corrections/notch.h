@@ -34,16 +34,18 @@ void ParamToMainProgram(Design& d);
 // Evaluators of one frequency e.f (rad/s), each leaving log10 of the
 // impedance magnitude in ohm in e.yy: the driver alone on an infinite baffle
 // or in a closed box, and driver, notch and correction in parallel.
-void IB2IMPcal(Design& d, EvalState& e);
-void CB2IMPcal(Design& d, EvalState& e);
-void NotchToImp(Design& d, EvalState& e);
+// They read the coefficients of the last NotchCal.
+void IB2IMPcal(const Design& d, EvalState& e);
+void CB2IMPcal(const Design& d, EvalState& e);
+void NotchToImp(const Design& d, EvalState& e);
 
-// One curve of the corrected-impedance view on the impedance graph:
-// ii = 1 the driver alone ("Before"), ii = 2 the corrected driver ("After").
-Curve NotchImpPlot2(Design& d, int ii);
+// One curve of the corrected-impedance view on the impedance graph, after a
+// NotchCal of the working set: ii = 1 the driver alone ("Before"), ii = 2 the
+// corrected driver ("After").
+Curve NotchImpPlot2(const Design& d, int ii);
 
-// Both curves of the view, after running NotchCal for the working set.
-std::vector<Curve> NotchImpPlot(Design& d);
+// Both curves of the view.
+std::vector<Curve> NotchImpPlot(const Design& d);
 
 // Whether the Response menu offers the corrected-impedance view of driver
 // `notch` (1 high, 2 mid): a notch is in force, and the mid view only in a

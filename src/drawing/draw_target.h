@@ -12,11 +12,14 @@ namespace larkspan {
 
 struct DrawTarget {
     Canvas& canvas;
-    // Filled on screen (the design's DoPrint clear); a printed page draws
-    // these texts itself and leaves the list alone.
+    // Filled on screen; a printed page draws these texts itself and leaves
+    // the list alone.
     std::vector<StaticText> controls{};
     // The resource folder "Images"; empty means the current directory.
     std::string imagesDir{};
+    // A printed page rather than the screen: no pixel-centre offsets, lines
+    // of real widths, the legend's names and the value sheet as text.
+    bool DoPrint = false;
 };
 
 }  // namespace larkspan

@@ -7,37 +7,33 @@
 #include <utility>
 
 #include "drawing/legend.h"
+#include "response/axis.h"
 #include "response/step_response.h"
 
 namespace larkspan {
 
 namespace {
 
-bool printing(const Design& d)
-{
-    return d.DoPrint != 0;
-}
-
 // The half-point that puts a thin screen line on a pixel centre.
-float half(const Design& d)
+float half(const DrawTarget& t)
 {
-    return printing(d) ? 0.0F : 0.5F;
+    return t.DoPrint ? 0.0F : 0.5F;
 }
 
 // A computed grid position, rounded as the screen wants it.
-float gridPosition(double position, const Design& d)
+float gridPosition(double position, const DrawTarget& t)
 {
-    return static_cast<float>(std::rint(position + 0.5) + half(d));
+    return static_cast<float>(std::rint(position + 0.5) + half(t));
 }
 
-Pen gridPen(const Design& d, float printWidth, Dash dash = Dash::Solid)
+Pen gridPen(const DrawTarget& t, float printWidth, Dash dash = Dash::Solid)
 {
-    return Pen{printing(d) ? printWidth : 0.0F, kGridGrey, dash};
+    return Pen{t.DoPrint ? printWidth : 0.0F, kGridGrey, dash};
 }
 
-Pen framePen(const Design& d)
+Pen framePen(const DrawTarget& t)
 {
-    return Pen{printing(d) ? 1.0F : 0.0F, kFrameGrey, Dash::Solid};
+    return Pen{t.DoPrint ? 1.0F : 0.0F, kFrameGrey, Dash::Solid};
 }
 
 void label(DrawTarget& t, float x, float y, const std::string& text)
@@ -56,10 +52,10 @@ void horizontal(DrawTarget& t, float y, float x1, float x2, const Pen& pen)
 }
 
 // The frame rectangle of a graph whose corners are given on screen.
-void frame(DrawTarget& t, const Design& d, float left, float top, float right, float bottom)
+void frame(DrawTarget& t, float left, float top, float right, float bottom)
 {
-    const float shift = 0.5F - half(d);
-    t.canvas.rect(left - shift, top - shift, right - shift, bottom - shift, framePen(d), false);
+    const float shift = 0.5F - half(t);
+    t.canvas.rect(left - shift, top - shift, right - shift, bottom - shift, framePen(t), false);
 }
 
 void captionAndLegend(DrawTarget& t, const Design& d, CaptionState& caption)
@@ -89,12 +85,12 @@ float axisLabelWidth(const std::string& label)
     return w;
 }
 
-void freqDrawLine(DrawTarget& target, const Design& d)
+void freqDrawLine(DrawTarget& target)
 {
-    const Pen pen = gridPen(d, 0.5F);
+    const Pen pen = gridPen(target, 0.5F);
     const auto at = [&](double hz) {
-        const double x = (std::log10(hz) / std::log10(20.0)) * 200 - 200 + 45;
-        const float gx = static_cast<float>(std::trunc(x) + half(d));
+        const double x = kFrequencyAxis.map(std::log10(hz) / std::log10(20.0));
+        const float gx = static_cast<float>(std::trunc(x) + half(target));
         target.canvas.line(gx, 50, gx, 330, pen);
     };
     for (int i = 2; i <= 10; ++i) at(i * 10.0);
@@ -102,10 +98,10 @@ void freqDrawLine(DrawTarget& target, const Design& d)
     for (int i = 1; i <= 10; ++i) at(i * 1000.0);
     at(10000);
     at(20000);
-    frame(target, d, 45.5F, 50.5F, 506.5F, 330.5F);
+    frame(target, 45.5F, 50.5F, 506.5F, 330.5F);
 }
 
-void freqScale(DrawTarget& target, const Design&)
+void freqScale(DrawTarget& target)
 {
     const std::pair<float, const char*> labels[] = {{37, "20"},  {99, "50"},  {140, "100"}, {247, "500"},
                                                     {299, "1k"}, {406, "5k"}, {449, "10k"}, {494, "20k"}};
@@ -115,9 +111,10 @@ void freqScale(DrawTarget& target, const Design&)
 
 void ampGraph(DrawTarget& target, const Design& d, CaptionState& caption)
 {
-    for (int y = 50; y <= 330; y += 40) horizontal(target, static_cast<float>(y) + half(d), 45, 506, gridPen(d, 1));
-    freqDrawLine(target, d);
-    freqScale(target, d);
+    for (int y = 50; y <= 330; y += 40)
+        horizontal(target, static_cast<float>(y) + half(target), 45, 506, gridPen(target, 1));
+    freqDrawLine(target);
+    freqScale(target);
     title(target, 240, "Amplitude");
     const std::pair<float, const char*> labels[] = {{15, "+10"}, {22, "+5"},  {32, "0"},   {25, "-5"},
                                                     {17, "-10"}, {17, "-15"}, {17, "-20"}, {17, "-25"}};
@@ -129,14 +126,14 @@ void ampGraph(DrawTarget& target, const Design& d, CaptionState& caption)
 void impGraph(DrawTarget& target, const Design& d, CaptionState& caption)
 {
     const auto line = [&](int ohm) {
-        const double y = 330 - 93.33333333333333 * std::log10(static_cast<double>(ohm));
-        horizontal(target, gridPosition(y, d), 45, 506, gridPen(d, 1));
+        const double y = kImpedanceAxis.map(std::log10(static_cast<double>(ohm)));
+        horizontal(target, gridPosition(y, target), 45, 506, gridPen(target, 1));
     };
     for (int r = 1; r <= 10; ++r) line(r);
     for (int r = 10; r <= 100; r += 10) line(r);
     for (int r = 100; r <= 1000; r += 100) line(r);
-    freqDrawLine(target, d);
-    freqScale(target, d);
+    freqDrawLine(target);
+    freqScale(target);
     if (d.s_Resp == "HigCorrImp")
         title(target, 175, "High Range Impedance Correct");
     else if (d.s_Resp == "MidCorrImp")
@@ -153,10 +150,11 @@ void impGraph(DrawTarget& target, const Design& d, CaptionState& caption)
 void phGraph(DrawTarget& target, const Design& d, CaptionState& caption)
 {
     for (int i = 0; 50 + 23.333 * i <= 310; ++i)
-        horizontal(target, gridPosition(50 + 23.333 * i, d), 45, 506, gridPen(d, 0.5F, Dash::OneThree));
-    for (const int y : {120, 190, 260}) horizontal(target, static_cast<float>(y) + half(d), 45, 506, gridPen(d, 0.5F));
-    freqDrawLine(target, d);
-    freqScale(target, d);
+        horizontal(target, gridPosition(50 + 23.333 * i, target), 45, 506, gridPen(target, 0.5F, Dash::OneThree));
+    for (const int y : {120, 190, 260})
+        horizontal(target, static_cast<float>(y) + half(target), 45, 506, gridPen(target, 0.5F));
+    freqDrawLine(target);
+    freqScale(target);
     title(target, 251, "Phase");
     const std::tuple<float, float, const char*> labels[] = {{7, 35, "Degrees"}, {7, 55, "+180"},  {15, 125, "+90"},
                                                             {33, 195, "0"},     {18, 265, "-90"}, {10, 335, "-180"}};
@@ -189,9 +187,10 @@ std::optional<std::array<const char*, 11>> gdLabels(float GDscl)
 
 void gdGraph(DrawTarget& target, const Design& d, CaptionState& caption, float GDscl)
 {
-    for (int y = 50; y <= 330; y += 28) horizontal(target, static_cast<float>(y) + half(d), 45, 506, gridPen(d, 0.5F));
-    freqDrawLine(target, d);
-    freqScale(target, d);
+    for (int y = 50; y <= 330; y += 28)
+        horizontal(target, static_cast<float>(y) + half(target), 45, 506, gridPen(target, 0.5F));
+    freqDrawLine(target);
+    freqScale(target);
     title(target, 231, "Group Delay");
     label(target, 13, 40, "msec");
     if (const auto labels = gdLabels(GDscl)) {
@@ -208,14 +207,14 @@ void gdGraph(DrawTarget& target, const Design& d, CaptionState& caption, float G
 
 void nqGraph(DrawTarget& target, const Design& d, CaptionState& caption)
 {
-    const float h = half(d);
-    const Pen axis = gridPen(d, 0.5F, Dash::OneOne);
+    const float h = half(target);
+    const Pen axis = gridPen(target, 0.5F, Dash::OneOne);
     target.canvas.line(130, 190 + h, 409, 190 + h, axis);
     target.canvas.line(270 + h, 50, 270 + h, 330, axis);
-    const Pen tick = framePen(d);
+    const Pen tick = framePen(target);
     for (const float y : {120.0F, 260.0F}) target.canvas.line(268, y + h, 273, y + h, tick);
     for (const float x : {200.0F, 340.0F}) target.canvas.line(x + h, 188, x + h, 193, tick);
-    frame(target, d, 130.5F, 50.5F, 410.5F, 330.5F);
+    frame(target, 130.5F, 50.5F, 410.5F, 330.5F);
     title(target, 218, "Nyquist Diagram");
     captionAndLegend(target, d, caption);
 }
@@ -240,15 +239,15 @@ const std::array<const char*, 6>& stepTimeLabels(int band)
 
 void StepGraph(DrawTarget& target, const Design& d, CaptionState& caption)
 {
-    const float h = half(d);
+    const float h = half(target);
     for (int y = 64; y <= 316; y += 14)
-        horizontal(target, static_cast<float>(y) + h, 45, 505, gridPen(d, 0.5F, Dash::OneThree));
-    for (const int y : {120, 190, 260}) horizontal(target, static_cast<float>(y) + h, 45, 505, gridPen(d, 0.5F));
+        horizontal(target, static_cast<float>(y) + h, 45, 505, gridPen(target, 0.5F, Dash::OneThree));
+    for (const int y : {120, 190, 260}) horizontal(target, static_cast<float>(y) + h, 45, 505, gridPen(target, 0.5F));
     for (int i = 0; i <= 10; ++i) {
         const float x = static_cast<float>(45 + 46 * i) + h;
-        target.canvas.line(x, 50, x, 330, gridPen(d, 0.5F));
+        target.canvas.line(x, 50, x, 330, gridPen(target, 0.5F));
     }
-    frame(target, d, 45.5F, 50.5F, 505.5F, 330.5F);
+    frame(target, 45.5F, 50.5F, 505.5F, 330.5F);
     title(target, 224, "Step Response");
     const std::tuple<float, float, const char*> labels[] = {{20, 35, "F(t)"},  {11, 55, "+1.5"}, {11, 125, "+1.0"},
                                                             {11, 195, "+0.5"}, {33, 265, "0"},   {13, 335, "-0.5"}};

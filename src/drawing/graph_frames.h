@@ -20,9 +20,9 @@ inline constexpr Colour kFrameGrey{0.229F, 0.229F, 0.229F};
 // frequency graphs. On screen every grid and frame line is the thinnest line
 // and sits on a pixel centre (+0.5); printed, frames are 1 point and grid
 // lines 0.5 point wide, without the half-point offsets.
-void freqDrawLine(DrawTarget& target, const Design& d);
+void freqDrawLine(DrawTarget& target);
 // Frequency labels under the graph.
-void freqScale(DrawTarget& target, const Design& d);
+void freqScale(DrawTarget& target);
 
 // The frames. Each draws the caption (netSys) and the legend (Explanation)
 // after its title.

@@ -58,7 +58,7 @@ std::vector<LegendEntry> legendFor(const Design& d)
 
 void Explanation(DrawTarget& target, const Design& d)
 {
-    const bool printing = d.DoPrint != 0;
+    const bool printing = target.DoPrint;
     for (const auto& e : legendFor(d)) {
         // The heavy sample sits on y = 360; the thin ones on the pixel centre
         // below it on screen. Paper needs no pixel centres.

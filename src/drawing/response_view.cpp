@@ -1,5 +1,6 @@
 #include "drawing/response_view.h"
 
+#include "corrections/impedance_correction.h"
 #include "corrections/notch.h"
 #include "drawing/curve_drawing.h"
 #include "drawing/graph_frames.h"
@@ -7,6 +8,7 @@
 #include "response/nyquist.h"
 #include "response/step_response.h"
 #include "response/sweeps.h"
+#include "synthesis/cofcal.h"
 
 namespace larkspan {
 
@@ -23,7 +25,19 @@ bool isDrawnView(const std::string& s_Resp)
     return false;
 }
 
-void drawView(DrawTarget& target, Design& d, ViewState& state)
+void updateDesignForView(Design& d, const std::string& view)
+{
+    if (view == "HigCorrImp" || view == "MidCorrImp") {
+        NotchCal(d);
+    } else if (isDrawnView(view)) {
+        cofCal(d);
+        if (view == "schema") CalcImpIncAtt(d);
+    }
+}
+
+namespace {
+
+void drawCurrentView(DrawTarget& target, const Design& d, ViewState& state)
 {
     const std::string& v = d.s_Resp;
     if (v == "amp") {
@@ -57,19 +71,19 @@ void drawView(DrawTarget& target, Design& d, ViewState& state)
     }
 }
 
+}  // namespace
+
+void drawView(DrawTarget& target, Design& d, ViewState& state)
+{
+    updateDesignForView(d, d.s_Resp);
+    drawCurrentView(target, d, state);
+}
+
 void ResponsePlot(DrawTarget& target, Design& d, ViewState& state)
 {
     target.controls.clear();
     target.canvas.rect(0, 0, 810, 565, Pen{0, Colour{1, 1, 1}, Dash::Solid}, true);
     drawView(target, d, state);
-}
-
-void ResponsePrint(DrawTarget& target, Design& d, ViewState& state)
-{
-    const auto previous = d.DoPrint;
-    d.DoPrint = 1;
-    drawView(target, d, state);
-    d.DoPrint = previous;
 }
 
 }  // namespace larkspan

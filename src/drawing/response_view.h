@@ -38,16 +38,19 @@ ViewSize viewSize(const std::string& s_Resp);
 // Whether drawView draws anything for this key.
 bool isDrawnView(const std::string& s_Resp);
 
-// Draws the view of `s_Resp` (frame, caption, legend, curves) without
-// erasing first; a key that names no view draws nothing. Printing when the
-// design's DoPrint is set.
+// Brings the design's derived values up to date for a view, as every redraw
+// does first: the network (cofCal) for a graph or the schematic, with the
+// corrections for the schematic's value sheet; the notch for a corrected-
+// impedance view. Whatever draws or sweeps the view then only reads them.
+void updateDesignForView(Design& d, const std::string& view);
+
+// Updates the design for the view of `s_Resp` and draws it (frame, caption,
+// legend, curves) without erasing first; a key that names no view draws
+// nothing. A printed page when the target's DoPrint is set.
 void drawView(DrawTarget& target, Design& d, ViewState& state);
 
 // The response window's redraw: removes the previous view's controls,
 // erases the 810 × 565 content to white and draws the current view.
 void ResponsePlot(DrawTarget& target, Design& d, ViewState& state);
-
-// The printed page's drawing of the current view: DoPrint set while it draws.
-void ResponsePrint(DrawTarget& target, Design& d, ViewState& state);
 
 }  // namespace larkspan

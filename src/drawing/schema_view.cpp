@@ -1,19 +1,15 @@
 #include "drawing/schema_view.h"
 
-#include "corrections/impedance_correction.h"
 #include "drawing/schematic.h"
 #include "drawing/value_sheet.h"
-#include "synthesis/cofcal.h"
 
 namespace larkspan {
 
-void drawSchemaView(DrawTarget& target, Design& d, CaptionState& caption)
+void drawSchemaView(DrawTarget& target, const Design& d, CaptionState& caption)
 {
-    cofCal(d);
-    CalcImpIncAtt(d);
     SchematicDraw(target, d);  // ends with the driver pictures
     netSys(target, d, caption);
-    if (d.DoPrint != 0)
+    if (target.DoPrint)
         valuePrint(target, d);
     else
         valueDisp(target, d);

@@ -8,7 +8,7 @@
 
 namespace larkspan {
 
-// Recomputes the network and its corrections, then draws the view.
-void drawSchemaView(DrawTarget& target, Design& d, CaptionState& caption);
+// Draws the view of a design whose network and corrections are current.
+void drawSchemaView(DrawTarget& target, const Design& d, CaptionState& caption);
 
 }  // namespace larkspan

@@ -320,7 +320,7 @@ void midBranch(Diagram& g, int order)
 
 void SchematicDraw(DrawTarget& target, const Design& d)
 {
-    Diagram g(target, d.DoPrint != 0);
+    Diagram g(target, target.DoPrint);
     const int order = d.order;
     fixedParts(g);
     if (d.channel == 2) {

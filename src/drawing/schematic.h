@@ -10,7 +10,7 @@ namespace larkspan {
 
 // Draws the diagram of the design's channel and order, then the driver
 // pictures. On screen connecting lines are the thinnest line on pixel
-// centres; printed (DoPrint set) they are 1 point wide.
+// centres; printed (the target's DoPrint set) they are 1 point wide.
 void SchematicDraw(DrawTarget& target, const Design& d);
 
 }  // namespace larkspan

@@ -51,7 +51,6 @@ void InitSetupParaOnSave(Design& d)
 
     d.fileName1 = defaults.fileName1;
     d.FreqCheckFlag = 0;
-    d.DoPrint = 0;
     d.SaveAsFlag = 0;
     d.DirtyFlag = 0;
 }

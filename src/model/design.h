@@ -108,7 +108,6 @@ struct Design {
     std::string fileName1 = "untitled.xvrdoc";
     std::uint8_t DirtyFlag = 0;
     std::uint8_t SaveAsFlag = 0;
-    std::uint8_t DoPrint = 0;
     // 1 when the last frequency check found the spacing outside its limits.
     std::uint8_t FreqCheckFlag = 0;
     // 1 when the last OK of the impedance-correction or attenuator sheet was

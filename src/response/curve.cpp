@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "model/design.h"
+#include "response/axis.h"
+
 namespace larkspan {
 
 namespace {
@@ -45,7 +48,12 @@ void dropNonFiniteSegments(Curve& curve)
 
 float xFromK(float k)
 {
-    return static_cast<float>((k / std::log10(20.0)) * 200 - 200 + 45);
+    return static_cast<float>(kFrequencyAxis.map(k / std::log10(20.0)));
+}
+
+float angularFrequency(float k)
+{
+    return static_cast<float>(std::pow(10.0, static_cast<double>(k)) * PI2);
 }
 
 }  // namespace larkspan

@@ -36,7 +36,10 @@ std::string branchName(int channel, int ii);
 // non-finite coordinate, so that no NaN or infinity reaches a painter.
 void dropNonFiniteSegments(Curve& curve);
 
-// Frequency axis of every frequency-domain graph: 20 Hz at x = 45.
+// The x of k (log10 of the frequency in Hz) on every frequency-domain graph.
 float xFromK(float k);
+
+// The angular frequency of k, in single precision as the evaluators take it.
+float angularFrequency(float k);
 
 }  // namespace larkspan

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "response/axis.h"
+#include "response/sweep_loop.h"
 #include "synthesis/cofcal.h"
 
 namespace larkspan {
@@ -14,11 +16,6 @@ namespace {
 constexpr float kStart = 5.0F;
 const float kLowEnd = static_cast<float>(std::log10(20.0));
 const float kHighEnd = static_cast<float>(std::log10(20000.0));
-
-float angularFrequency(float k)
-{
-    return static_cast<float>(std::pow(10.0, static_cast<double>(k)) * PI2);
-}
 
 }  // namespace
 
@@ -34,7 +31,7 @@ void gdCal(const Design& d, EvalState& e, int ii)
     if (const Evaluator eval = evaluatorFor(d, EvalKind::Gd, ii)) eval(d, e);
 }
 
-void gdOpt(Design& d, GroupDelayState& s)
+void gdOpt(const Design& d, GroupDelayState& s)
 {
     s.GG = {};
     s.G2 = 0;
@@ -42,20 +39,18 @@ void gdOpt(Design& d, GroupDelayState& s)
     gdOptCal(s);
 }
 
-void gdOpt2(Design& d, GroupDelayState& s, int ii)
+void gdOpt2(const Design& d, GroupDelayState& s, int ii)
 {
-    cofCal(d);
     EvalState e;  // unwrap and difference state start from zero
     float yy1 = 0;
     bool nonFinite = false;
-    int count = 0;
-    // 370 points; the count bound only guards the loop against a stuck k.
-    for (float k = kStart; k >= kLowEnd && count < 400; k = static_cast<float>(k - 0.01), ++count) {
+    // 370 points.
+    forEachK(kStart, kLowEnd, -0.01, 400, [&](float k) {
         e.f = angularFrequency(k);
         gdCal(d, e, ii);
         if (k > kHighEnd) {
             yy1 = e.yy0;
-            continue;
+            return;
         }
         const float yy4 = e.yy0;
         nonFinite = nonFinite || !std::isfinite(yy4);
@@ -70,7 +65,7 @@ void gdOpt2(Design& d, GroupDelayState& s, int ii)
         if (std::fabs(yy1) < std::fabs(yy4) && s.G2 < s.G1 && s.G1 < std::fabs(yy4)) s.G2 = std::fabs(yy1);
         s.G1 = std::fabs(yy4);
         yy1 = yy4;
-    }
+    });
     if (ii < 1 || ii > static_cast<int>(s.GG.size())) return;
     // A branch whose delay is not a number has no usable peak: it asks for the
     // largest scale rather than the smallest.
@@ -85,9 +80,8 @@ void gdOptCal(GroupDelayState& s)
     s.GDscl = groupDelayScaleFor(s.G2);
 }
 
-Curve gdPlot2(Design& d, const GroupDelayState& s, int ii)
+Curve gdPlot2(const Design& d, const GroupDelayState& s, int ii)
 {
-    cofCal(d);
     Curve curve;
     curve.branch = branchName(d.channel, ii);
     curve.colour = branchColour(d.channel, ii);
@@ -96,7 +90,7 @@ Curve gdPlot2(Design& d, const GroupDelayState& s, int ii)
 
     EvalState e;  // unwrap and difference state start from zero
     curve.points.reserve(3700);
-    for (float k = kStart; k >= kLowEnd && curve.points.size() < 4000; k = static_cast<float>(k - 0.001)) {
+    forEachK(kStart, kLowEnd, -0.001, 4000, [&](float k) {
         e.f = angularFrequency(k);
         gdCal(d, e, ii);
         CurvePoint p;
@@ -105,15 +99,15 @@ Curve gdPlot2(Design& d, const GroupDelayState& s, int ii)
         // 0.001 decade, hence the factor 10.
         p.value = static_cast<double>(e.yy0) * 10;
         p.x = xFromK(k);
-        p.y = static_cast<float>((static_cast<double>(e.yy0) / s.GDscl) * 10 * (-140) + 190);
+        p.y = static_cast<float>(kGroupDelayAxis.map((static_cast<double>(e.yy0) / s.GDscl) * 10));
         p.drawn = k <= kHighEnd;
         curve.points.push_back(p);
-    }
+    });
     dropNonFiniteSegments(curve);
     return curve;
 }
 
-std::vector<Curve> gdPlot(Design& d, const GroupDelayState& s)
+std::vector<Curve> gdPlot(const Design& d, const GroupDelayState& s)
 {
     std::vector<Curve> curves;
     if (!unitFor(d.channel, d.order)) return curves;

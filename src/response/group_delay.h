@@ -40,15 +40,16 @@ float groupDelayScaleFor(float peak);
 // channel, order or branch without one.
 void gdCal(const Design& d, EvalState& e, int ii);
 
-// The scale search: one coarse sweep per branch, then the scale choice.
-void gdOpt(Design& d, GroupDelayState& s);
-void gdOpt2(Design& d, GroupDelayState& s, int ii);
+// The scale search: one coarse sweep per branch, then the scale choice. It
+// and the curves below read a design whose network is current (cofCal).
+void gdOpt(const Design& d, GroupDelayState& s);
+void gdOpt2(const Design& d, GroupDelayState& s, int ii);
 void gdOptCal(GroupDelayState& s);
 
 // The drawn curves with the current `GDscl`. A point's value is the group
 // delay in ms that the curve shows (ten times the accumulator, since this
 // sweep steps a tenth of the scale search's step).
-Curve gdPlot2(Design& d, const GroupDelayState& s, int ii);
-std::vector<Curve> gdPlot(Design& d, const GroupDelayState& s);
+Curve gdPlot2(const Design& d, const GroupDelayState& s, int ii);
+std::vector<Curve> gdPlot(const Design& d, const GroupDelayState& s);
 
 }  // namespace larkspan

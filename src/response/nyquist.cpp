@@ -2,13 +2,14 @@
 
 #include <cmath>
 
+#include "response/axis.h"
+#include "response/sweep_loop.h"
 #include "synthesis/cofcal.h"
 
 namespace larkspan {
 
-Curve nqPlot2(Design& d, int ii)
+Curve nqPlot2(const Design& d, int ii)
 {
-    cofCal(d);
     Curve curve;
     curve.branch = branchName(d.channel, ii);
     curve.colour = branchColour(d.channel, ii);
@@ -19,23 +20,23 @@ Curve nqPlot2(Design& d, int ii)
     EvalState e;  // ss, fai and fai2 start from zero
     constexpr float kStart = 5.0F;
     curve.points.reserve(500);
-    for (float k = kStart; k >= 0 && curve.points.size() < 600; k = static_cast<float>(k - 0.01)) {
-        e.f = static_cast<float>(std::pow(10.0, static_cast<double>(k)) * PI2);
+    forEachK(kStart, 0, -0.01, 600, [&](float k) {
+        e.f = angularFrequency(k);
         eval(d, e);
         CurvePoint p;
         p.k = k;
         p.re = e.xx;
         p.im = e.yy;
-        p.x = static_cast<float>(static_cast<double>(e.xx) * 70 + 270);
-        p.y = static_cast<float>(static_cast<double>(e.yy) * (-70) + 190);
+        p.x = static_cast<float>(kNyquistReal.map(e.xx));
+        p.y = static_cast<float>(kNyquistImaginary.map(e.yy));
         p.drawn = k != kStart;
         curve.points.push_back(p);
-    }
+    });
     dropNonFiniteSegments(curve);
     return curve;
 }
 
-std::vector<Curve> nqPlot(Design& d)
+std::vector<Curve> nqPlot(const Design& d)
 {
     std::vector<Curve> curves;
     if (!unitFor(d.channel, d.order)) return curves;

@@ -9,12 +9,11 @@
 
 namespace larkspan {
 
-// One branch `ii`. Points carry the evaluator's point in re/im and its place
-// on the diagram (origin at (270, 190), 70 points per unit, imaginary axis
-// up) in x/y.
-Curve nqPlot2(Design& d, int ii);
+// One branch `ii` of a design whose network is current (cofCal). Points carry the evaluator's point in re/im and its
+// place on the diagram (origin at (270, 190), 70 points per unit, imaginary axis up) in x/y.
+Curve nqPlot2(const Design& d, int ii);
 
 // Every branch in drawing order, all with width 1.
-std::vector<Curve> nqPlot(Design& d);
+std::vector<Curve> nqPlot(const Design& d);
 
 }  // namespace larkspan

@@ -298,21 +298,20 @@ double TotalStepResponsePlot2(const Design& d, const EulerWeights& Euler, float 
     return total;
 }
 
-std::vector<Curve> StepPlot(Design& d)
+std::vector<Curve> StepPlot(const Design& d)
 {
     std::vector<Curve> curves;
     StepPlotInto(d, curves);
     return curves;
 }
 
-void StepPlotInto(Design& d, std::vector<Curve>& curves)
+void StepPlotInto(const Design& d, std::vector<Curve>& curves)
 {
     const NetworkUnit* unit = unitFor(d.channel, d.order);
     if (!unit) {
         curves.clear();
         return;
     }
-    cofCal(d);
     const EulerWeights Euler = EulerTransform(kDIGT);
     const StepTimeAxis axis = stepTimeAxis(d);
     const std::vector<StepBranch> branches = stepBranches(d.channel);

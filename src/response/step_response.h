@@ -64,13 +64,14 @@ std::vector<float> stepTimes(const StepTimeAxis& axis);
 // whatever polarity the frequency-domain totals use. Needs a current cofCal.
 double TotalStepResponsePlot2(const Design& d, const EulerWeights& Euler, float t);
 
-// Every branch curve (Lo, Mid, Hi) and the total, in drawing order. A point's
-// k is its time t and its value the step response there.
-std::vector<Curve> StepPlot(Design& d);
+// Every branch curve (Lo, Mid, Hi) and the total, in drawing order, of a
+// design whose network is current (cofCal). A point's k is its time t and
+// its value the step response there.
+std::vector<Curve> StepPlot(const Design& d);
 
 // The same into `curves`, reusing the room their points already have: a
 // redraw of the longest window (about 170 000 points for a 3-way design)
 // then allocates nothing.
-void StepPlotInto(Design& d, std::vector<Curve>& curves);
+void StepPlotInto(const Design& d, std::vector<Curve>& curves);
 
 }  // namespace larkspan

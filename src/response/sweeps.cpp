@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "response/axis.h"
+#include "response/sweep_loop.h"
 #include "synthesis/cofcal.h"
 
 namespace larkspan {
@@ -17,38 +19,16 @@ Curve curveFor(const Design& d, int ii)
     return c;
 }
 
-// The 300-point sweep upward from 20 Hz in steps of 0.01 decade, shared by the
-// amplitude and impedance graphs; `toY` maps the evaluator's value to y and
-// `drawable` says whether a line may reach that y.
-template <typename ToY, typename Drawable>
-Curve risingSweep(Design& d, int ii, EvalKind kind, ToY toY, Drawable drawable)
+Curve rising(const Design& d, int ii, EvalKind kind, float (*toY)(float), bool (*drawable)(float))
 {
-    cofCal(d);
     Curve curve = curveFor(d, ii);
-    const Evaluator eval = evaluatorFor(d, kind, ii);
-    if (!eval) return curve;
-
-    EvalState e;
-    const float k2 = static_cast<float>(std::log10(20.0));
-    const float kEnd = static_cast<float>(std::log10(20000.0));
-    curve.points.reserve(300);
-    // The count bound keeps a NaN in k from looping; k itself never is NaN.
-    for (float k = k2; k <= kEnd && curve.points.size() < 1000; k = static_cast<float>(k + 0.01)) {
-        e.f = static_cast<float>(std::pow(10.0, static_cast<double>(k)) * PI2);
-        eval(d, e);
-        CurvePoint p;
-        p.k = k;
-        p.value = e.yy;
-        p.x = xFromK(k);
-        p.y = toY(e.yy);
-        p.drawn = k != k2 && drawable(p.y);
-        curve.points.push_back(p);
-    }
-    dropNonFiniteSegments(curve);
+    if (const Evaluator eval = evaluatorFor(d, kind, ii))
+        risingSweep(
+            curve, angularFrequency, [&](EvalState& e) { eval(d, e); }, toY, drawable);
     return curve;
 }
 
-std::vector<Curve> allBranches(Design& d, Curve (*plot2)(Design&, int))
+std::vector<Curve> allBranches(const Design& d, Curve (*plot2)(const Design&, int))
 {
     std::vector<Curve> curves;
     if (!unitFor(d.channel, d.order)) return curves;
@@ -60,7 +40,9 @@ std::vector<Curve> allBranches(Design& d, Curve (*plot2)(Design&, int))
 
 float ampY(float yy)
 {
-    return static_cast<float>(std::rint(static_cast<double>(yy) * 10000) * 8 / 10000 + 130);
+    // The level rounded to 1e-4 dB. Dividing before the axis multiplies by 8
+    // gives the double that multiplying first does, 8 being a power of two.
+    return static_cast<float>(kAmplitudeAxis.map(std::rint(static_cast<double>(yy) * 10000) / 10000));
 }
 bool ampDrawable(float y)
 {
@@ -68,7 +50,7 @@ bool ampDrawable(float y)
 }
 float impY(float yy)
 {
-    return static_cast<float>(330 - 93.33333333333333 * yy);
+    return static_cast<float>(kImpedanceAxis.map(yy));
 }
 bool impDrawable(float y)
 {
@@ -76,32 +58,30 @@ bool impDrawable(float y)
 }
 float phY(float yy)
 {
-    return static_cast<float>(330 - 0.7777777777777778 * yy);
+    return static_cast<float>(kPhaseAxis.map(yy));
 }
 
-Curve ampPlot2(Design& d, int ii)
+Curve ampPlot2(const Design& d, int ii)
 {
-    return risingSweep(d, ii, EvalKind::Fr, ampY, ampDrawable);
+    return rising(d, ii, EvalKind::Fr, ampY, ampDrawable);
 }
 
-Curve impPlot2(Design& d, int ii)
+Curve impPlot2(const Design& d, int ii)
 {
-    return risingSweep(d, ii, EvalKind::Imp, impY, impDrawable);
+    return rising(d, ii, EvalKind::Imp, impY, impDrawable);
 }
 
-Curve phPlot2(Design& d, int ii)
+Curve phPlot2(const Design& d, int ii)
 {
-    cofCal(d);
     Curve curve = curveFor(d, ii);
     const Evaluator eval = evaluatorFor(d, EvalKind::Ph, ii);
     if (!eval) return curve;
 
     EvalState e;  // ss and yy2 start from zero at 20 kHz
     const float k2 = static_cast<float>(std::log10(20000.0));
-    const float kEnd = static_cast<float>(std::log10(20.0));
     curve.points.reserve(300);
-    for (float k = k2; k >= kEnd && curve.points.size() < 1000; k = static_cast<float>(k - 0.01)) {
-        e.f = static_cast<float>(std::pow(10.0, static_cast<double>(k)) * PI2);
+    forEachK(k2, static_cast<float>(std::log10(20.0)), -0.01, 1000, [&](float k) {
+        e.f = angularFrequency(k);
         eval(d, e);
         CurvePoint p;
         p.k = k;
@@ -110,20 +90,20 @@ Curve phPlot2(Design& d, int ii)
         p.y = phY(e.yy);
         p.drawn = k != k2;
         curve.points.push_back(p);
-    }
+    });
     dropNonFiniteSegments(curve);
     return curve;
 }
 
-std::vector<Curve> ampPlot(Design& d)
+std::vector<Curve> ampPlot(const Design& d)
 {
     return allBranches(d, ampPlot2);
 }
-std::vector<Curve> impPlot(Design& d)
+std::vector<Curve> impPlot(const Design& d)
 {
     return allBranches(d, impPlot2);
 }
-std::vector<Curve> phPlot(Design& d)
+std::vector<Curve> phPlot(const Design& d)
 {
     return allBranches(d, phPlot2);
 }

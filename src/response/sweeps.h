@@ -18,16 +18,15 @@ float impY(float yy);
 bool impDrawable(float y);
 float phY(float yy);
 
-// One sweep of branch `ii`. Each runs cofCal first, so the design's derived
-// values are refreshed.
-Curve ampPlot2(Design& d, int ii);
-Curve impPlot2(Design& d, int ii);
-Curve phPlot2(Design& d, int ii);
+// One sweep of branch `ii` of a design whose network is current (cofCal).
+Curve ampPlot2(const Design& d, int ii);
+Curve impPlot2(const Design& d, int ii);
+Curve phPlot2(const Design& d, int ii);
 
 // Every branch of the current channel in drawing order; empty for a channel
 // or order without a network.
-std::vector<Curve> ampPlot(Design& d);
-std::vector<Curve> impPlot(Design& d);
-std::vector<Curve> phPlot(Design& d);
+std::vector<Curve> ampPlot(const Design& d);
+std::vector<Curve> impPlot(const Design& d);
+std::vector<Curve> phPlot(const Design& d);
 
 }  // namespace larkspan

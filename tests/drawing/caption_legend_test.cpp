@@ -203,9 +203,8 @@ TEST(Legend, PrintedNamesAreTextAtY364AndSamplesOnePointWide)
 {
     for (const auto& row : legendRows()) {
         SCOPED_TRACE(std::string(row.name) + " " + row.view);
-        Design d = designOf(row.channel, 1, "Butter", row.view);
-        d.DoPrint = 1;
-        Recorder r;
+        const Design d = designOf(row.channel, 1, "Butter", row.view);
+        Recorder r(true);
         Explanation(r.target, d);
         EXPECT_TRUE(r.target.controls.empty());
         const auto lines = r.canvas.of(Primitive::Kind::Line);

@@ -11,10 +11,11 @@
 
 namespace larkspan::test {
 
-// A recording canvas with a target around it.
+// A recording canvas with a screen or printed-page target around it.
 struct Recorder {
+    explicit Recorder(bool print = false) : target{canvas, {}, {}, print} {}
     RecordingCanvas canvas;
-    DrawTarget target{canvas};
+    DrawTarget target;
 };
 
 inline bool horizontalLine(const Primitive& p)

@@ -18,11 +18,10 @@ using test::Recorder;
 
 const Colour kBlack{};
 
-Design designFor(const char* view, bool print = false)
+Design designFor(const char* view)
 {
     Design d;
     d.s_Resp = view;
-    d.DoPrint = print ? 1 : 0;
     return d;
 }
 
@@ -52,7 +51,7 @@ TEST(FrequencyGrid, TwentyHertzSitsOnTheCurvesOrigin)
     // centre just right of it, and the frame's left edge is the same line.
     EXPECT_FLOAT_EQ(xFromK(static_cast<float>(std::log10(20.0))), 45.0F);
     Recorder r;
-    freqDrawLine(r.target, designFor("amp"));
+    freqDrawLine(r.target);
     const auto xs = test::xsOf(test::linesWhere(r.canvas, test::verticalLine));
     EXPECT_EQ(*xs.begin(), 45.5F);
     const auto rects = r.canvas.of(Primitive::Kind::Rect);
@@ -71,8 +70,8 @@ TEST(FrequencyGrid, LinePositionsOnScreenAndInPrint)
     };
     for (const Row& row : {Row{"screen", false, 0.5F}, Row{"print", true, 0.0F}}) {
         SCOPED_TRACE(row.name);
-        Recorder r;
-        freqDrawLine(r.target, designFor("amp", row.print));
+        Recorder r(row.print);
+        freqDrawLine(r.target);
         const auto lines = test::linesWhere(r.canvas, test::verticalLine);
         // 20..100 by 10, 100..1000 by 100, 1k..10k by 1k, then 10k and 20k:
         // 31 strokes on 28 distinct positions.
@@ -101,8 +100,8 @@ TEST(FrequencyGrid, FrameIsDarkGreyAndThinOnScreenOnePointInPrint)
     for (const Row& row :
          {Row{"screen", false, 45.5F, 50.5F, 506.5F, 330.5F, 0}, Row{"print", true, 45, 50, 506, 330, 1}}) {
         SCOPED_TRACE(row.name);
-        Recorder r;
-        freqDrawLine(r.target, designFor("amp", row.print));
+        Recorder r(row.print);
+        freqDrawLine(r.target);
         const auto rects = r.canvas.of(Primitive::Kind::Rect);
         ASSERT_EQ(rects.size(), 1U);
         EXPECT_EQ(rects[0].x1, row.x1);
@@ -120,7 +119,7 @@ TEST(FrequencyGrid, FrameIsDarkGreyAndThinOnScreenOnePointInPrint)
 TEST(FrequencyGrid, Labels)
 {
     Recorder r;
-    freqScale(r.target, designFor("amp"));
+    freqScale(r.target);
     const std::pair<const char*, float> labels[] = {{"20", 37},   {"50", 99},   {"100", 140},
                                                     {"500", 247}, {"1k", 299},  {"5k", 406},
                                                     {"10k", 449}, {"20k", 494}, {"[ Hz ]", 345}};
@@ -226,9 +225,9 @@ TEST(PhaseGraph, DashedEveryThirtyDegreesSolidEveryNinety)
 // one point on the amplitude graph, half a point on the phase graph.
 TEST(PrintedGraphs, GridWidthsAndPositions)
 {
-    Recorder amp;
+    Recorder amp(true);
     CaptionState caption;
-    ampGraph(amp.target, designFor("amp", true), caption);
+    ampGraph(amp.target, designFor("amp"), caption);
     std::set<float> ys;
     for (const auto& p : test::linesWhere(amp.canvas, test::horizontalLine)) {
         if (p.pen.colour != kGridGrey) continue;
@@ -236,8 +235,8 @@ TEST(PrintedGraphs, GridWidthsAndPositions)
         ys.insert(p.y1);
     }
     EXPECT_EQ(ys, (std::set<float>{50, 90, 130, 170, 210, 250, 290, 330}));
-    Recorder ph;
-    phGraph(ph.target, designFor("ph", true), caption);
+    Recorder ph(true);
+    phGraph(ph.target, designFor("ph"), caption);
     for (const auto& p : ph.canvas.of(Primitive::Kind::Line)) {
         if (p.pen.colour == kGridGrey) {
             EXPECT_EQ(p.pen.width, 0.5F);
@@ -361,9 +360,9 @@ TEST(NyquistGraph, PrintedTicksSitOnTheCurveScale)
 {
     // A Nyquist point maps to (70·re + 270, −70·im + 190): on paper the ticks
     // at ±1 lose the half-point offset and take a point's width.
-    Recorder r;
+    Recorder r(true);
     CaptionState caption;
-    nqGraph(r.target, designFor("nq", true), caption);
+    nqGraph(r.target, designFor("nq"), caption);
     const auto& p = r.canvas.primitives;
     EXPECT_EQ(p[2].y1, 190.0F - 70.0F);
     EXPECT_EQ(p[0].pen.width, 0.5F);

@@ -90,8 +90,7 @@ TEST(Schematic, ScreenLinesSitOnPixelCentresAndPrintedOnesArePointWide)
     // The return line ends one point further right on screen.
     EXPECT_EQ(screen.canvas.primitives.at(3).x2, 719.0F);
 
-    test::Recorder print;
-    d.DoPrint = 1;
+    test::Recorder print(true);
     SchematicDraw(print.target, d);
     EXPECT_EQ(print.canvas.primitives.at(2).y1, 86.0F);
     EXPECT_EQ(print.canvas.primitives.at(2).pen.width, 1.0F);
@@ -271,7 +270,6 @@ TEST(ValueSheet, PrintedFormHasPlainFrequenciesAndNoHelp)
         std::any_of(screen.begin(), screen.end(), [](const auto& f) { return f.text.rfind("(Ran+Rs :", 0) == 0; }));
 
     test::Recorder r;
-    d.DoPrint = 1;
     valuePrint(r.target, d);
     EXPECT_TRUE(r.target.controls.empty());
     EXPECT_EQ(r.canvas.textsReading("Schematics").size(), 1U);

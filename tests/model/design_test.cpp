@@ -21,7 +21,7 @@ TEST(NewDesign, RestoresEveryInputButKeepsTheNotchComponents)
     d.MidRemvImpInc = 1;
     d.s_SPH = "Tweeter X";
     d.fileName1 = "mine.xvrdoc";
-    d.DirtyFlag = d.SaveAsFlag = d.DoPrint = d.FreqCheckFlag = 1;
+    d.DirtyFlag = d.SaveAsFlag = d.FreqCheckFlag = 1;
     d.RNTH = 3.5F;
     d.CNTM = 1e-5F;
 
@@ -38,7 +38,7 @@ TEST(NewDesign, RestoresEveryInputButKeepsTheNotchComponents)
     EXPECT_EQ(d.MidRemvImpInc, 0);
     EXPECT_EQ(d.s_SPH, "Default High");
     EXPECT_EQ(d.fileName1, "untitled.xvrdoc");
-    EXPECT_EQ(d.DirtyFlag + d.SaveAsFlag + d.DoPrint + d.FreqCheckFlag, 0);
+    EXPECT_EQ(d.DirtyFlag + d.SaveAsFlag + d.FreqCheckFlag, 0);
     EXPECT_EQ(d.RNTH, 3.5F);
     EXPECT_EQ(d.CNTM, 1e-5F);
 }

@@ -63,7 +63,7 @@ void openAndDraw(Design& d, int sweep)
     CalcDiffAtt(d);
     CalcImpIncAtt(d);
     cofCal(d);
-    static std::vector<Curve> (*const kSweeps[])(Design&) = {ampPlot, impPlot, phPlot};
+    static std::vector<Curve> (*const kSweeps[])(const Design&) = {ampPlot, impPlot, phPlot};
     for (const Curve& c : kSweeps[sweep % 3](d)) {
         ASSERT_LE(c.points.size(), 1000U);
         for (std::size_t i = 0; i < c.points.size(); ++i) {

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <limits>
 
+#include "support/designs.h"
+
 namespace larkspan {
 namespace {
 
@@ -60,7 +62,7 @@ double firstOrderDelayMs(double hz)
 
 TEST(GroupDelayScaleSearch, FirstOrderDefaultsLevelNearTheirPoleDelay)
 {
-    Design d;
+    const Design d = synthesized();
     GroupDelayState s;
     gdOpt(d, s);
     // The peak follows the rising Lo and Hi delays down to 20 Hz, where tau is
@@ -77,8 +79,7 @@ TEST(GroupDelayScaleSearch, FirstDecreaseIsMetOncePerProgramRun)
     // The Lo and Mid delays rise all the way down to 20 Hz, so their peaks come
     // from the rising-slope rule; the Hi delay levels off early and its first
     // decrease sets the flag, so its peak is its own plateau.
-    Design d;
-    d.channel = 3;
+    const Design d = synthesized([](Design& s) { s.channel = 3; });
     GroupDelayState s;
     gdOpt(d, s);
     EXPECT_EQ(s.gdOptFlg, 1);
@@ -103,7 +104,7 @@ TEST(GroupDelayScaleSearch, FirstDecreaseIsMetOncePerProgramRun)
 
 TEST(GroupDelayCurve, ThirtySevenHundredPointsOfWhichThreeThousandLinesAreDrawn)
 {
-    Design d;
+    const Design d = synthesized();
     GroupDelayState s;
     gdOpt(d, s);
     const auto curves = gdPlot(d, s);
@@ -138,7 +139,7 @@ TEST(GroupDelayCurve, FirstOrderBranchesFollowThePoleDelayOnePercentLow)
     const auto resolutionMs = [](double hz) {
         return 2 * std::ldexp(1.0, -16) / (2 * 3.141592653589793 * hz) * 23.85 * 5 * 2 * 3.141592653589793 * 10;
     };
-    Design d;
+    const Design d = synthesized();
     GroupDelayState s;
     gdOpt(d, s);
     const auto curves = gdPlot(d, s);

@@ -182,6 +182,7 @@ TEST(TwoWayButterworth, PhaseSweepEnds)
             d->order = static_cast<std::int16_t>(r.order);
             d->s_Type = "Butter";
             d->FX = d == &top ? 200 : 2000;
+            cofCal(*d);
         }
         EXPECT_NEAR(phPlot2(top, 1).points.front().value, r.loTop, 2) << r.order;
         EXPECT_NEAR(phPlot2(top, 2).points.front().value, r.hiTop, 2) << r.order;
@@ -194,6 +195,7 @@ TEST(TwoWayButterworth, PhaseSweepEnds)
     Design veryHigh;
     veryHigh.order = 3;
     veryHigh.FX = 20000;
+    cofCal(veryHigh);
     EXPECT_NEAR(phPlot2(veryHigh, 1).points.front().value, 225, 0.01);
 }
 
