@@ -9,11 +9,10 @@
 
 namespace larkspan::test {
 
-// Why `s` is not a well-formed XML document with finite attributes, or ""
-// when it is one.
-inline std::string xmlProblem(std::string_view s)
+// Why `s` is not text that XML and JSON admit (UTF-8 without control
+// characters other than tab and line breaks), or "" when it is.
+inline std::string textProblem(std::string_view s)
 {
-    // Characters: UTF-8, and no control character but tab and line breaks.
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<std::uint8_t>(s[i]);
         const std::size_t n = b < 0x80             ? 1
@@ -29,6 +28,14 @@ inline std::string xmlProblem(std::string_view s)
             return "C1 control at " + std::to_string(i);
         i += n;
     }
+    return "";
+}
+
+// Why `s` is not a well-formed XML document with finite attributes, or ""
+// when it is one.
+inline std::string xmlProblem(std::string_view s)
+{
+    if (auto problem = textProblem(s); !problem.empty()) return problem;
     const auto entityOk = [&](std::size_t at) {
         const auto end = s.find(';', at);
         if (end == std::string_view::npos) return false;
