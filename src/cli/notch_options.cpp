@@ -36,9 +36,9 @@ std::optional<Failure> applyNotch(Design& d, const std::string& option, const st
     if (w.VAS > 0) message += ", and a box volume above 0 when Vas is above 0";
     // The fields as the sheet showed them after the paste, each after its
     // label.
-    const auto shown = [](std::string_view label, const std::string& text) {
-        const auto from = text.find_first_not_of(' ');
-        return std::string(label) + " " + (from == std::string::npos ? std::string("(empty)") : text.substr(from));
+    const auto shown = [](std::string_view label, const std::string& field) {
+        const auto from = field.find_first_not_of(' ');
+        return std::string(label) + " " + (from == std::string::npos ? std::string("(empty)") : field.substr(from));
     };
     message += " (" + shown("Fs", w.s_FS) + ", " + shown("Qes", w.s_QES) + ", " + shown("Qms", w.s_QMS) + ", " +
                shown("Re", w.s_REE) + ", " + shown("Vas", w.s_VAS) + ", " + shown("Vb", w.s_VB) + ")";
