@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <string>
 
+#include "app/build_commands.h"
 #include "app/document_flow.h"
 #include "app/menu_bar.h"
 #include "app/prompts.h"
@@ -32,6 +33,7 @@ public:
     DocumentFlow& documents() { return documents_; }
     WindowPlacement& placement() { return placement_; }
     ResponseView* view() const { return view_; }
+    BuildCommands& build() { return build_; }
 
     // The start-up steps after the preferences are loaded: defaults, the menu
     // bar built and at once made modal, corrections of the default design.
@@ -92,6 +94,7 @@ private:
     MenuBar* menuBar_;
     WindowPlacement placement_;
     DocumentFlow documents_;
+    BuildCommands build_;
     QPointer<SheetDialog> sheet_;
     bool closingForQuit_ = false;
 };
