@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "cli/help.h"
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "model/number_text.h"
@@ -13,17 +14,6 @@
 namespace larkspan::cli {
 
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: larkspan-cli [design options] values [--json]\n"
-    "       larkspan-cli [design options] render --view VIEW --out FILE.png|FILE.svg|FILE.pdf [--scale 1|2]\n"
-    "       larkspan-cli [design options] sweep --view amp|imp|ph|gd|nq|st|HigCorrImp|MidCorrImp [--json|--csv]\n"
-    "       larkspan-cli [design options] save FILE\n"
-    "design options: --doc FILE  --ways 2|3  --order 1..4  --align Butter|Linkwi|ButAsy|Bessel|Chebyc\n"
-    "                --fx HZ  --fxl HZ  --fxh HZ\n"
-    "                --re/--rm/--rh OHM  --le/--lm/--lh MH  --spl-low/--spl-mid/--spl-high DB\n"
-    "                --att-high DB --pin-high W  --att-mid DB --pin-mid W\n"
-    "                --notch-high TEXT  --notch-mid TEXT\n";
 
 // Every design option of the tool, in the order they are applied. Those that
 // are not built yet are refused rather than ignored.
@@ -141,12 +131,12 @@ std::optional<Failure> parseCommandLine(const std::vector<std::string>& args, Co
         const std::string& a = args[i];
         if (a.rfind("--", 0) != 0) break;
         const OptionInfo* o = findOption(a);
-        if (!o) return refused("unknown option '" + a + "'\n" + std::string(kUsage));
+        if (!o) return refused("unknown option '" + a + "'\n" + toolHelp());
         if (!o->available) return refused(a + " is not available in this version of larkspan-cli");
         if (i + 1 >= args.size()) return refused(a + " needs a value");
         out.design[a] = args[++i];
     }
-    if (i >= args.size()) return refused("no command given\n" + std::string(kUsage));
+    if (i >= args.size()) return refused("no command given\n" + toolHelp());
     out.command = args[i];
     out.commandArgs.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
     return std::nullopt;
@@ -180,9 +170,23 @@ std::optional<Failure> buildDesign(const CommandLine& cl, Design& d, std::ostrea
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out << toolHelp();
+        return kOk;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << versionText();
+        return kOk;
+    }
     CommandLine cl;
     Design d;
     auto failure = parseCommandLine(args, cl);
+    if (!failure && std::find(cl.commandArgs.begin(), cl.commandArgs.end(), "--help") != cl.commandArgs.end()) {
+        if (const auto help = commandHelp(cl.command)) {
+            out << *help;
+            return kOk;
+        }
+    }
     if (!failure) failure = buildDesign(cl, d, err);
     if (failure) {
         err << failure->message << "\n";
@@ -196,7 +200,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "larkspan-cli: the command '" << cl.command << "' is not available in this version\n";
         return kRefused;
     }
-    err << "larkspan-cli: unknown command '" << cl.command << "'\n" << kUsage;
+    err << "larkspan-cli: unknown command '" << cl.command << "'\n" << toolHelp();
     return kRefused;
 }
 
