@@ -196,6 +196,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (cl.command == "sweep") return sweepCommand(d, cl.commandArgs, out, err);
     if (cl.command == "render") return renderCommand(d, cl.commandArgs, out, err);
     if (cl.command == "save") return saveCommand(d, cl.commandArgs, out, err);
+    if (cl.command == "parts") return partsCommand(d, cl.commandArgs, out, err);
+    if (cl.command == "netlist") return netlistCommand(d, cl.commandArgs, out, err);
     if (cl.command == "render") {
         err << "larkspan-cli: the command '" << cl.command << "' is not available in this version\n";
         return kRefused;

@@ -46,7 +46,8 @@ constexpr std::array kCommands{
                 "[--json|--csv]",
                 "The parts list: every component with its ideal and chosen standard value, the deviation,\n"
                 "the voltage, current and power it sees at the given amplifier power, and its rating.\n"
-                "  --series S    ideal, E6, E12, E24, or a file with one value per line\n"
+                "  --series S    ideal, E6, E12, E24 (the default E12), or a file with one value a line\n"
+                "                (\"C 4.7\", \"L 0.33\", \"R 5.6\")\n"
                 "  --pairs       allow the best two-part combination\n"
                 "  --tolerance   the deviation a single part may have before a pair is tried, in percent\n"
                 "  --power W     amplifier power into --nominal OHM (100 W into 8 ohm)"},
