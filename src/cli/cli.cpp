@@ -198,6 +198,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (cl.command == "save") return saveCommand(d, cl.commandArgs, out, err);
     if (cl.command == "parts") return partsCommand(d, cl.commandArgs, out, err);
     if (cl.command == "netlist") return netlistCommand(d, cl.commandArgs, out, err);
+    if (cl.command == "check-update") return checkUpdateCommand(cl.commandArgs, out, err);
     if (cl.command == "render") {
         err << "larkspan-cli: the command '" << cl.command << "' is not available in this version\n";
         return kRefused;
