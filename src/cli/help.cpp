@@ -27,11 +27,13 @@ constexpr std::array kCommands{
                 "  --json      one JSON object; --csv one row per point with a header row\n"
                 "  --as-built  amp, imp and ph of the network with standard part values, solved as a\n"
                 "              circuit (--series, --pairs and --tolerance as for parts)"},
-    CommandHelp{"render", "--view VIEW --out FILE.png|FILE.svg|FILE.pdf [--scale 1|2]",
+    CommandHelp{"render", "--view VIEW --out FILE.png|FILE.svg|FILE.pdf [--scale 1|2] [--as-built ...]",
                 "Draws a view as the response window shows it (PNG, SVG) or as the printed page (PDF).\n"
                 "  --view V    amp, imp, ph, gd, nq, st, schema, HigCorrImp or MidCorrImp\n"
                 "  --out FILE  the picture to write; its extension chooses the format\n"
-                "  --scale S   1 or 2 device pixels per point (PNG only)"},
+                "  --scale S   1 or 2 device pixels per point (PNG only)\n"
+                "  --as-built  overlay amp, imp and ph of the network with standard part values\n"
+                "              (--series, --pairs and --tolerance as for parts)"},
     CommandHelp{"print",
                 "--view VIEW --out FILE.pdf [--scale PCT] [--orientation portrait|landscape] [--no-date] "
                 "[--paper a4|letter]",
