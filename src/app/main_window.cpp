@@ -38,7 +38,7 @@ MainWindow::MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent)
     // Every title fits above the 540-point graph view without an overflow
     // button.
     QMainWindow::menuBar()->setStyleSheet(QStringLiteral(
-        "QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 5px; margin: 0px; background: transparent; } "
+        "QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 3px; margin: 0px; background: transparent; } "
         "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     // The maker's addresses are build settings; while a packager has not set
     // them, their items are shown but stay off.

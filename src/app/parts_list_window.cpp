@@ -32,7 +32,7 @@ QString chosenText(const NetworkPart& p)
 
 QString peakText(const Peak& p, const char* unit)
 {
-    return figures(p.value, 3) + QLatin1String(unit) + QStringLiteral(" @ ") + figures(p.atHz, 3) +
+    return figures(p.value, 3) + QLatin1String(unit) + QStringLiteral(" at ") + QString::number(p.atHz, 'f', 0) +
            QStringLiteral(" Hz");
 }
 
@@ -74,7 +74,7 @@ PartsListWindow::PartsListWindow(QWidget* parent, std::function<PartsList()> mak
     layout->addLayout(top);
     layout->addWidget(reason_);
     layout->addWidget(table_);
-    resize(860, 520);
+    resize(980, 560);
 
     const auto changed = [this] { emit stressChanged({watts_->value(), ohms_->value()}); };
     connect(watts_, &QDoubleSpinBox::valueChanged, this, changed);
@@ -113,7 +113,7 @@ void PartsListWindow::refresh()
             peakText(r.stress.irms, " A"),
             r.part.kind == PartKind::R ? peakText(r.stress.watts, " W") : QString(),
             figures(r.rating.value) + QLatin1Char(' ') + QLatin1String(r.rating.unit) +
-                (r.rating.ok ? QString() : QStringLiteral("  too high for the series")),
+                (r.rating.ok ? QString() : QStringLiteral(", series too low")),
         };
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);

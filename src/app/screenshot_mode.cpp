@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "app/menu_ids.h"
+#include "app/parts_list_window.h"
 #include "app/update_check.h"
 
 namespace larkspan {
@@ -103,6 +104,13 @@ void show(MainWindow& window, const QString& what)
     if (kind == QLatin1String("update")) {
         if (!showUpdateWindow(window, parts.value(1))) return fail(QStringLiteral("no update state ") + parts.value(1));
         return reportWindowLater(window.updates()->window());
+    }
+    if (kind == QLatin1String("parts")) {
+        // The Parts List window of a new 3-way design, E12 values in pairs.
+        window.chooseChannelItem(2);
+        window.build().run(menu::Command::Pairs, 0);
+        window.build().run(menu::Command::PartsList, 0);
+        return reportWindowLater(window.build().partsListWindow());
     }
     if (kind != QLatin1String("view") && kind != QLatin1String("menu"))
         return fail(QStringLiteral("unknown screenshot ") + what);
