@@ -5,7 +5,6 @@
 #include <cmath>
 #include <complex>
 #include <iostream>
-#include <limits>
 
 #include "rules/menu_rules.h"
 #include "synthesis/cofcal.h"
@@ -293,33 +292,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, StepAgainstAnalytic,
                                          AnalyticRow{"second_2way_chebyc_lo", 2, 2, "Chebyc", 0, lowPass2Step},
                                          AnalyticRow{"second_2way_chebyc_hi", 2, 2, "Chebyc", 1, highPass2Step}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(StepResponse, NonFiniteCoefficientsEndTheLoopsAndDrawNothingNonFinite)
-{
-    const auto check = [](Design d, const char* what) {
-        const auto curves = StepPlot(d);
-        for (const Curve& c : curves) {
-            EXPECT_LE(c.points.size(), 50000U) << what;
-            for (std::size_t i = 0; i < c.points.size(); ++i)
-                if (c.points[i].drawn) {
-                    ASSERT_TRUE(std::isfinite(c.points[i].y)) << what << " " << c.branch << " " << i;
-                    ASSERT_TRUE(std::isfinite(c.points[i - 1].y)) << what << " " << c.branch << " " << i;
-                }
-        }
-    };
-    Design nanFx;
-    nanFx.FX = std::numeric_limits<float>::quiet_NaN();
-    check(nanFx, "FX not a number");  // no time window at all
-    Design infRe;
-    infRe.RE = std::numeric_limits<float>::infinity();
-    check(infRe, "infinite RE");
-    Design equal = designOf(3, 4, "Linkwi");
-    equal.FXH = equal.FXL;
-    check(equal, "equal 3-way frequencies");
-    Design zero;
-    zero.FX = 0;
-    check(zero, "zero FX");
-}
 
 }  // namespace
 }  // namespace larkspan
