@@ -23,7 +23,9 @@
 #include "app/menu_ids.h"
 #include "app/notch_sheet_dialog.h"
 #include "app/preferences_dialog.h"
+#include "app/printing.h"
 #include "app/response_view.h"
+#include "app/sound_player.h"
 #include "app/window_animation.h"
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
@@ -80,9 +82,22 @@ MainWindow::MainWindow(ShellState& shell, QWidget* parent) : QMainWindow(parent)
     view_ = new ResponseView(design_, this);
     setCentralWidget(view_);
     animator_ = new ContentAnimator(this, view_);
+    PrintShell printShell{this,
+                          &design_,
+                          &shell_,
+                          [this] { return view_; },
+                          [this] { initMenu2(); },
+                          [this] { initMenu4(); },
+                          [this] { beep(); },
+                          [this](const QString& soundFile) { playSound(soundFile); },
+                          [this] { quit(); }};
+    printing_ = std::make_unique<PrintCommands>(std::move(printShell));
+    printing_->prompts = dialogPrompts(this);
     buildMenus();
     setWindowTitle(QStringLiteral("Larkspan"));
 }
+
+MainWindow::~MainWindow() = default;
 
 // ---- menus ---------------------------------------------------------------
 
@@ -142,8 +157,8 @@ void MainWindow::buildMenus()
     add("Save As...", "Ctrl+Shift+S", [this] { saveDesignAs(); });
     add("Save As Stationery...", nullptr, [this] { saveAsStationery(); });
     separator();
-    add("Page Setup...", "Ctrl+Shift+P", nullptr);
-    add("Print...", "Ctrl+P", nullptr);
+    add("Page Setup...", "Ctrl+Shift+P", [this] { printing_->MyDoPageSetup(); });
+    add("Print...", "Ctrl+P", [this] { printing_->MyDoPrint(); });
 
     // Edit commands reach no editable text in the response window: they are
     // offered for the sheets' fields and otherwise do nothing.
@@ -168,7 +183,7 @@ void MainWindow::buildMenus()
     checkable(add("High Imp. Correct", nullptr, [this] { chooseResponse(10); }));
     checkable(add("Mid Imp. Correct", nullptr, [this] { chooseResponse(11); }));
     separator();
-    add("Snapshot Response...", "Ctrl+Alt+S", nullptr);
+    add("Snapshot Response...", "Ctrl+Alt+S", [this] { printing_->SnapShot(); });
 
     open(menu::kChannel, QStringLiteral("Channel"));
     checkable(add("2wey", "Ctrl+Alt+2", [this] { chooseChannelItem(1); }));
@@ -279,9 +294,6 @@ void MainWindow::applyMenuState()
 
     setMenu(menu::kFile, m.fileEnabled);
     for (int i = 1; i <= 10; ++i) setItem(menu::kFile, i, m.file[static_cast<std::size_t>(i)].enabled, false);
-    // Printing comes with its own work; until then its items stay off.
-    setItem(menu::kFile, 9, false, false);
-    setItem(menu::kFile, 10, false, false);
 
     setMenu(menu::kEdit, m.editEnabled);
     for (int i = 1; i <= 8; ++i) setItem(menu::kEdit, i, m.editItemsEnabled, false);
@@ -291,7 +303,6 @@ void MainWindow::applyMenuState()
         const auto& s = m.response[static_cast<std::size_t>(i)];
         setItem(menu::kResponse, i, s.enabled, s.checked);
     }
-    setItem(menu::kResponse, 13, false, false);  // snapshots come with printing
 
     setMenu(menu::kChannel, m.channelEnabled);
     for (int i = 1; i <= 2; ++i) setItem(menu::kChannel, i, true, i == m.channelChecked);
@@ -524,6 +535,7 @@ void MainWindow::openResponseWindow()
 void MainWindow::closeResponseWindow()
 {
     view_->setShown(false);
+    printing_->releasePageFormat();
     shell_.RespWndOpenFlag = 0;
     shell_.doc.WndCloseFlag = 0;
     shell_.CurentWndON = 0;
@@ -682,9 +694,7 @@ SheetHooks MainWindow::sheetHooks()
     SheetHooks hooks;
     hooks.beep = [this] { beep(); };
     if (alertHook) hooks.alert = alertHook;
-    hooks.playSound = [this](const QString& soundFile) {
-        if (soundHook) soundHook(soundFile);
-    };
+    hooks.playSound = [this](const QString& soundFile) { playSound(soundFile); };
     return hooks;
 }
 
@@ -770,6 +780,14 @@ void MainWindow::beep()
         beepHook();
     else
         QApplication::beep();
+}
+
+void MainWindow::playSound(const QString& soundFile)
+{
+    if (soundHook)
+        soundHook(soundFile);
+    else
+        PlayMovieSoundFromSupportFilename(soundFile, QStringLiteral("Images"));
 }
 
 void MainWindow::showAlert(const QString& title, const QString& message)

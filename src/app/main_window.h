@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,7 @@ class QMenu;
 namespace larkspan {
 
 class ContentAnimator;
+class PrintCommands;
 class ResponseView;
 class SheetDialog;
 
@@ -30,11 +32,14 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(ShellState& shell, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Design& design() { return design_; }
     const MenuBarState& menuState() const { return menus_; }
     ShellState& shell() { return shell_; }
     ResponseView* view() const { return view_; }
+    // Page Setup, Print and Snapshot, with the page format of the window.
+    PrintCommands& printing() { return *printing_; }
 
     // The start-up steps after the preferences are loaded: defaults, the menu
     // bar built and at once made modal, corrections of the default design.
@@ -95,7 +100,7 @@ public:
     std::function<int()> saveChangesHook;
     std::function<void(const std::array<std::string, 3>&)> fileErrorHook;
     std::function<void(const QString& title, const QString& message)> alertHook;
-    // Receives the sounds the sheets ask for; without it they stay silent.
+    // Receives the sounds the program asks for instead of playing them.
     std::function<void(const QString& soundFile)> soundHook;
 
 signals:
@@ -128,12 +133,14 @@ private:
     void showFileError(const FileError& error);
     void showAlert(const QString& title, const QString& message);
     void beep();
+    void playSound(const QString& soundFile);
 
     ShellState& shell_;
     Design design_;
     MenuBarState menus_;
     ResponseView* view_ = nullptr;
     ContentAnimator* animator_ = nullptr;
+    std::unique_ptr<PrintCommands> printing_;
     QPointer<SheetDialog> sheet_;
     std::map<int, QMenu*> menusById_;
     std::map<std::pair<int, int>, QAction*> actions_;

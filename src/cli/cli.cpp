@@ -18,6 +18,8 @@ constexpr std::string_view kUsage =
     "usage: larkspan-cli [design options] values [--json]\n"
     "       larkspan-cli [design options] render --view VIEW --out FILE.png|FILE.svg|FILE.pdf [--scale 1|2]\n"
     "       larkspan-cli [design options] sweep --view amp|imp|ph|gd|nq|st|HigCorrImp|MidCorrImp [--json|--csv]\n"
+    "       larkspan-cli [design options] print --view VIEW --out FILE.pdf [--scale PCT]\n"
+    "                    [--orientation portrait|landscape] [--no-date] [--paper a4|letter]\n"
     "       larkspan-cli [design options] save FILE\n"
     "design options: --doc FILE  --ways 2|3  --order 1..4  --align Butter|Linkwi|ButAsy|Bessel|Chebyc\n"
     "                --fx HZ  --fxl HZ  --fxh HZ\n"
@@ -192,6 +194,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (cl.command == "sweep") return sweepCommand(d, cl.commandArgs, out, err);
     if (cl.command == "render") return renderCommand(d, cl.commandArgs, out, err);
     if (cl.command == "save") return saveCommand(d, cl.commandArgs, out, err);
+    if (cl.command == "print") return printCommand(d, cl.commandArgs, out, err);
     if (cl.command == "render") {
         err << "larkspan-cli: the command '" << cl.command << "' is not available in this version\n";
         return kRefused;
