@@ -1,6 +1,5 @@
-// The real sheets of printing and snapshots.
+// The page setup and print sheets and the stop alert of the real prompts.
 #include <QBoxLayout>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -12,17 +11,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/print_shell.h"
+#include "app/qt_prompts.h"
 
 namespace larkspan {
 
-namespace {
-
 // The page setup dialog with a scale field added above its buttons: Qt's
 // own dialog has none, and the user's scale belongs to the page setup.
-bool runPageSetup(QWidget* window, QPrinter& printer, double& scale)
+bool QtPrompts::pageSetup(QWidget* over, QPrinter& printer, double& scale)
 {
-    QPageSetupDialog dialog(&printer, window);
+    QPageSetupDialog dialog(&printer, over);
     dialog.setWindowFlag(Qt::Sheet);
     dialog.setWindowModality(Qt::WindowModal);
     auto* field = new QSpinBox(&dialog);
@@ -42,9 +39,9 @@ bool runPageSetup(QWidget* window, QPrinter& printer, double& scale)
     return true;
 }
 
-bool runPrint(QWidget* window, QPrinter& printer)
+bool QtPrompts::print(QWidget* over, QPrinter& printer)
 {
-    QPrintDialog dialog(&printer, window);
+    QPrintDialog dialog(&printer, over);
     dialog.setWindowFlag(Qt::Sheet);
     dialog.setWindowModality(Qt::WindowModal);
     // One page: no range to choose.
@@ -52,39 +49,16 @@ bool runPrint(QWidget* window, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-QString askPngPath(QWidget* window, const QString& prompt, const QString& proposedName)
+Prompts::FileErrorChoice QtPrompts::stopAlert(QWidget* over, const QString& title, const QString& message)
 {
-    QFileDialog dialog(window, prompt);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setNameFilter(QStringLiteral("PNG pictures (*.png)"));
-    dialog.selectFile(proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-bool askStop(QWidget* window, const QString& title, const QString& message)
-{
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Larkspan"), title, QMessageBox::NoButton, window);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Larkspan"), title, QMessageBox::NoButton, over);
     box.setInformativeText(message);
     QPushButton* stop = box.addButton(QStringLiteral("Stop"), QMessageBox::DestructiveRole);
     box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
     box.setWindowModality(Qt::WindowModal);
     box.exec();
-    return box.clickedButton() == static_cast<QAbstractButton*>(stop);
-}
-
-}  // namespace
-
-PrintPrompts dialogPrompts(QWidget* window)
-{
-    PrintPrompts p;
-    p.pageSetup = [window](QPrinter& printer, double& scale) { return runPageSetup(window, printer, scale); };
-    p.print = [window](QPrinter& printer) { return runPrint(window, printer); };
-    p.savePng = [window](const QString& prompt, const QString& name) { return askPngPath(window, prompt, name); };
-    p.stopAlert = [window](const QString& title, const QString& message) { return askStop(window, title, message); };
-    return p;
+    return box.clickedButton() == static_cast<QAbstractButton*>(stop) ? FileErrorChoice::Stop
+                                                                      : FileErrorChoice::Continue;
 }
 
 }  // namespace larkspan

@@ -54,7 +54,7 @@ void PrintCommands::MyDoPageSetup()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(MySetupPageFormatForPrinting());
     double scale = s_.shell->GPrintScale;
-    if (prompts.pageSetup(printer, scale)) {
+    if (s_.prompts->pageSetup(s_.window, printer, scale)) {
         pageFormat_ = printer.pageLayout();
         s_.shell->GPrintScale = scale;
     }
@@ -65,7 +65,7 @@ void PrintCommands::MyDoPageSetup()
 void PrintCommands::MyDoPrint()
 {
     if (!s_.shell->RespWndOpenFlag) {
-        s_.beep();
+        s_.prompts->beep();
         return;
     }
     s_.initMenu2();
@@ -84,7 +84,7 @@ void PrintCommands::MyDoPrint()
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QDir::home().filePath(job + QStringLiteral(".pdf")));
         }
-        if (prompts.print(printer)) {
+        if (s_.prompts->print(s_.window, printer)) {
             pageFormat_ = printer.pageLayout();
             error = printerProblem(printer);
             if (error == 0) error = MyDoPrintLoop(printer);
@@ -104,8 +104,7 @@ int PrintCommands::MyDoPrintLoop(QPrinter& printer)
     const double scale = CalcPrintPageScale(d.s_Resp, area.width(), area.height(), s_.shell->GPrintScale);
     const std::optional<DateTime> when =
         s_.shell->prefs.PrintDateCheck == 1 ? std::optional<DateTime>(now()) : std::nullopt;
-    ResponseView* view = s_.view ? s_.view() : nullptr;
-    ViewState state = view ? view->drawnFrom() : ViewState{};
+    ViewState state = s_.view ? s_.view->drawnFrom() : ViewState{};
     const std::string imagesDir = resourceFolder("Images");
     const bool painted = qt::paintPrintedPage(printer, scale, [&](Canvas& canvas) {
         DrawTarget target{canvas, {}, imagesDir};
@@ -117,13 +116,14 @@ int PrintCommands::MyDoPrintLoop(QPrinter& printer)
 bool PrintCommands::ReportPMError(int code)
 {
     const Alert alert = larkspan::ReportPMError(code);
-    s_.beep();
-    return prompts.stopAlert(QString::fromStdString(alert.title), QString::fromStdString(alert.message));
+    s_.prompts->beep();
+    return s_.prompts->stopAlert(s_.window, QString::fromStdString(alert.title),
+                                 QString::fromStdString(alert.message)) == Prompts::FileErrorChoice::Stop;
 }
 
 void PrintCommands::SnapShot()
 {
-    larkspan::SnapShot(s_, prompts);
+    larkspan::SnapShot(s_);
 }
 
 }  // namespace larkspan

@@ -27,8 +27,6 @@ public:
     // Forgets the page format with the window it belonged to.
     void releasePageFormat() { pageFormat_.reset(); }
 
-    PrintPrompts prompts;
-
 private:
     // The page format made ready for the current view: created when there
     // is none, its orientation set by the rule while PMOrientFlag is 0.

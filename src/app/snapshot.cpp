@@ -28,25 +28,26 @@ std::optional<QString> writePngFile(const QImage& picture, const QString& path)
     return std::nullopt;
 }
 
-void SnapShot(PrintShell& s, PrintPrompts& prompts)
+void SnapShot(PrintShell& s)
 {
-    ResponseView* view = s.view ? s.view() : nullptr;
-    if (!s.shell->RespWndOpenFlag || !view) {
-        s.beep();
+    Prompts& prompts = *s.prompts;
+    if (!s.shell->RespWndOpenFlag || !s.view) {
+        prompts.beep();
         return;
     }
-    if (s.shell->prefs.SoundCheck == 1) s.playSound(QStringLiteral("Shutter.aif"));
-    const QImage picture = snapshotPicture(*view);
+    if (s.shell->prefs.SoundCheck == 1) prompts.playSound(QStringLiteral("Shutter.aif"));
+    const QImage picture = snapshotPicture(*s.view);
     s.initMenu2();
     ++s.shell->SnapNum;
     const QString proposed = QString::fromStdString(snapshotFileName(s.shell->SnapNum, s.design->s_Resp));
-    const QString path = prompts.savePng(QStringLiteral("Save This PNG File As..."), proposed);
+    const QString path = prompts.savePath(s.window, QStringLiteral("Save This PNG File As..."), proposed);
     bool stop = false;
     if (path.isEmpty()) {
         --s.shell->SnapNum;
     } else if (const auto failure = writePngFile(picture, path)) {
-        s.beep();
-        stop = prompts.stopAlert(QStringLiteral("SaveImageFile failed"), path + QStringLiteral("\n") + *failure);
+        prompts.beep();
+        stop = prompts.stopAlert(s.window, QStringLiteral("SaveImageFile failed"),
+                                 path + QStringLiteral("\n") + *failure) == Prompts::FileErrorChoice::Stop;
     }
     s.initMenu4();
     if (stop) s.stopProgram();

@@ -22,6 +22,6 @@ std::optional<QString> writePngFile(const QImage& picture, const QString& path);
 
 // The shutter sound, the picture, the file-save sheet with the proposed
 // "Larkspan_N_View.png", and the write. Cancel gives the number back.
-void SnapShot(PrintShell& shell, PrintPrompts& prompts);
+void SnapShot(PrintShell& shell);
 
 }  // namespace larkspan

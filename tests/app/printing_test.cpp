@@ -21,58 +21,45 @@ namespace {
 
 constexpr int kPageSetupItem = 9;
 constexpr int kPrintItem = 10;
-constexpr int kSnapshotItem = 13;
 constexpr int kSchemaItem = 8;
 
-// The window with recording sheets: every print goes into `pdf` (or where
-// `printTo` says), the page setup sheet picks `chosenOrientation` and
-// `chosenScale`, and the PNG sheet answers from `pngAnswers` in turn.
+// The window with recording print sheets: every print goes into `printTo`
+// ("native": neither a printer nor a file), and the page setup sheet picks
+// `chosenOrientation` and `chosenScale`.
 struct PrintFixture : test::WindowFixture {
-    QString pdf;
     QString printTo;
     std::optional<QPageLayout::Orientation> chosenOrientation;
     double chosenScale = 100;
     std::vector<QPageLayout::Orientation> printedOrientations;
-    std::vector<QString> proposals;
-    std::vector<QString> pngAnswers;
     bool menusModalInSheet = true;
 
-    explicit PrintFixture(const QString& pdfPath) : pdf(pdfPath), printTo(pdfPath)
+    explicit PrintFixture(const QString& pdfPath) : printTo(pdfPath)
     {
-        PrintPrompts& p = window.printing().prompts;
-        p.pageSetup = [this](QPrinter& printer, double& scale) {
+        prompts.onPageSetup = [this](QPrinter& printer, double& scale) {
             menusModalInSheet = menusModalInSheet && !menuEnabled(menu::kFile);
             if (chosenOrientation) printer.setPageOrientation(*chosenOrientation);
             scale = chosenScale;
             return true;
         };
-        p.print = [this](QPrinter& printer) {
+        prompts.onPrint = [this](QPrinter& printer) {
             menusModalInSheet = menusModalInSheet && !menuEnabled(menu::kFile);
             printedOrientations.push_back(printer.pageLayout().orientation());
-            if (printTo != QLatin1String("native")) {
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(printTo);
-            } else {
-                // Neither a printer nor a file: where a job goes without a
-                // default printer.
+            if (printTo == QLatin1String("native")) {
                 printer.setOutputFileName(QString());
                 printer.setPrinterName(QString());
+            } else {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(printTo);
             }
             return true;
         };
-        p.savePng = [this](const QString& prompt, const QString& name) {
-            menusModalInSheet = menusModalInSheet && !menuEnabled(menu::kFile);
-            proposals.push_back(prompt + "|" + name);
-            if (pngAnswers.empty()) return QString();
-            const QString answer = pngAnswers.front();
-            pngAnswers.erase(pngAnswers.begin());
-            return answer;
-        };
-        p.stopAlert = [this](const QString& title, const QString& message) {
-            alerts.push_back(title + "|" + message);
-            return false;
-        };
         start();
+    }
+    // Snapshot Response..., the file-save sheet answering `answer`.
+    void snapshot(const QString& answer)
+    {
+        prompts.pathToSave = answer;
+        trigger(menu::kResponse, 13);
     }
 };
 
@@ -132,20 +119,20 @@ private slots:
             f.shell.prefs.PrintDateCheck = row.dateCheck;
             f.trigger(menu::kResponse, row.viewItem);
             f.trigger(menu::kFile, kPrintItem);
-            QVERIFY2(f.alerts.empty(), row.name);
+            QVERIFY2(f.prompts.stopAlerts.isEmpty(), row.name);
             QVERIFY(f.menusModalInSheet);
             QVERIFY(f.menuEnabled(menu::kFile));  // the design-open state again
-            const std::string info = test::pdfinfo(f.pdf.toStdString());
+            const std::string info = test::pdfinfo(f.printTo.toStdString());
             QVERIFY2(!info.empty(), "pdfinfo (poppler-utils) is needed to read the page");
             QVERIFY2(std::regex_search(info, std::regex("Pages: +1\\n")), info.c_str());
             QVERIFY2(std::regex_search(info, std::regex(std::string("Title: +") + row.title + "\n")), info.c_str());
             QVERIFY2(info.find(std::string("Page size:       ") + row.pageSize) != std::string::npos, info.c_str());
-            const std::string text = test::pdftext(f.pdf.toStdString());
+            const std::string text = test::pdftext(f.printTo.toStdString());
             QVERIFY2(text.find(row.mustShow) != std::string::npos, text.c_str());
             const bool dated =
                 std::regex_search(text, std::regex(R"(Larkspan +[A-Z][a-z]{2}/\d\d/20\d\d \d\d:\d\d:\d\d)"));
             QCOMPARE(dated, row.dateCheck == 1);
-            QFile::remove(f.pdf);
+            QFile::remove(f.printTo);
         }
     }
 
@@ -188,8 +175,8 @@ private slots:
             PrintFixture f(QString::fromLatin1(row.printTo));
             const Design before = f.d();
             f.trigger(menu::kFile, kPrintItem);
-            QCOMPARE(f.alerts, std::vector<QString>{QString::fromLatin1(row.alert)});
-            QCOMPARE(f.beeps, 1);
+            QCOMPARE(f.prompts.stopAlerts, QStringList{QString::fromLatin1(row.alert)});
+            QCOMPARE(f.prompts.beeps, 1);
             QVERIFY(f.menuEnabled(menu::kFile));
             QVERIFY(f.d().FX == before.FX && f.d().DirtyFlag == before.DirtyFlag);
         }
@@ -199,26 +186,23 @@ private slots:
     {
         PrintFixture f(path(QStringLiteral("unused.pdf")));
         f.trigger(menu::kResponse, 4);  // group delay
-        f.trigger(menu::kResponse, kSnapshotItem);
-        f.trigger(menu::kResponse, kSnapshotItem);  // two Cancels: the same number
+        f.snapshot({});
+        f.snapshot({});  // two Cancels: the same number
         const QString saved = path(QStringLiteral("shot.png"));
-        f.pngAnswers = {saved};
-        f.trigger(menu::kResponse, kSnapshotItem);
+        f.snapshot(saved);
         f.shell.prefs.SoundCheck = 0;
         // A folder that cannot be written: below a file.
-        f.pngAnswers = {saved + QStringLiteral("/shot.png")};
         const QStringList before = QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden);
-        f.trigger(menu::kResponse, kSnapshotItem);
+        f.snapshot(saved + QStringLiteral("/shot.png"));
         const QString prompt = QStringLiteral("Save This PNG File As...|Larkspan_");
-        const std::vector<QString> expected{prompt + "1_Group-Delay.png", prompt + "1_Group-Delay.png",
-                                            prompt + "1_Group-Delay.png", prompt + "2_Group-Delay.png"};
-        QCOMPARE(f.proposals, expected);
-        QCOMPARE(f.sounds, std::vector<QString>(3, QStringLiteral("Shutter.aif")));
-        QVERIFY(f.menusModalInSheet);
+        const QStringList expected{prompt + "1_Group-Delay.png", prompt + "1_Group-Delay.png",
+                                   prompt + "1_Group-Delay.png", prompt + "2_Group-Delay.png"};
+        QCOMPARE(f.prompts.saveDialogs, expected);
+        QCOMPARE(f.prompts.sounds, std::vector<QString>(3, QStringLiteral("Shutter.aif")));
         QVERIFY(f.menuEnabled(menu::kFile));
         QVERIFY(!QImage(saved).isNull());
-        QCOMPARE(f.alerts.size(), std::size_t{1});
-        QVERIFY(f.alerts[0].startsWith(QStringLiteral("SaveImageFile failed|")));
+        QCOMPARE(f.prompts.stopAlerts.size(), 1);
+        QVERIFY(f.prompts.stopAlerts[0].startsWith(QStringLiteral("SaveImageFile failed|")));
         QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), before);
     }
 
@@ -230,8 +214,7 @@ private slots:
             qEnvironmentVariableIsSet("LARKSPAN_EXPECT_DPR") ? qEnvironmentVariableIntValue("LARKSPAN_EXPECT_DPR") : 1;
         PrintFixture f(path(QStringLiteral("unused.pdf")));
         const QString saved = path(QStringLiteral("dpr.png"));
-        f.pngAnswers = {saved};
-        f.trigger(menu::kResponse, kSnapshotItem);
+        f.snapshot(saved);
         QCOMPARE(QImage(saved).size(), QSize(540 * dpr, 390 * dpr));
     }
 
