@@ -15,6 +15,7 @@
 #include "app/preferences_dialog.h"
 #include "app/printing.h"
 #include "app/response_view.h"
+#include "app/update_check.h"
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "corrections/notch.h"
@@ -45,6 +46,11 @@ MainWindow::MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent)
     menuBar_->setAvailable(menu::Command::MailTo, !makerMailAddress().isEmpty());
     connect(menuBar_, &MenuBar::triggered, this, &MainWindow::run);
     setWindowTitle(QStringLiteral("Larkspan"));
+    UpdateHost host;
+    host.menusModal = [this] { setMenus(Menus::Modal); };
+    host.menusBack = [this] { restoreMenus(); };
+    host.quit = [this] { documents_.quit(); };
+    updates_ = new UpdateChecker(shell_, std::move(host), this);
     printing_ = std::make_unique<PrintCommands>(
         PrintShell{this, &design_, &shell_, &prompts_, view_, [this] { setMenus(Menus::Modal); },
                    [this] { setMenus(Menus::DesignOpen); }, [this] { documents_.quit(); }});
@@ -58,6 +64,8 @@ void MainWindow::run(menu::Command command, int item)
     switch (command) {
         case C::About:
             return showAbout();
+        case C::CheckForUpdates:
+            return updates_->checkFromMenu();
         case C::Preferences:
             return showPreferences();
         case C::Quit:
@@ -123,7 +131,6 @@ void MainWindow::run(menu::Command command, int item)
         case C::Snapshot:
             return printing_->SnapShot();
         case C::None:
-        case C::CheckForUpdates:
             return;
     }
 }
@@ -201,6 +208,14 @@ void MainWindow::startUpTimerFired()
     setMenus(Menus::DesignOpen);
     openResponseWindow();
     plot();
+    updates_->checkAtLaunch();
+}
+
+bool MainWindow::openFromDesktop(const QString& path)
+{
+    const bool opened = documents_.openFile(path);
+    updates_->checkAtLaunch();
+    return opened;
 }
 
 void MainWindow::openResponseWindow()

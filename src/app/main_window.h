@@ -21,6 +21,7 @@ namespace larkspan {
 
 class PrintCommands;
 class ResponseView;
+class UpdateChecker;
 
 class MainWindow : public QMainWindow, private DocumentHost {
     Q_OBJECT
@@ -35,6 +36,7 @@ public:
     DocumentFlow& documents() { return documents_; }
     WindowPlacement& placement() { return placement_; }
     ResponseView* view() const { return view_; }
+    UpdateChecker* updates() const { return updates_; }
     // Page Setup, Print and Snapshot, with the window's page format.
     PrintCommands& printing() { return *printing_; }
 
@@ -43,6 +45,9 @@ public:
     void startUp();
     // The start-up timer's action: a new design unless one is already open.
     void startUpTimerFired();
+    // A file handed over by the desktop or a second launch; the launch-time
+    // update check follows the first design shown.
+    bool openFromDesktop(const QString& path);
 
     // The view, channel, order and filter commands, by menu item.
     void chooseResponse(int item);
@@ -99,6 +104,7 @@ private:
     DocumentFlow documents_;
     std::unique_ptr<PrintCommands> printing_;
     QPointer<SheetDialog> sheet_;
+    UpdateChecker* updates_ = nullptr;
     bool closingForQuit_ = false;
 };
 
