@@ -16,17 +16,15 @@ DocumentFlow::DocumentFlow(Design& design, ShellState& shell, Prompts& prompts, 
 void DocumentFlow::newDesign()
 {
     larkspan::newDesign(design_, shell_.doc);
+    shell_.GPrintScale = 100.0;
+    shell_.PMOrientFlag = 0;
     host_.setMenus(Menus::NewDesign);
     host_.openResponseWindow();
     host_.plot();
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
 }
 
 void DocumentFlow::open()
 {
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
     const QString path = prompts_.openPath(host_.promptParent());
     if (path.isEmpty() || !isDesignFileName(QFileInfo(path).fileName().toStdString())) return;
     load(path);
@@ -40,13 +38,13 @@ bool DocumentFlow::openFile(const QString& path)
         if (!settleChanges(&DocumentState::WndCloseFlag)) return false;
         host_.closeResponseWindow();
     }
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
     return load(path);
 }
 
 bool DocumentFlow::load(const QString& path)
 {
+    shell_.GPrintScale = 100.0;
+    shell_.PMOrientFlag = 0;
     const auto error = openDesignFile(design_, shell_.doc, path.toStdString());
     host_.setMenus(Menus::DesignOpen);
     host_.openResponseWindow();

@@ -223,7 +223,6 @@ void MainWindow::openResponseWindow()
     placement_.placeNewWindow();
     placement_.rememberPlace();
     shell_.WndOpenFlag = 1;
-    shell_.CurentWndON = 1;
     shell_.RespWndOpenFlag = 1;
     view_->setShown(true);
     documentChanged();
@@ -235,7 +234,6 @@ void MainWindow::closeResponseWindow()
     printing_->releasePageFormat();
     shell_.RespWndOpenFlag = 0;
     shell_.doc.WndCloseFlag = 0;
-    shell_.CurentWndON = 0;
     design_.DirtyFlag = 0;
     documentChanged();
     setMenus(Menus::NoDesign);
@@ -284,7 +282,7 @@ void MainWindow::chooseResponse(int item)
     }
     design_.respID = static_cast<std::int16_t>(item);
     setMenus(Menus::DesignOpen);
-    shell_.PMOrientFlag = 0;
+    shell_.PMOrientFlag = 0;  // the next print takes the new view's orientation
     plot();
 }
 
@@ -350,7 +348,6 @@ void MainWindow::openNotchSheet(int notch)
     shell_.s_Corr = notch == 1 ? "HighNotch" : "MidNotch";
     shell_.Notch = static_cast<std::int16_t>(notch);
     larkspan::openNotchSheet(design_, notch);
-    shell_.NotchWndTitle = design_.notchSet.NotchWndTitle;
     runSheet(new NotchSheetDialog(this, design_, shell_.prefs.SoundCheck, prompts_));
 }
 
