@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/build_commands.h"
 #include "app/document_flow.h"
 #include "app/menu_bar.h"
 #include "app/prompts.h"
@@ -36,6 +37,7 @@ public:
     DocumentFlow& documents() { return documents_; }
     WindowPlacement& placement() { return placement_; }
     ResponseView* view() const { return view_; }
+    BuildCommands& build() { return build_; }
     UpdateChecker* updates() const { return updates_; }
     // Page Setup, Print and Snapshot, with the window's page format.
     PrintCommands& printing() { return *printing_; }
@@ -102,6 +104,7 @@ private:
     MenuBar* menuBar_;
     WindowPlacement placement_;
     DocumentFlow documents_;
+    BuildCommands build_;
     std::unique_ptr<PrintCommands> printing_;
     QPointer<SheetDialog> sheet_;
     UpdateChecker* updates_ = nullptr;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/design.h"
+#include "network/standard_values.h"
 
 namespace larkspan::cli {
 
@@ -65,6 +66,9 @@ int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream&
 int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int printCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The page Print gives with its defaults for the design's current view, into
+// `file`; `asBuilt` adds the as-built curves as the view would.
+int printDefaultPage(Design& d, const std::string& file, const std::optional<SeriesChoice>& asBuilt, std::ostream& err);
 int saveCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int partsCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int netlistCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -79,13 +79,9 @@ std::optional<std::string> parsePrintOptions(const std::vector<std::string>& arg
     return std::nullopt;
 }
 
-}  // namespace
-
-int printCommand(Design& d, const std::vector<std::string>& args, std::ostream&, std::ostream& err)
+// The page of the design's current view as Print gives it, into o.file.
+int printPage(Design& d, const PrintOptions& o, const std::optional<SeriesChoice>& asBuilt, std::ostream& err)
 {
-    PrintOptions o;
-    if (const auto refusal = parsePrintOptions(args, o)) return refusedWith(err, *refusal);
-    if (const int status = chooseView(d, o.view, "print", err); status != kOk) return status;
 #if LARKSPAN_CLI_HAS_QT
     // A page format made for this view: the orientation rule unless the user
     // chose one, as Page Setup would.
@@ -99,6 +95,7 @@ int printCommand(Design& d, const std::vector<std::string>& args, std::ostream&,
     if (const auto failure = qt::writePdfPage(o.file, page, [&](Canvas& canvas) {
             DrawTarget target{canvas, {}, imagesDir};
             ViewState state;
+            state.asBuilt = asBuilt;
             drawPrintedPage(target, d, state, when);
         })) {
         err << "larkspan-cli: cannot write " << o.file << ": " << *failure << "\n";
@@ -106,9 +103,29 @@ int printCommand(Design& d, const std::vector<std::string>& args, std::ostream&,
     }
     return kOk;
 #else
+    (void)d;
+    (void)o;
+    (void)asBuilt;
     (void)now;
     return refusedWith(err, "print needs a larkspan-cli built with Qt (LARKSPAN_BUILD_APP=ON)");
 #endif
+}
+
+}  // namespace
+
+int printCommand(Design& d, const std::vector<std::string>& args, std::ostream&, std::ostream& err)
+{
+    PrintOptions o;
+    if (const auto refusal = parsePrintOptions(args, o)) return refusedWith(err, *refusal);
+    if (const int status = chooseView(d, o.view, "print", err); status != kOk) return status;
+    return printPage(d, o, std::nullopt, err);
+}
+
+int printDefaultPage(Design& d, const std::string& file, const std::optional<SeriesChoice>& asBuilt, std::ostream& err)
+{
+    PrintOptions o;
+    o.file = file;
+    return printPage(d, o, asBuilt, err);
 }
 
 }  // namespace larkspan::cli

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <fstream>
 
+#include "cli/build_options.h"
 #include "cli/cli.h"
 #include "corrections/notch.h"
 #include "drawing/response_view.h"
@@ -34,10 +35,11 @@ std::optional<Format> formatOf(const std::string& file)
 }
 
 // The window's content with its static texts, as a picture of it shows them.
-void drawScreen(Canvas& canvas, Design& d, const std::string& imagesDir)
+void drawScreen(Canvas& canvas, Design& d, const std::string& imagesDir, const std::optional<SeriesChoice>& asBuilt)
 {
     DrawTarget target{canvas, {}, imagesDir};
     ViewState state;
+    state.asBuilt = asBuilt;
     ResponsePlot(target, d, state);
     drawStaticTexts(canvas, target.controls, Overflow::Elide);
 }
@@ -77,8 +79,18 @@ int chooseView(Design& d, const std::string& view, const std::string& command, s
     return kOk;
 }
 
-int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int renderCommand(Design& d, const std::vector<std::string>& commandArgs, std::ostream&, std::ostream& err)
 {
+    std::vector<std::string> args = commandArgs;
+    BuildOptions built;
+    if (auto f = takeBuildOptions(args, built, false, true, err)) {
+        err << f->message << "\n";
+        return f->status;
+    }
+    if (!built.asBuilt && (built.seriesGiven || built.series.pairs))
+        return refusedWith(err, "render: --series and --pairs need --as-built");
+    std::optional<SeriesChoice> asBuilt;
+    if (built.asBuilt) asBuilt = built.series;
     std::string view;
     std::string file;
     std::string scaleText;
@@ -96,9 +108,9 @@ int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream&
     if (view.empty() || file.empty()) return refusedWith(err, "render needs --view VIEW and --out FILE");
     const auto format = formatOf(file);
     if (!format) return refusedWith(err, "render writes .png, .svg or .pdf files, not '" + file + "'");
-    // A PDF is the printed page: `print` with its defaults.
-    if (*format == Format::Pdf && scaleText.empty()) return printCommand(d, {"--view", view, "--out", file}, out, err);
     if (const int status = chooseView(d, view, "render", err); status != kOk) return status;
+    // A PDF is the printed page: `print` with its defaults.
+    if (*format == Format::Pdf && scaleText.empty()) return printDefaultPage(d, file, asBuilt, err);
     double scale = 1;
     if (!scaleText.empty()) {
         if (*format != Format::Png) return refusedWith(err, "--scale applies to PNG pictures only");
@@ -112,7 +124,7 @@ int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream&
 
     if (*format == Format::Svg) {
         SvgCanvas svg(size.width, size.height);
-        drawScreen(svg, d, imagesDir);
+        drawScreen(svg, d, imagesDir, asBuilt);
         std::ofstream outFile(file, std::ios::binary | std::ios::trunc);
         if (!outFile) return ioFailure(err, file, "the file cannot be opened");
         outFile << svg.document();
@@ -122,7 +134,7 @@ int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream&
     }
 #if LARKSPAN_CLI_HAS_QT
     if (const auto failure = qt::writePng(file, size.width, size.height, scale,
-                                          [&](Canvas& canvas) { drawScreen(canvas, d, imagesDir); }))
+                                          [&](Canvas& canvas) { drawScreen(canvas, d, imagesDir, asBuilt); }))
         return ioFailure(err, file, *failure);
     return kOk;
 #else
