@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <complex>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -348,6 +349,19 @@ inline void expectNyquistFollows(const Design& d, const Network& n, int ii, cplx
             << evaluatorLabel(d, EvalKind::Nq, ii) << " at " << std::pow(10.0, k) << " Hz: (" << e.xx << ", " << e.yy
             << ") against " << h;
     }
+}
+
+// Checks that two networks share their denominator: the ratio of their
+// transfer functions is one real constant at every frequency of `hz`, which
+// it returns.
+inline double expectRealRatio(const Ladder& a, int outA, const Ladder& b, int outB, std::initializer_list<double> hz,
+                              double tolerance)
+{
+    const auto ratio = [&](double f) { return a.transfer(PI2 * f, outA) / b.transfer(PI2 * f, outB); };
+    const cplx k = ratio(*hz.begin());
+    EXPECT_NEAR(k.imag() / k.real(), 0.0, tolerance);
+    for (const double f : hz) EXPECT_NEAR(std::abs(ratio(f) / k - 1.0), 0.0, tolerance) << "at " << f << " Hz";
+    return k.real();
 }
 
 // H(s)/s handed to the inverse transform, with s scaled by 10^4: evaluating
