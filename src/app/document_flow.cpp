@@ -8,6 +8,18 @@ namespace larkspan {
 
 using Menus = DocumentHost::Menus;
 
+namespace {
+
+// Departure: a name typed without an extension gets ours, so that the file
+// can be opened again (Open and the desktop take only our extensions).
+QString withExtension(const QString& path, std::string_view extension)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    return path + QLatin1Char('.') + QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size()));
+}
+
+}  // namespace
+
 DocumentFlow::DocumentFlow(Design& design, ShellState& shell, Prompts& prompts, DocumentHost& host)
     : design_(design), shell_(shell), prompts_(prompts), host_(host)
 {
@@ -23,11 +35,17 @@ void DocumentFlow::newDesign()
     shell_.PMOrientFlag = 0;
 }
 
+QString DocumentFlow::documentFolder() const
+{
+    if (!shell_.doc.FileOpenFlag && !design_.SaveAsFlag) return {};
+    return QString::fromStdString(shell_.doc.fileUrl.parent_path().string());
+}
+
 void DocumentFlow::open()
 {
     shell_.GPrintScale = 100.0;
     shell_.PMOrientFlag = 0;
-    const QString path = prompts_.openPath(host_.promptParent());
+    const QString path = prompts_.openPath(host_.promptParent(), documentFolder());
     if (path.isEmpty() || !isDesignFileName(QFileInfo(path).fileName().toStdString())) return;
     load(path);
 }

@@ -14,6 +14,7 @@
 #include "app/shell_state.h"
 #include "app/window_placement.h"
 #include "model/design.h"
+#include "model/document_record.h"
 #include "rules/menu_state.h"
 
 namespace larkspan {
@@ -67,10 +68,13 @@ protected:
 
 private:
     void run(menu::Command command, int item);
+    void runCommand(menu::Command command, int item);
+    void redrawIfChanged();
     void showAbout();
     void showPreferences();
     void showAlert(const QString& title, const QString& message);
     void markDirty();
+    void beginSheet();
     // Shows a sheet with the menus modal; OK redraws, Cancel does not.
     void runSheet(SheetDialog* sheet);
     // The menus of the window's state once a small window has closed.
@@ -93,6 +97,7 @@ private:
     WindowPlacement placement_;
     DocumentFlow documents_;
     QPointer<SheetDialog> sheet_;
+    Record drawn_{};  // the design as the view last drew it
     bool closingForQuit_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "app/menu_bar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -106,6 +107,8 @@ MenuBar::MenuBar(QMenuBar* bar) : QObject(bar)
 QMenu* MenuBar::build(QMenu* into, const menu::Menu& table)
 {
     menus_[table.id] = into;
+    // The exclusive choices of a menu show radio marks.
+    QActionGroup* choices = nullptr;
     for (const menu::Item& item : table.items) {
         if (!item.text) {
             into->addSeparator();
@@ -118,6 +121,13 @@ QMenu* MenuBar::build(QMenu* into, const menu::Menu& table)
             a = into->addAction(QString::fromUtf8(item.text));
             if (item.keys) a->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
             a->setCheckable(item.checkable);
+            if (item.checkable) {
+                if (!choices) {
+                    choices = new QActionGroup(into);
+                    choices->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+                }
+                choices->addAction(a);
+            }
             a->setMenuRole(roleOf(item.command));
             connect(a, &QAction::triggered, this,
                     [this, command = item.command, number = item.number] { emit triggered(command, number); });

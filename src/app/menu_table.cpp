@@ -144,19 +144,20 @@ constexpr std::array kNotchItems{
     Item{2, "Mid...", nullptr, C::NotchMid},
 };
 
+// The titles carry their mnemonics (Alt and the underlined letter).
 constexpr std::array kBar{
-    Menu{kApplication, "Larkspan", kApplicationItems},
-    Menu{kFile, "File", kFileItems},
-    Menu{kEdit, "Edit", kEditItems},
-    Menu{kResponse, "Response", kResponseItems},
-    Menu{kChannel, "Channel", kChannelItems},
-    Menu{kOrder, "Order", kOrderItems},
-    Menu{kFilterOdd, "Filter", kFilterOddItems},
-    Menu{kFilterEven, "Filter", kFilterEvenItems},
-    Menu{kCorrection2Way, "Correction", kCorrection2WayItems},
-    Menu{kCorrection3Way, "Correction", kCorrection3WayItems},
-    Menu{kWindow, "Window", kWindowItems},
-    Menu{kHelp, "Help", kHelpItems},
+    Menu{kApplication, "&Larkspan", kApplicationItems},
+    Menu{kFile, "&File", kFileItems},
+    Menu{kEdit, "&Edit", kEditItems},
+    Menu{kResponse, "&Response", kResponseItems},
+    Menu{kChannel, "&Channel", kChannelItems},
+    Menu{kOrder, "&Order", kOrderItems},
+    Menu{kFilterOdd, "F&ilter", kFilterOddItems},
+    Menu{kFilterEven, "F&ilter", kFilterEvenItems},
+    Menu{kCorrection2Way, "Correc&tion", kCorrection2WayItems},
+    Menu{kCorrection3Way, "Correc&tion", kCorrection3WayItems},
+    Menu{kWindow, "&Window", kWindowItems},
+    Menu{kHelp, "&Help", kHelpItems},
 };
 constexpr std::array kSubmenus{
     Menu{kImpedanceIncrease2Way, "Impedance Increase", kImpedance2WayItems},

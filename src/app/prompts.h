@@ -28,9 +28,12 @@ public:
     virtual SaveChanges askSaveChanges(QWidget* over, const QString& documentName) = 0;
     // The three lines of a file error, with Stop and Continue.
     virtual FileErrorChoice fileError(QWidget* over, const std::array<std::string, 3>& lines) = 0;
-    // The file chosen to open or to save into; "" when the user cancels.
-    virtual QString openPath(QWidget* over) = 0;
-    virtual QString savePath(QWidget* over, const QString& prompt, const QString& proposedName) = 0;
+    // The file chosen to open or to save into; "" when the user cancels. The
+    // dialogs start in `folder`, or without one in the folder last used.
+    enum class FileKind { Document, Stationery };
+    virtual QString openPath(QWidget* over, const QString& folder) = 0;
+    virtual QString savePath(QWidget* over, const QString& prompt, const QString& proposedName, const QString& folder,
+                             FileKind kind) = 0;
 };
 
 }  // namespace larkspan
