@@ -1,6 +1,7 @@
 #include "app/document_flow.h"
 
 #include <QFileInfo>
+#include <string_view>
 
 #include "rules/document_rules.h"
 
@@ -85,8 +86,10 @@ bool DocumentFlow::save()
 bool DocumentFlow::saveAs()
 {
     host_.setMenus(Menus::Modal);
-    const QString path = prompts_.savePath(host_.promptParent(), QStringLiteral("Save This File As..."),
-                                           QString::fromStdString(design_.fileName1));
+    const QString path = withExtension(
+        prompts_.savePath(host_.promptParent(), QStringLiteral("Save This File As..."),
+                          QString::fromStdString(design_.fileName1), documentFolder(), Prompts::FileKind::Document),
+        kDocumentExtension);
     if (path.isEmpty()) {
         dropWaitingCloseOrQuit(shell_.doc);
         host_.setMenus(Menus::DesignOpen);
@@ -102,7 +105,9 @@ void DocumentFlow::saveAsStationery()
     host_.setMenus(Menus::Modal);
     const QString proposed = QString::fromStdString(stationeryProposedName(design_.fileName1));
     const QString path =
-        prompts_.savePath(host_.promptParent(), QStringLiteral("Save This Stationery File As..."), proposed);
+        withExtension(prompts_.savePath(host_.promptParent(), QStringLiteral("Save This Stationery File As..."),
+                                        proposed, documentFolder(), Prompts::FileKind::Stationery),
+                      kStationeryExtension);
     host_.setMenus(Menus::DesignOpen);
     if (path.isEmpty()) return;
     if (const auto error = saveStationeryChosen(design_, path.toStdString())) showFileError(*error);
