@@ -32,8 +32,6 @@ void DocumentFlow::newDesign()
     host_.setMenus(Menus::NewDesign);
     host_.openResponseWindow();
     host_.plot();
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
 }
 
 QString DocumentFlow::documentFolder() const
@@ -44,8 +42,6 @@ QString DocumentFlow::documentFolder() const
 
 void DocumentFlow::open()
 {
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
     const QString path = prompts_.openPath(host_.promptParent(), documentFolder());
     if (path.isEmpty() || !isDesignFileName(QFileInfo(path).fileName().toStdString())) return;
     load(path);
@@ -59,8 +55,6 @@ bool DocumentFlow::openFile(const QString& path)
         if (!settleChanges(&DocumentState::WndCloseFlag)) return false;
         host_.closeResponseWindow();
     }
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
     return load(path);
 }
 

@@ -16,6 +16,7 @@
 #include "app/notch_sheet_dialog.h"
 #include "app/preferences_dialog.h"
 #include "app/response_view.h"
+#include "app/update_check.h"
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "corrections/notch.h"
@@ -55,6 +56,11 @@ MainWindow::MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent)
         for (QAction* a : QMainWindow::menuBar()->actions())
             if (a->isVisible() && a->isEnabled()) return QMainWindow::menuBar()->setActiveAction(a);
     });
+    UpdateHost host;
+    host.menusModal = [this] { setMenus(Menus::Modal); };
+    host.menusBack = [this] { restoreMenus(); };
+    host.quit = [this] { documents_.quit(); };
+    updates_ = new UpdateChecker(shell_, std::move(host), this);
 }
 
 void MainWindow::run(menu::Command command, int item)
@@ -76,6 +82,8 @@ void MainWindow::runCommand(menu::Command command, int item)
     switch (command) {
         case C::About:
             return showAbout();
+        case C::CheckForUpdates:
+            return updates_->checkFromMenu();
         case C::Preferences:
             return showPreferences();
         case C::Quit:
@@ -135,7 +143,6 @@ void MainWindow::runCommand(menu::Command command, int item)
             QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + makerMailAddress()));
             return;
         case C::None:
-        case C::CheckForUpdates:
         case C::PageSetup:
         case C::Print:
         case C::Snapshot:
@@ -216,6 +223,14 @@ void MainWindow::startUpTimerFired()
     setMenus(Menus::DesignOpen);
     openResponseWindow();
     plot();
+    updates_->checkAtLaunch();
+}
+
+bool MainWindow::openFromDesktop(const QString& path)
+{
+    const bool opened = documents_.openFile(path);
+    updates_->checkAtLaunch();
+    return opened;
 }
 
 void MainWindow::openResponseWindow()
@@ -223,7 +238,6 @@ void MainWindow::openResponseWindow()
     placement_.placeNewWindow();
     placement_.rememberPlace();
     shell_.WndOpenFlag = 1;
-    shell_.CurentWndON = 1;
     shell_.RespWndOpenFlag = 1;
     view_->setShown(true);
     documentChanged();
@@ -234,7 +248,6 @@ void MainWindow::closeResponseWindow()
     view_->setShown(false);
     shell_.RespWndOpenFlag = 0;
     shell_.doc.WndCloseFlag = 0;
-    shell_.CurentWndON = 0;
     design_.DirtyFlag = 0;
     documentChanged();
     setMenus(Menus::NoDesign);
@@ -284,7 +297,6 @@ void MainWindow::chooseResponse(int item)
     }
     design_.respID = static_cast<std::int16_t>(item);
     setMenus(Menus::DesignOpen);
-    shell_.PMOrientFlag = 0;
     plot();
 }
 
@@ -365,7 +377,6 @@ void MainWindow::openNotchSheet(int notch)
     shell_.s_Corr = notch == 1 ? "HighNotch" : "MidNotch";
     shell_.Notch = static_cast<std::int16_t>(notch);
     larkspan::openNotchSheet(design_, notch);
-    shell_.NotchWndTitle = design_.notchSet.NotchWndTitle;
     beginSheet();
     runSheet(new NotchSheetDialog(this, design_, shell_.prefs.SoundCheck, prompts_));
 }

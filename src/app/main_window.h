@@ -20,6 +20,7 @@
 namespace larkspan {
 
 class ResponseView;
+class UpdateChecker;
 
 class MainWindow : public QMainWindow, private DocumentHost {
     Q_OBJECT
@@ -33,12 +34,16 @@ public:
     DocumentFlow& documents() { return documents_; }
     WindowPlacement& placement() { return placement_; }
     ResponseView* view() const { return view_; }
+    UpdateChecker* updates() const { return updates_; }
 
     // The start-up steps after the preferences are loaded: defaults, the menu
     // bar built and at once made modal, corrections of the default design.
     void startUp();
     // The start-up timer's action: a new design unless one is already open.
     void startUpTimerFired();
+    // A file handed over by the desktop or a second launch; the launch-time
+    // update check follows the first design shown.
+    bool openFromDesktop(const QString& path);
 
     // The view, channel, order and filter commands, by menu item.
     void chooseResponse(int item);
@@ -98,6 +103,7 @@ private:
     DocumentFlow documents_;
     QPointer<SheetDialog> sheet_;
     Record drawn_{};  // the design as the view last drew it
+    UpdateChecker* updates_ = nullptr;
     bool closingForQuit_ = false;
 };
 
