@@ -63,6 +63,8 @@ bool menuEnabled(const MenuBarState& m, int menuId)
         case menu::kCorrection2Way:
         case menu::kCorrection3Way:
             return menuShown(m, menuId) && m.correctionEnabled;
+        case menu::kBuild:
+            return m.buildEnabled;
         case menu::kHelp:
             return m.helpEnabled;
         default:
@@ -94,6 +96,10 @@ MenuItemState itemState(const MenuBarState& m, int menuId, int item)
             return {true, item == m.filterChecked};
         case menu::kNotch3Way:
             return {item == 1 ? m.notchHighEnabled : m.notchMidEnabled, false};
+        case menu::kBuild:
+            return {m.buildEnabled, item == 3 && m.buildAsBuiltChecked};
+        case menu::kStandardValues:
+            return {m.buildEnabled, item == 7 ? m.buildPairsChecked : item == m.buildSeriesChecked};
         default:
             return {};
     }
@@ -107,8 +113,6 @@ MenuBar::MenuBar(QMenuBar* bar) : QObject(bar)
 QMenu* MenuBar::build(QMenu* into, const menu::Menu& table)
 {
     menus_[table.id] = into;
-    // The exclusive choices of a menu show radio marks.
-    QActionGroup* choices = nullptr;
     for (const menu::Item& item : table.items) {
         if (!item.text) {
             into->addSeparator();
@@ -121,12 +125,14 @@ QMenu* MenuBar::build(QMenu* into, const menu::Menu& table)
             a = into->addAction(QString::fromUtf8(item.text));
             if (item.keys) a->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
             a->setCheckable(item.checkable);
-            if (item.checkable) {
-                if (!choices) {
-                    choices = new QActionGroup(into);
-                    choices->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+            if (item.radio) {
+                // The exclusive choices show radio marks; a menu may have none
+                // of them checked (the corrected views, say).
+                if (!radioGroups_.contains(table.id)) {
+                    radioGroups_[table.id] = new QActionGroup(into);
+                    radioGroups_[table.id]->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
                 }
-                choices->addAction(a);
+                radioGroups_[table.id]->addAction(a);
             }
             a->setMenuRole(roleOf(item.command));
             connect(a, &QAction::triggered, this,

@@ -22,6 +22,10 @@ constexpr Item sub(int number, const char* text, int submenu)
 {
     return {number, text, nullptr, C::None, false, submenu};
 }
+constexpr Item radio(int number, const char* text, Command command, const char* keys = nullptr)
+{
+    return {number, text, keys, command, true, 0, Ready::Yes, true};
+}
 constexpr Item later(int number, const char* text, const char* keys, Command command = C::None)
 {
     return {number, text, keys, command, false, 0, Ready::Later};
@@ -55,41 +59,41 @@ constexpr std::array kEditItems{
     Item{7, "Delete"},         Item{8, "Select All", "Ctrl+A"},
 };
 constexpr std::array kResponseItems{
-    check(1, "Amplitude", "Ctrl+Alt+A", C::Response),
-    check(2, "Input Impedance", nullptr, C::Response),
-    check(3, "Phase", nullptr, C::Response),
-    check(4, "Group Delay", nullptr, C::Response),
-    check(5, "Nyquist Diagram", nullptr, C::Response),
-    check(6, "Step Response", nullptr, C::Response),
+    radio(1, "Amplitude", C::Response, "Ctrl+Alt+A"),
+    radio(2, "Input Impedance", C::Response),
+    radio(3, "Phase", C::Response),
+    radio(4, "Group Delay", C::Response),
+    radio(5, "Nyquist Diagram", C::Response),
+    radio(6, "Step Response", C::Response),
     sep(7),
-    check(8, "Schematics", "Ctrl+Alt+C", C::Response),
+    radio(8, "Schematics", C::Response, "Ctrl+Alt+C"),
     sep(9),
-    check(10, "High Imp. Correct", nullptr, C::Response),
-    check(11, "Mid Imp. Correct", nullptr, C::Response),
+    radio(10, "High Imp. Correct", C::Response),
+    radio(11, "Mid Imp. Correct", C::Response),
     sep(12),
     later(13, "Snapshot Response...", "Ctrl+Alt+S", C::Snapshot),
 };
 constexpr std::array kChannelItems{
-    check(1, "2wey", "Ctrl+Alt+2", C::Channel),
-    check(2, "3wey", "Ctrl+Alt+3", C::Channel),
+    radio(1, "2wey", C::Channel, "Ctrl+Alt+2"),
+    radio(2, "3wey", C::Channel, "Ctrl+Alt+3"),
 };
 constexpr std::array kOrderItems{
-    check(1, "1st", "Ctrl+1", C::Order),
-    check(2, "2nd", "Ctrl+2", C::Order),
-    check(3, "3rd", "Ctrl+3", C::Order),
-    check(4, "4th", "Ctrl+4", C::Order),
+    radio(1, "1st", C::Order, "Ctrl+1"),
+    radio(2, "2nd", C::Order, "Ctrl+2"),
+    radio(3, "3rd", C::Order, "Ctrl+3"),
+    radio(4, "4th", C::Order, "Ctrl+4"),
 };
 constexpr std::array kFilterOddItems{
-    check(1, "Butterworth", nullptr, C::Filter),
-    check(2, "Bessel", nullptr, C::Filter),
-    check(3, "Chebychev", nullptr, C::Filter),
+    radio(1, "Butterworth", C::Filter),
+    radio(2, "Bessel", C::Filter),
+    radio(3, "Chebychev", C::Filter),
 };
 constexpr std::array kFilterEvenItems{
-    check(1, "Linkwitz-Riley", nullptr, C::Filter),
-    check(2, "Butterworth", nullptr, C::Filter),
-    check(3, "Butterworth Asymmetry", nullptr, C::Filter),
-    check(4, "Bessel", nullptr, C::Filter),
-    check(5, "Chebychev", nullptr, C::Filter),
+    radio(1, "Linkwitz-Riley", C::Filter),
+    radio(2, "Butterworth", C::Filter),
+    radio(3, "Butterworth Asymmetry", C::Filter),
+    radio(4, "Bessel", C::Filter),
+    radio(5, "Chebychev", C::Filter),
 };
 constexpr std::array kCorrection2WayItems{
     Item{1, "Crossover Frequency...", "Ctrl+F", C::FrequencySheet},
@@ -112,6 +116,15 @@ constexpr std::array kCorrection3WayItems{
     sub(7, "Attenuator", kAttenuator3Way),
     sep(8),
     sub(9, "Notch", kNotch3Way),
+};
+constexpr std::array kBuildItems{
+    sub(1, "Standard Values", kStandardValues),
+    sep(2),
+    check(3, "Show As Built", nullptr, C::ShowAsBuilt),
+    sep(4),
+    Item{5, "Parts List...", nullptr, C::PartsList},
+    Item{6, "Export Parts List...", nullptr, C::ExportPartsList},
+    Item{7, "Export SPICE Netlist...", nullptr, C::ExportNetlist},
 };
 constexpr std::array kWindowItems{Item{1, "Minimize", "Ctrl+M", C::Minimize}};
 // The second manual's item is its file name (help_documents.h) without
@@ -144,6 +157,13 @@ constexpr std::array kNotchItems{
     Item{2, "Mid...", nullptr, C::NotchMid},
 };
 
+constexpr std::array kStandardValuesItems{
+    radio(1, "Ideal", C::StandardValues),       radio(2, "E6", C::StandardValues),
+    radio(3, "E12", C::StandardValues),         radio(4, "E24", C::StandardValues),
+    radio(5, "Own List...", C::StandardValues), sep(6),
+    check(7, "Pairs", nullptr, C::Pairs),
+};
+
 // The titles carry their mnemonics (Alt and the underlined letter).
 constexpr std::array kBar{
     Menu{kApplication, "&Larkspan", kApplicationItems},
@@ -156,6 +176,7 @@ constexpr std::array kBar{
     Menu{kFilterEven, "F&ilter", kFilterEvenItems},
     Menu{kCorrection2Way, "Correc&tion", kCorrection2WayItems},
     Menu{kCorrection3Way, "Correc&tion", kCorrection3WayItems},
+    Menu{kBuild, "&Build", kBuildItems},
     Menu{kWindow, "&Window", kWindowItems},
     Menu{kHelp, "&Help", kHelpItems},
 };
@@ -164,6 +185,7 @@ constexpr std::array kSubmenus{
     Menu{kImpedanceIncrease3Way, "Impedance Increase", kImpedance3WayItems},
     Menu{kAttenuator3Way, "Attenuator", kAttenuatorItems},
     Menu{kNotch3Way, "Notch", kNotchItems},
+    Menu{kStandardValues, "Standard Values", kStandardValuesItems},
 };
 
 }  // namespace

@@ -30,7 +30,7 @@ public:
     virtual FileErrorChoice fileError(QWidget* over, const std::array<std::string, 3>& lines) = 0;
     // The file chosen to open or to save into; "" when the user cancels. The
     // dialogs start in `folder`, or without one in the folder last used.
-    enum class FileKind { Document, Stationery };
+    enum class FileKind { Document, Stationery, Other };  // Other: exports, without a name filter
     virtual QString openPath(QWidget* over, const QString& folder) = 0;
     virtual QString savePath(QWidget* over, const QString& prompt, const QString& proposedName, const QString& folder,
                              FileKind kind) = 0;

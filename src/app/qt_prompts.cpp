@@ -99,7 +99,7 @@ QString QtPrompts::savePath(QWidget* over, const QString& prompt, const QString&
 {
     QFileDialog dialog(over, prompt);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(kind == FileKind::Stationery ? kStationery : kDocuments);
+    if (kind != FileKind::Other) dialog.setNameFilter(kind == FileKind::Stationery ? kStationery : kDocuments);
     dialog.selectFile(proposedName);
     return runFileDialog(dialog, folder);
 }

@@ -17,6 +17,7 @@ class MainWindow;
 //   menu:WAYS:TITLE  the menu of that title opened from the menu bar
 //   case:NAME        left-edge-schematic, empty (after Close), refusal (a
 //                    refused entry in the frequency sheet)
+//   update:STATE     the update window: newer, current, failed or downloaded
 // and the line printed is "larkspan: window 0x..." for a sheet or view and
 // "larkspan: area X Y W H" (screen pixels) for a menu with its window.
 // Returns false, after printing why, for a `what` it does not know.
