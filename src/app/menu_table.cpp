@@ -48,8 +48,8 @@ constexpr std::array kFileItems{
     Item{6, "Save As...", "Ctrl+Shift+S", C::SaveAs},
     Item{7, "Save As Stationery...", nullptr, C::SaveAsStationery},
     sep(8),
-    later(9, "Page Setup...", "Ctrl+Shift+P", C::PageSetup),
-    later(10, "Print...", "Ctrl+P", C::Print),
+    Item{9, "Page Setup...", "Ctrl+Shift+P", C::PageSetup},
+    Item{10, "Print...", "Ctrl+P", C::Print},
 };
 // Edit commands reach no editable text in the response window: they are
 // offered for the sheets' fields and otherwise do nothing.
@@ -71,7 +71,7 @@ constexpr std::array kResponseItems{
     radio(10, "High Imp. Correct", C::Response),
     radio(11, "Mid Imp. Correct", C::Response),
     sep(12),
-    later(13, "Snapshot Response...", "Ctrl+Alt+S", C::Snapshot),
+    Item{13, "Snapshot Response...", "Ctrl+Alt+S", C::Snapshot},
 };
 constexpr std::array kChannelItems{
     radio(1, "2wey", C::Channel, "Ctrl+Alt+2"),

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSettings>
 
+#include "app/sound_player.h"
+
 namespace larkspan {
 
 void QtPrompts::beep()
@@ -15,9 +17,9 @@ void QtPrompts::beep()
     QApplication::beep();
 }
 
-void QtPrompts::playSound(const QString&)
+void QtPrompts::playSound(const QString& soundFile)
 {
-    // The program has no sound output yet: the sheets' sounds stay silent.
+    PlayMovieSoundFromSupportFilename(soundFile, QStringLiteral("Images"));
 }
 
 void QtPrompts::alert(QWidget* over, const QString& title, const QString& message)

@@ -15,6 +15,10 @@ public:
     QString openPath(QWidget* over, const QString& folder) override;
     QString savePath(QWidget* over, const QString& prompt, const QString& proposedName, const QString& folder,
                      FileKind kind) override;
+    // These three in print_dialogs.cpp.
+    bool pageSetup(QWidget* over, QPrinter& printer, double& scale) override;
+    bool print(QWidget* over, QPrinter& printer) override;
+    FileErrorChoice stopAlert(QWidget* over, const QString& title, const QString& message) override;
 };
 
 }  // namespace larkspan
