@@ -226,7 +226,8 @@ bool BuildCommands::exportPartsList()
         prompts_.alert(window_, QStringLiteral("The parts list is empty."), QString::fromStdString(list.reason));
         return false;
     }
-    const QString path = prompts_.savePath(window_, QStringLiteral("Export Parts List"), QStringLiteral("parts.csv"));
+    const QString path = prompts_.savePath(window_, QStringLiteral("Export Parts List"), QStringLiteral("parts.csv"),
+                                           QString(), Prompts::FileKind::Other);
     if (path.isEmpty()) return false;
     if (writeText(path, partsListCsv(list))) return true;
     prompts_.alert(window_, QStringLiteral("The parts list was not written."), path);
@@ -247,8 +248,8 @@ bool BuildCommands::exportNetlist()
         prompts_.alert(window_, QStringLiteral("The netlist is not written."), QString::fromStdString(net.error));
         return false;
     }
-    const QString path =
-        prompts_.savePath(window_, QStringLiteral("Export SPICE Netlist"), QStringLiteral("crossover.cir"));
+    const QString path = prompts_.savePath(window_, QStringLiteral("Export SPICE Netlist"),
+                                           QStringLiteral("crossover.cir"), QString(), Prompts::FileKind::Other);
     if (path.isEmpty()) return false;
     if (writeText(path, net.deck)) return true;
     prompts_.alert(window_, QStringLiteral("The netlist was not written."), path);

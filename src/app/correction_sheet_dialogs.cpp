@@ -113,6 +113,7 @@ SplDialog::SplDialog(QWidget* parent, Design& d, Prompts& prompts)
     row(12, "Low Range SPL", "Low Range Sound Pressure Level @1W1m");
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);  // an etched rule, not a heavy black bar
     line->setGeometry(15, 135 + extra, 270, 2);
     addButton(2, QRect(115, 150 + extra, 80, 28), QStringLiteral("Cancel"));
     addButton(1, QRect(205, 150 + extra, 80, 28), QStringLiteral("OK"));

@@ -18,6 +18,7 @@ protected:
     SheetOutcome okAction() override;
     SheetOutcome cancelAction() override { return model_.cancel(); }
     void display() override;
+    bool mustBePositive(int id) const override { return id == 10 || id == 11; }
 
 private:
     void readFields();
@@ -51,6 +52,7 @@ protected:
     SheetOutcome okAction() override;
     SheetOutcome cancelAction() override { return model_.cancel(); }
     void display() override;
+    bool mustBePositive(int id) const override { return id == 11; }
 
 private:
     void readFields();

@@ -1,12 +1,25 @@
 #include "app/document_flow.h"
 
 #include <QFileInfo>
+#include <string_view>
 
 #include "rules/document_rules.h"
 
 namespace larkspan {
 
 using Menus = DocumentHost::Menus;
+
+namespace {
+
+// Departure: a name typed without an extension gets ours, so that the file
+// can be opened again (Open and the desktop take only our extensions).
+QString withExtension(const QString& path, std::string_view extension)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    return path + QLatin1Char('.') + QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size()));
+}
+
+}  // namespace
 
 DocumentFlow::DocumentFlow(Design& design, ShellState& shell, Prompts& prompts, DocumentHost& host)
     : design_(design), shell_(shell), prompts_(prompts), host_(host)
@@ -23,9 +36,15 @@ void DocumentFlow::newDesign()
     host_.plot();
 }
 
+QString DocumentFlow::documentFolder() const
+{
+    if (!shell_.doc.FileOpenFlag && !design_.SaveAsFlag) return {};
+    return QString::fromStdString(shell_.doc.fileUrl.parent_path().string());
+}
+
 void DocumentFlow::open()
 {
-    const QString path = prompts_.openPath(host_.promptParent());
+    const QString path = prompts_.openPath(host_.promptParent(), documentFolder());
     if (path.isEmpty() || !isDesignFileName(QFileInfo(path).fileName().toStdString())) return;
     load(path);
 }
@@ -65,8 +84,10 @@ bool DocumentFlow::save()
 bool DocumentFlow::saveAs()
 {
     host_.setMenus(Menus::Modal);
-    const QString path = prompts_.savePath(host_.promptParent(), QStringLiteral("Save This File As..."),
-                                           QString::fromStdString(design_.fileName1));
+    const QString path = withExtension(
+        prompts_.savePath(host_.promptParent(), QStringLiteral("Save This File As..."),
+                          QString::fromStdString(design_.fileName1), documentFolder(), Prompts::FileKind::Document),
+        kDocumentExtension);
     if (path.isEmpty()) {
         dropWaitingCloseOrQuit(shell_.doc);
         host_.setMenus(Menus::DesignOpen);
@@ -82,7 +103,9 @@ void DocumentFlow::saveAsStationery()
     host_.setMenus(Menus::Modal);
     const QString proposed = QString::fromStdString(stationeryProposedName(design_.fileName1));
     const QString path =
-        prompts_.savePath(host_.promptParent(), QStringLiteral("Save This Stationery File As..."), proposed);
+        withExtension(prompts_.savePath(host_.promptParent(), QStringLiteral("Save This Stationery File As..."),
+                                        proposed, documentFolder(), Prompts::FileKind::Stationery),
+                      kStationeryExtension);
     host_.setMenus(Menus::DesignOpen);
     if (path.isEmpty()) return;
     if (const auto error = saveStationeryChosen(design_, path.toStdString())) showFileError(*error);

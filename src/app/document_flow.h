@@ -52,6 +52,8 @@ private:
     // quit that waits for the save meanwhile.
     bool settleChanges(std::uint8_t DocumentState::*waiting);
     bool load(const QString& path);
+    // The open document's folder, or "" for a design without a file.
+    QString documentFolder() const;
     bool finishSave(const std::optional<FileError>& error);
     void showFileError(const FileError& error);
 

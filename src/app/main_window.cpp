@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QIcon>
 #include <QMenuBar>
 #include <QMoveEvent>
+#include <QShortcut>
 #include <QUrl>
 
 #include "app/about_dialog.h"
@@ -19,6 +21,7 @@
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "corrections/notch.h"
+#include "model/document_record.h"
 #include "rules/document_rules.h"
 #include "rules/menu_rules.h"
 #include "sheets/notch_sheet.h"
@@ -39,7 +42,8 @@ MainWindow::MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent)
     // Every title fits above the 540-point graph view without an overflow
     // button.
     QMainWindow::menuBar()->setStyleSheet(QStringLiteral(
-        "QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 3px; margin: 0px; background: transparent; } "
+        "QMenuBar { spacing: 0px; background: palette(window); } QMenuBar::item { padding: 3px 3px; margin: 0px; "
+        "background: transparent; } "
         "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     // The maker's addresses are build settings; while a packager has not set
     // them, their items are shown but stay off.
@@ -47,6 +51,13 @@ MainWindow::MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent)
     menuBar_->setAvailable(menu::Command::MailTo, !makerMailAddress().isEmpty());
     connect(menuBar_, &MenuBar::triggered, this, &MainWindow::run);
     setWindowTitle(QStringLiteral("Larkspan"));
+    setWindowIcon(QIcon(QStringLiteral(":/larkspan.svg")));
+    // F10 opens the first menu, as elsewhere on the desktop.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        for (QAction* a : QMainWindow::menuBar()->actions())
+            if (a->isVisible() && a->isEnabled()) return QMainWindow::menuBar()->setActiveAction(a);
+    });
     UpdateHost host;
     host.menusModal = [this] { setMenus(Menus::Modal); };
     host.menusBack = [this] { restoreMenus(); };
@@ -60,6 +71,19 @@ MainWindow::MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::run(menu::Command command, int item)
+{
+    runCommand(command, item);
+    redrawIfChanged();
+}
+
+void MainWindow::redrawIfChanged()
+{
+    // Any command that changed what the view shows draws it again, also
+    // those that do not draw by themselves.
+    if (shell_.RespWndOpenFlag && encodeRecord(design_) != drawn_) plot();
+}
+
+void MainWindow::runCommand(menu::Command command, int item)
 {
     using C = menu::Command;
     switch (command) {
@@ -258,6 +282,7 @@ void MainWindow::plot()
     if (!shell_.RespWndOpenFlag) return;
     if (shell_.FastOpenFlag == 0) placement_.fitView(design_.s_Resp == "schema");
     view_->showView(design_.s_Resp);
+    drawn_ = encodeRecord(design_);
     shell_.FastOpenFlag = 0;
 }
 
@@ -327,6 +352,16 @@ void MainWindow::chooseFilterItem(int item)
 
 // ---- sheets -------------------------------------------------------------
 
+void MainWindow::beginSheet()
+{
+    // Departure: the last accepted copies are taken whenever a sheet opens,
+    // not only where each sheet's own OK takes them. Commands outside the
+    // sheets (the Filter menu's frequency check, the notch sheet's driver
+    // data) change inputs without updating the copies, and a Cancel would
+    // otherwise put stale values back into the design.
+    takeLastAccepted(design_);
+}
+
 void MainWindow::runSheet(SheetDialog* sheet)
 {
     sheet_ = sheet;
@@ -337,6 +372,9 @@ void MainWindow::runSheet(SheetDialog* sheet)
         if (result == QDialog::Accepted) {
             markDirty();
             plot();
+        } else {
+            // A Cancel after Calc keeps the values of the last Calc.
+            redrawIfChanged();
         }
     });
     sheet->open();
@@ -344,6 +382,7 @@ void MainWindow::runSheet(SheetDialog* sheet)
 
 void MainWindow::openImpedanceCorrectionSheet(const std::string& key)
 {
+    beginSheet();
     shell_.s_Corr = key;
     if (const auto driver = correctedDriverForKey(key))
         runSheet(new ImpedanceCorrectionDialog(this, design_, *driver, prompts_));
@@ -351,6 +390,7 @@ void MainWindow::openImpedanceCorrectionSheet(const std::string& key)
 
 void MainWindow::openAttenuatorSheet(const std::string& key)
 {
+    beginSheet();
     shell_.s_Corr = key;
     if (const auto driver = attenuatedDriverForKey(key))
         runSheet(new AttenuatorDialog(this, design_, *driver, prompts_));
@@ -362,16 +402,19 @@ void MainWindow::openNotchSheet(int notch)
     shell_.s_Corr = notch == 1 ? "HighNotch" : "MidNotch";
     shell_.Notch = static_cast<std::int16_t>(notch);
     larkspan::openNotchSheet(design_, notch);
+    beginSheet();
     runSheet(new NotchSheetDialog(this, design_, shell_.prefs.SoundCheck, prompts_));
 }
 
 void MainWindow::openSplSheet()
 {
+    beginSheet();
     runSheet(new SplDialog(this, design_, prompts_));
 }
 
 void MainWindow::openFrequencySheet()
 {
+    beginSheet();
     if (design_.channel == 3)
         runSheet(new FrequencySheet3WayDialog(this, design_, prompts_));
     else

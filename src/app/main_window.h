@@ -16,6 +16,7 @@
 #include "app/shell_state.h"
 #include "app/window_placement.h"
 #include "model/design.h"
+#include "model/document_record.h"
 #include "rules/menu_state.h"
 
 namespace larkspan {
@@ -79,10 +80,13 @@ protected:
 
 private:
     void run(menu::Command command, int item);
+    void runCommand(menu::Command command, int item);
+    void redrawIfChanged();
     void showAbout();
     void showPreferences();
     void showAlert(const QString& title, const QString& message);
     void markDirty();
+    void beginSheet();
     // Shows a sheet with the menus modal; OK redraws, Cancel does not.
     void runSheet(SheetDialog* sheet);
     // The menus of the window's state once a small window has closed.
@@ -107,6 +111,7 @@ private:
     BuildCommands build_;
     std::unique_ptr<PrintCommands> printing_;
     QPointer<SheetDialog> sheet_;
+    Record drawn_{};  // the design as the view last drew it
     UpdateChecker* updates_ = nullptr;
     bool closingForQuit_ = false;
 };

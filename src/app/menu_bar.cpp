@@ -126,7 +126,12 @@ QMenu* MenuBar::build(QMenu* into, const menu::Menu& table)
             if (item.keys) a->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
             a->setCheckable(item.checkable);
             if (item.radio) {
-                if (!radioGroups_.contains(table.id)) radioGroups_[table.id] = new QActionGroup(into);
+                // The exclusive choices show radio marks; a menu may have none
+                // of them checked (the corrected views, say).
+                if (!radioGroups_.contains(table.id)) {
+                    radioGroups_[table.id] = new QActionGroup(into);
+                    radioGroups_[table.id]->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+                }
                 radioGroups_[table.id]->addAction(a);
             }
             a->setMenuRole(roleOf(item.command));

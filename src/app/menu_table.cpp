@@ -22,9 +22,9 @@ constexpr Item sub(int number, const char* text, int submenu)
 {
     return {number, text, nullptr, C::None, false, submenu};
 }
-constexpr Item radio(int number, const char* text, Command command)
+constexpr Item radio(int number, const char* text, Command command, const char* keys = nullptr)
 {
-    return {number, text, nullptr, command, true, 0, Ready::Yes, true};
+    return {number, text, keys, command, true, 0, Ready::Yes, true};
 }
 constexpr Item later(int number, const char* text, const char* keys, Command command = C::None)
 {
@@ -59,41 +59,41 @@ constexpr std::array kEditItems{
     Item{7, "Delete"},         Item{8, "Select All", "Ctrl+A"},
 };
 constexpr std::array kResponseItems{
-    check(1, "Amplitude", "Ctrl+Alt+A", C::Response),
-    check(2, "Input Impedance", nullptr, C::Response),
-    check(3, "Phase", nullptr, C::Response),
-    check(4, "Group Delay", nullptr, C::Response),
-    check(5, "Nyquist Diagram", nullptr, C::Response),
-    check(6, "Step Response", nullptr, C::Response),
+    radio(1, "Amplitude", C::Response, "Ctrl+Alt+A"),
+    radio(2, "Input Impedance", C::Response),
+    radio(3, "Phase", C::Response),
+    radio(4, "Group Delay", C::Response),
+    radio(5, "Nyquist Diagram", C::Response),
+    radio(6, "Step Response", C::Response),
     sep(7),
-    check(8, "Schematics", "Ctrl+Alt+C", C::Response),
+    radio(8, "Schematics", C::Response, "Ctrl+Alt+C"),
     sep(9),
-    check(10, "High Imp. Correct", nullptr, C::Response),
-    check(11, "Mid Imp. Correct", nullptr, C::Response),
+    radio(10, "High Imp. Correct", C::Response),
+    radio(11, "Mid Imp. Correct", C::Response),
     sep(12),
     Item{13, "Snapshot Response...", "Ctrl+Alt+S", C::Snapshot},
 };
 constexpr std::array kChannelItems{
-    check(1, "2wey", "Ctrl+Alt+2", C::Channel),
-    check(2, "3wey", "Ctrl+Alt+3", C::Channel),
+    radio(1, "2wey", C::Channel, "Ctrl+Alt+2"),
+    radio(2, "3wey", C::Channel, "Ctrl+Alt+3"),
 };
 constexpr std::array kOrderItems{
-    check(1, "1st", "Ctrl+1", C::Order),
-    check(2, "2nd", "Ctrl+2", C::Order),
-    check(3, "3rd", "Ctrl+3", C::Order),
-    check(4, "4th", "Ctrl+4", C::Order),
+    radio(1, "1st", C::Order, "Ctrl+1"),
+    radio(2, "2nd", C::Order, "Ctrl+2"),
+    radio(3, "3rd", C::Order, "Ctrl+3"),
+    radio(4, "4th", C::Order, "Ctrl+4"),
 };
 constexpr std::array kFilterOddItems{
-    check(1, "Butterworth", nullptr, C::Filter),
-    check(2, "Bessel", nullptr, C::Filter),
-    check(3, "Chebychev", nullptr, C::Filter),
+    radio(1, "Butterworth", C::Filter),
+    radio(2, "Bessel", C::Filter),
+    radio(3, "Chebychev", C::Filter),
 };
 constexpr std::array kFilterEvenItems{
-    check(1, "Linkwitz-Riley", nullptr, C::Filter),
-    check(2, "Butterworth", nullptr, C::Filter),
-    check(3, "Butterworth Asymmetry", nullptr, C::Filter),
-    check(4, "Bessel", nullptr, C::Filter),
-    check(5, "Chebychev", nullptr, C::Filter),
+    radio(1, "Linkwitz-Riley", C::Filter),
+    radio(2, "Butterworth", C::Filter),
+    radio(3, "Butterworth Asymmetry", C::Filter),
+    radio(4, "Bessel", C::Filter),
+    radio(5, "Chebychev", C::Filter),
 };
 constexpr std::array kCorrection2WayItems{
     Item{1, "Crossover Frequency...", "Ctrl+F", C::FrequencySheet},
@@ -164,20 +164,21 @@ constexpr std::array kStandardValuesItems{
     check(7, "Pairs", nullptr, C::Pairs),
 };
 
+// The titles carry their mnemonics (Alt and the underlined letter).
 constexpr std::array kBar{
-    Menu{kApplication, "Larkspan", kApplicationItems},
-    Menu{kFile, "File", kFileItems},
-    Menu{kEdit, "Edit", kEditItems},
-    Menu{kResponse, "Response", kResponseItems},
-    Menu{kChannel, "Channel", kChannelItems},
-    Menu{kOrder, "Order", kOrderItems},
-    Menu{kFilterOdd, "Filter", kFilterOddItems},
-    Menu{kFilterEven, "Filter", kFilterEvenItems},
-    Menu{kCorrection2Way, "Correction", kCorrection2WayItems},
-    Menu{kCorrection3Way, "Correction", kCorrection3WayItems},
-    Menu{kBuild, "Build", kBuildItems},
-    Menu{kWindow, "Window", kWindowItems},
-    Menu{kHelp, "Help", kHelpItems},
+    Menu{kApplication, "&Larkspan", kApplicationItems},
+    Menu{kFile, "&File", kFileItems},
+    Menu{kEdit, "&Edit", kEditItems},
+    Menu{kResponse, "&Response", kResponseItems},
+    Menu{kChannel, "&Channel", kChannelItems},
+    Menu{kOrder, "&Order", kOrderItems},
+    Menu{kFilterOdd, "F&ilter", kFilterOddItems},
+    Menu{kFilterEven, "F&ilter", kFilterEvenItems},
+    Menu{kCorrection2Way, "Correc&tion", kCorrection2WayItems},
+    Menu{kCorrection3Way, "Correc&tion", kCorrection3WayItems},
+    Menu{kBuild, "&Build", kBuildItems},
+    Menu{kWindow, "&Window", kWindowItems},
+    Menu{kHelp, "&Help", kHelpItems},
 };
 constexpr std::array kSubmenus{
     Menu{kImpedanceIncrease2Way, "Impedance Increase", kImpedance2WayItems},

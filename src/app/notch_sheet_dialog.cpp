@@ -13,6 +13,7 @@
 #include <QRadioButton>
 
 #include "app/sheet_layout.h"
+#include "model/number_text.h"
 #include "model/text_encoding.h"
 
 namespace larkspan {
@@ -189,6 +190,14 @@ void NotchSheetDialog::display()
     qaPopup_->setCurrentIndex(model_.qaItem() >= 1 && model_.qaItem() <= 5 ? model_.qaItem() - 1 : -1);
     removeImpInc_->setChecked(model_.removeImpIncChecked());
     showRearType();
+}
+
+bool NotchSheetDialog::mustBePositive(int id) const
+{
+    // Fs, Qes, Qms and Re always; the box volume only for a closed box (Vas
+    // above 0).
+    if (id == 60) return textToNumber(field(54)->text().toStdString()) > 0;
+    return id == 53 || id == 56 || id == 57 || id == 58;
 }
 
 }  // namespace larkspan

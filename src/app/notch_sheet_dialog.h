@@ -35,6 +35,7 @@ protected:
     SheetOutcome okAction() override;
     SheetOutcome cancelAction() override { return model_.cancel(); }
     void display() override;
+    bool mustBePositive(int id) const override;
 
 private:
     void readFields();

@@ -51,8 +51,13 @@ PreferencesDialog::PreferencesDialog(Preferences& prefs, QWidget* parent) : QDia
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    if (prefs_.BoundsCheck == 1) {
+    // Departure: the first time (no place remembered yet, the default is the
+    // screen's top left corner) the window opens centred over the main window.
+    const bool remembered = prefs_.PrefeBounds.top != 0 || prefs_.PrefeBounds.left != 0;
+    if (prefs_.BoundsCheck == 1 && remembered) {
         move(prefs_.PrefeBounds.left, prefs_.PrefeBounds.top);
+    } else if (parent) {
+        move(parent->window()->geometry().center() - rect().center());
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }

@@ -29,9 +29,12 @@ public:
     virtual SaveChanges askSaveChanges(QWidget* over, const QString& documentName) = 0;
     // The three lines of a file error, with Stop and Continue.
     virtual FileErrorChoice fileError(QWidget* over, const std::array<std::string, 3>& lines) = 0;
-    // The file chosen to open or to save into; "" when the user cancels.
-    virtual QString openPath(QWidget* over) = 0;
-    virtual QString savePath(QWidget* over, const QString& prompt, const QString& proposedName) = 0;
+    // The file chosen to open or to save into; "" when the user cancels. The
+    // dialogs start in `folder`, or without one in the folder last used.
+    enum class FileKind { Document, Stationery, Other };  // Other: exports, without a name filter
+    virtual QString openPath(QWidget* over, const QString& folder) = 0;
+    virtual QString savePath(QWidget* over, const QString& prompt, const QString& proposedName, const QString& folder,
+                             FileKind kind) = 0;
     // The page setup sheet on the printer's page layout, with the user's
     // scale in percent; true when the user confirmed it.
     virtual bool pageSetup(QWidget* over, QPrinter& printer, double& scale) = 0;

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 #include "app/sound_player.h"
 
@@ -60,29 +62,48 @@ Prompts::FileErrorChoice QtPrompts::fileError(QWidget* over, const std::array<st
                                                                       : FileErrorChoice::Continue;
 }
 
-QString QtPrompts::openPath(QWidget* over)
+namespace {
+
+const QString kDocuments = QStringLiteral("Larkspan documents (*.xvrdoc)");
+const QString kStationery = QStringLiteral("Larkspan stationery (*.xvrdocsta)");
+const QString kLastFolderKey = QStringLiteral("LastFolder");
+
+// Runs a file dialog that starts in `folder`, else in the folder used last,
+// and remembers the folder of the file chosen.
+QString runFileDialog(QFileDialog& dialog, const QString& folder)
+{
+    QSettings settings;
+    const QString start = folder.isEmpty() ? settings.value(kLastFolderKey).toString() : folder;
+    if (!start.isEmpty() && QFileInfo(start).isDir()) dialog.setDirectory(start);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString chosen = dialog.selectedFiles().constFirst();
+    settings.setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
+    return chosen;
+}
+
+}  // namespace
+
+QString QtPrompts::openPath(QWidget* over, const QString& folder)
 {
     QFileDialog dialog(over, QStringLiteral("Select Open File."));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     // Folders, and files whose extension is exactly one of ours.
-    dialog.setNameFilter(QStringLiteral("Larkspan designs (*.xvrdoc *.xvrdocsta)"));
-    dialog.setOption(QFileDialog::DontResolveSymlinks, false);
+    dialog.setNameFilters({kDocuments, kStationery});
     dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::CaseSensitive | QDir::NoDotAndDotDot);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return runFileDialog(dialog, folder);
 }
 
-QString QtPrompts::savePath(QWidget* over, const QString& prompt, const QString& proposedName)
+QString QtPrompts::savePath(QWidget* over, const QString& prompt, const QString& proposedName, const QString& folder,
+                            FileKind kind)
 {
     QFileDialog dialog(over, prompt);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setWindowModality(Qt::WindowModal);
+    if (kind != FileKind::Other) dialog.setNameFilter(kind == FileKind::Stationery ? kStationery : kDocuments);
     dialog.selectFile(proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();  // the name as typed: no extension added
+    return runFileDialog(dialog, folder);
 }
 
 }  // namespace larkspan

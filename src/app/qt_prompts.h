@@ -12,8 +12,9 @@ public:
     void alert(QWidget* over, const QString& title, const QString& message) override;
     SaveChanges askSaveChanges(QWidget* over, const QString& documentName) override;
     FileErrorChoice fileError(QWidget* over, const std::array<std::string, 3>& lines) override;
-    QString openPath(QWidget* over) override;
-    QString savePath(QWidget* over, const QString& prompt, const QString& proposedName) override;
+    QString openPath(QWidget* over, const QString& folder) override;
+    QString savePath(QWidget* over, const QString& prompt, const QString& proposedName, const QString& folder,
+                     FileKind kind) override;
     // These three in print_dialogs.cpp.
     bool pageSetup(QWidget* over, QPrinter& printer, double& scale) override;
     bool print(QWidget* over, QPrinter& printer) override;

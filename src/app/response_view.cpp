@@ -30,9 +30,13 @@ public:
         setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         setObjectName(QStringLiteral("control%1").arg(t.id));
         // Texts longer than their field are elided, never spilled over.
+        // The help tag of a cut text begins with the whole of it.
         const QString full = text();
         const QString shown = fontMetrics().elidedText(full, Qt::ElideRight, width() + 4);
-        if (shown != full) setText(shown);
+        if (shown != full) {
+            setText(shown);
+            help_ = help_.isEmpty() ? full : full + QLatin1Char('\n') + help_;
+        }
     }
 
     const QString& help() const { return help_; }
@@ -116,7 +120,15 @@ void ResponseView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    if (!shown_) return;
+    if (!shown_) {
+        // An empty window says how to go on.
+        p.setPen(QColor(120, 120, 120));
+        p.setFont(qt::drawingFont(13));
+        p.drawText(rect(), Qt::AlignCenter,
+                   QStringLiteral("No design is open.\n\nFile \u25b8 New Filter Design\u2026 (Ctrl+N) starts one,\n"
+                                  "File \u25b8 Open\u2026 (Ctrl+O) opens a document."));
+        return;
+    }
     const qreal ratio = devicePixelRatioF();
     if (!pictureValid_ || picture_.devicePixelRatio() != ratio) {
         const ViewSize size = viewSize(view_);

@@ -1,8 +1,10 @@
 #include "app/screenshot_mode.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
@@ -46,7 +48,7 @@ bool openSheetNamed(MainWindow& window, const QString& name)
 QMenu* menuTitled(MainWindow& window, const QString& title)
 {
     for (QAction* a : window.menuBar()->actions())
-        if (a->isVisible() && a->menu() && a->text() == title) return a->menu();
+        if (a->isVisible() && a->menu() && QString(a->text()).remove(QLatin1Char('&')) == title) return a->menu();
     return nullptr;
 }
 
@@ -66,6 +68,28 @@ void fail(const QString& why)
 void reportWindowLater(QWidget* w)
 {
     QTimer::singleShot(400, w, [w] { report(QStringLiteral("window 0x%1").arg(w->winId(), 0, 16)); });
+}
+
+// The cases of the window's own behaviour: the schematic chosen from a
+// window at the screen's left edge, the window after Close, a refused entry.
+bool showCase(MainWindow& window, const QString& name)
+{
+    if (name == QLatin1String("left-edge-schematic")) {
+        window.move(window.screen()->availableGeometry().left(), window.y());
+        window.chooseResponse(8);
+    } else if (name == QLatin1String("empty")) {
+        window.documents().close();
+    } else if (name == QLatin1String("refusal")) {
+        window.openFrequencySheet();
+        window.currentSheet()->field(10)->setText(QStringLiteral("-3"));
+        window.currentSheet()->pressOk();
+        reportWindowLater(window.currentSheet());
+        return true;
+    } else {
+        return false;
+    }
+    reportWindowLater(&window);
+    return true;
 }
 
 // Window 11 in one of its states, without asking a server.
@@ -95,6 +119,10 @@ void show(MainWindow& window, const QString& what)
 {
     const QStringList parts = what.split(QLatin1Char(':'));
     const QString kind = parts.value(0);
+    if (kind == QLatin1String("case")) {
+        if (!showCase(window, parts.value(1))) fail(QStringLiteral("no case named ") + parts.value(1));
+        return;
+    }
     if (kind == QLatin1String("sheet")) {
         if (!openSheetNamed(window, parts.value(1))) return fail(QStringLiteral("no sheet named ") + parts.value(1));
         QWidget* sheet = window.currentSheet();

@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolTip>
+#include <algorithm>
 
 #include "app/fonts.h"
+#include "model/number_text.h"
 
 namespace larkspan {
 
@@ -66,6 +68,7 @@ QLineEdit* SheetDialog::addField(int id, const QRect& r, const QString& help)
     e->setObjectName(QStringLiteral("field%1").arg(id));
     // The I-beam over edit fields is QLineEdit's own cursor.
     e->installEventFilter(this);
+    connect(e, &QLineEdit::textEdited, this, &SheetDialog::clearRefusal);
     if (!help.isEmpty()) setHelp(e, help);
     fields_[id] = e;
     return e;
@@ -86,6 +89,49 @@ QPushButton* SheetDialog::addButton(int id, const QRect& r, const QString& text,
         connect(b, &QPushButton::clicked, this, &SheetDialog::pressCancel);
     }
     return b;
+}
+
+bool SheetDialog::mustBePositive(int id) const
+{
+    return !field(id)->isReadOnly();
+}
+
+void SheetDialog::showRefusal(const std::vector<QLineEdit*>& refused)
+{
+    clearRefusal();
+    if (refused.empty()) return;
+    // Departure: a refusal is shown, not only beeped (a beep is silent
+    // without audio): the fields are marked and the reason is shown below
+    // the first of them until the next keystroke.
+    for (QLineEdit* e : refused) {
+        e->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #d0021b; }"));
+        refused_.push_back(e);
+    }
+    if (!reason_) {
+        reason_ = new QLabel(this);
+        reason_->setObjectName(QStringLiteral("refusal"));
+        reason_->setFont(uiFont(11));
+        reason_->setStyleSheet(QStringLiteral(
+            "QLabel { color: #d0021b; background: #fff4f4; border: 1px solid #d0021b; padding: 1px 4px; }"));
+    }
+    reason_->setText(QStringLiteral("Enter a number greater than 0"));
+    reason_->adjustSize();
+    const QRect at = refused.front()->geometry();
+    reason_->move(std::min(at.left(), width() - reason_->width() - 4), at.bottom() + 2);
+    reason_->raise();
+    reason_->show();
+}
+
+void SheetDialog::clearRefusal()
+{
+    for (QLineEdit* e : refused_) e->setStyleSheet(QString());
+    refused_.clear();
+    if (reason_) reason_->hide();
+}
+
+QString SheetDialog::refusalShown() const
+{
+    return reason_ && reason_->isVisible() ? reason_->text() : QString();
 }
 
 void SheetDialog::setHelp(QWidget* w, const QString& helpWithCode)
@@ -161,7 +207,17 @@ void SheetDialog::pressCancel()
 void SheetDialog::apply(const SheetOutcome& outcome)
 {
     for (int i = 0; i < outcome.beeps; ++i) prompts_.beep();
+    // The refused entries are read from the fields as typed, before the
+    // model's values are shown in them again.
+    const bool refused = outcome.beeps > 0 && !outcome.alert && !outcome.closed;
+    std::vector<QLineEdit*> refusedFields;
+    if (refused) {
+        for (const auto& [id, e] : fields_)
+            if (mustBePositive(id) && !(textToNumber(e->text().toStdString()) > 0)) refusedFields.push_back(e);
+        if (refusedFields.empty() && field(edtFldID_)) refusedFields.push_back(field(edtFldID_));
+    }
     display();
+    showRefusal(refusedFields);
     if (outcome.alert)
         prompts_.alert(this, QString::fromStdString(outcome.alert->title),
                        QString::fromStdString(outcome.alert->message));

@@ -7,7 +7,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <algorithm>
 #include <map>
+#include <vector>
 
 #include "app/prompts.h"
 #include "model/sheet_outcome.h"
@@ -32,6 +34,10 @@ public:
     QPushButton* button(int id) const;
     QLabel* label(int id) const;
 
+    // The reason shown for a refused entry, "" when none is shown.
+    QString refusalShown() const;
+    bool isMarkedRefused(const QLineEdit* e) const { return std::ranges::find(refused_, e) != refused_.end(); }
+
     // Presses OK (also Return and Enter) or Cancel (also Escape).
     void pressOk();
     void pressCancel();
@@ -42,6 +48,8 @@ protected:
     virtual SheetOutcome cancelAction() = 0;
     // Refreshes every field from the model after an outcome.
     virtual void display() = 0;
+    // Whether a field's entry is refused unless it is a number above 0.
+    virtual bool mustBePositive(int id) const;
 
     // Carries out an outcome: beeps, the alert over the sheet, a sound, and
     // closes the sheet when the outcome says so (accepted when it redraws).
@@ -62,6 +70,9 @@ protected:
     void reject() override;  // Escape and the window's close go through Cancel
 
 private:
+    void showRefusal(const std::vector<QLineEdit*>& refused);
+    void clearRefusal();
+
     int windowNumber_;
     Prompts& prompts_;
     int edtFldID_ = 0;
@@ -69,6 +80,8 @@ private:
     std::map<int, QPushButton*> buttons_;
     std::map<int, QLabel*> labels_;
     std::map<QWidget*, QString> placement_;
+    std::vector<QLineEdit*> refused_;
+    QLabel* reason_ = nullptr;
 };
 
 }  // namespace larkspan

@@ -40,7 +40,8 @@ void SnapShot(PrintShell& s)
     s.initMenu2();
     ++s.shell->SnapNum;
     const QString proposed = QString::fromStdString(snapshotFileName(s.shell->SnapNum, s.design->s_Resp));
-    const QString path = prompts.savePath(s.window, QStringLiteral("Save This PNG File As..."), proposed);
+    const QString path = prompts.savePath(s.window, QStringLiteral("Save This PNG File As..."), proposed, QString(),
+                                          Prompts::FileKind::Other);
     bool stop = false;
     if (path.isEmpty()) {
         --s.shell->SnapNum;

@@ -1,6 +1,7 @@
 #include "app/window_animation.h"
 
 #include <QEasingCurve>
+#include <QLayout>
 #include <QVariantAnimation>
 #include <QWidget>
 #include <utility>
@@ -25,6 +26,9 @@ void ContentAnimator::place(const QRect& target)
     moving_ = true;
     const int above = content_->y();
     content_->setFixedSize(target.size());
+    // The window's own limits follow the content's new size first: without
+    // this a window shrinking at once keeps the larger size it had.
+    if (QLayout* layout = window_->layout()) layout->activate();
     window_->setGeometry(target.x() - content_->x(), target.y() - above, target.width() + content_->x(),
                          target.height() + above);
     moving_ = false;

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
+#include <algorithm>
 
 #include "app/window_animation.h"
 #include "rules/window_bounds.h"
@@ -24,7 +26,7 @@ Bounds16 toBounds(const QRect& r)
 }  // namespace
 
 WindowPlacement::WindowPlacement(QWidget* window, QWidget* content, ShellState& shell)
-    : shell_(shell), animator_(new ContentAnimator(window, content))
+    : window_(window), content_(content), shell_(shell), animator_(new ContentAnimator(window, content))
 {
 }
 
@@ -40,7 +42,27 @@ void WindowPlacement::placeNewWindow()
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         content.moveCenter(screen->availableGeometry().center());
     }
-    animator_->place(content);
+    schemaShift_ = QPoint();
+    animator_->place(keptOnScreen(content));
+}
+
+QRect WindowPlacement::keptOnScreen(const QRect& content) const
+{
+    const QScreen* screen = QGuiApplication::screenAt(content.center());
+    if (!screen) screen = window_->screen();
+    if (!screen) return content;
+    const QRect area = screen->availableGeometry();
+    const QRect inner = window_->geometry();
+    const QRect outer = window_->frameGeometry();
+    const QMargins around(inner.left() - outer.left() + content_->x(), inner.top() - outer.top() + content_->y(),
+                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QRect whole = content.marginsAdded(around);
+    const auto shift = [](int low, int high, int areaLow, int areaHigh) {
+        if (high > areaHigh) return std::max(areaHigh - high, areaLow - low);
+        return low < areaLow ? areaLow - low : 0;
+    };
+    return content.translated(shift(whole.left(), whole.right(), area.left(), area.right()),
+                              shift(whole.top(), whole.bottom(), area.top(), area.bottom()));
 }
 
 void WindowPlacement::rememberPlace()
@@ -53,18 +75,26 @@ void WindowPlacement::fitView(bool schema)
     // A transition still running ends first, so that Bounds is read back from
     // the view it was for before the next target is taken from it.
     animator_->finish();
-    const Bounds16 target = contentOf(resizeTarget(shell_.prefs.Bounds, schema));
-    animator_->animateTo(toRect(target), millis_, [this, schema] { readBoundsBack(schema); });
+    // Departure: the schematic's wider window is not left partly off screen
+    // (from a window at the screen's left edge it would open at x = -135).
+    const QRect wanted = toRect(contentOf(resizeTarget(shell_.prefs.Bounds, schema)));
+    const QRect target = keptOnScreen(wanted);
+    animator_->animateTo(target, millis_, [this, schema, shift = wanted.topLeft() - target.topLeft()] {
+        schemaShift_ = schema ? shift : QPoint();
+        readBoundsBack(schema);
+    });
 }
 
 void WindowPlacement::windowMoved(bool schema)
 {
-    if (!animator_->moving()) readBoundsBack(schema);
+    if (animator_->moving()) return;
+    schemaShift_ = QPoint();
+    readBoundsBack(schema);
 }
 
 void WindowPlacement::readBoundsBack(bool schema)
 {
-    shell_.prefs.Bounds = toBounds(animator_->contentRect());
+    shell_.prefs.Bounds = toBounds(animator_->contentRect().translated(schemaShift_));
     BoundBiasState bias{shell_.BoundBias, shell_.BoundBiasFlag};
     ResetResponseWndBounds(shell_.prefs.Bounds, schema, bias);
     shell_.BoundBias = bias.BoundBias;

@@ -3,6 +3,7 @@
 // current view, and `Bounds` read back when the window moves.
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 
 #include "app/shell_state.h"
@@ -31,11 +32,20 @@ public:
     void windowMoved(bool schema);
 
 private:
+    // The content rectangle moved as little as needed for the whole window
+    // (frame and menu bar included) to lie inside the available area of its
+    // screen; a window larger than that area keeps its top left corner on it.
+    QRect keptOnScreen(const QRect& content) const;
     void readBoundsBack(bool schema);
 
+    QWidget* window_;
+    QWidget* content_;
     ShellState& shell_;
     ContentAnimator* animator_;
     int millis_ = 200;
+    // How far the schematic's window was moved to stay on screen; `Bounds`
+    // is read back as if it had not been, so the graph returns to its place.
+    QPoint schemaShift_;
 };
 
 }  // namespace larkspan

@@ -70,4 +70,24 @@ void InitSetupParaNoSave(Design& d)
     d.LHbak = d.LH;
 }
 
+void takeLastAccepted(Design& d)
+{
+    d.FXbak = d.FX;
+    d.FXLbak = d.FXL;
+    d.FXHbak = d.FXH;
+    d.REbak = d.RE;
+    d.RMbak = d.RM;
+    d.RHbak = d.RH;
+    d.LEbak = d.LE;
+    d.LMbak = d.LM;
+    d.LHbak = d.LH;
+    d.LowSPLbak = d.LowSPL;
+    d.MidSPLbak = d.MidSPL;
+    d.HigSPLbak = d.HigSPL;
+    d.PinHbak = d.PinH;
+    d.PinMbak = d.PinM;
+    d.AttHbak = d.AttH;
+    d.AttMbak = d.AttM;
+}
+
 }  // namespace larkspan

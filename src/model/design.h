@@ -141,4 +141,7 @@ void InitSetupParaOnSave(Design& d);
 // frequencies and driver data from the current values.
 void InitSetupParaNoSave(Design& d);
 
+// Makes every current input its own last accepted value.
+void takeLastAccepted(Design& d);
+
 }  // namespace larkspan

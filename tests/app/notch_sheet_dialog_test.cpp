@@ -346,31 +346,6 @@ private slots:
         s->pressCancel();
     }
 
-    void cancelLeavesTheDriverAndTheViewAlone()
-    {
-        Fixture f;
-        NotchSheetDialog* s = f.openHigh2Way();
-        typeFreeAirTweeter(s);
-        closeBoxRearType(s);
-        QTest::mouseClick(s->removeImpIncBox(), Qt::LeftButton);
-        const int draws = f.window.view()->drawCount();
-        QTest::keyClick(s->field(53), Qt::Key_Escape);
-        QTRY_VERIFY(!f.window.currentSheet());
-        QCOMPARE(f.window.view()->drawCount(), draws);
-        QCOMPARE(f.d().HigFS, 0.0F);  // the sheet model's tests check the rest of the driver
-        QCOMPARE(f.d().HigCorrDisp, std::int16_t{0});
-        QVERIFY(!f.window.isWindowModified());
-        QVERIFY(f.menuEnabled(menu::kFile));
-        QVERIFY(!f.enabled(menu::kResponse, 10));
-
-        // The next opening shows the driver as it was.
-        s = f.openHigh2Way();
-        QCOMPARE(fieldText(s, 53), QStringLiteral(" 0"));
-        QVERIFY(s->rearTypeButton(21)->isChecked());
-        QVERIFY(!s->removeImpIncBox()->isChecked());
-        s->pressCancel();
-    }
-
     void correctedViewAndAbortBackToAmplitude()
     {
         Fixture f;

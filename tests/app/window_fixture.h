@@ -21,6 +21,7 @@ struct FakePrompts : Prompts {
     std::vector<QString> sounds;
     std::vector<std::string> fileErrors;  // the third line of each
     QStringList saveDialogs;              // "prompt|proposed name"
+    QStringList dialogFolders;            // where each file dialog was to start
     int questions = 0;
     SaveChanges answer = SaveChanges::Cancel;
     FileErrorChoice fileErrorChoice = FileErrorChoice::Continue;
@@ -45,9 +46,14 @@ struct FakePrompts : Prompts {
         fileErrors.push_back(lines[2]);
         return fileErrorChoice;
     }
-    QString openPath(QWidget*) override { return pathToOpen; }
-    QString savePath(QWidget*, const QString& prompt, const QString& proposed) override
+    QString openPath(QWidget*, const QString& folder) override
     {
+        dialogFolders.push_back(folder);
+        return pathToOpen;
+    }
+    QString savePath(QWidget*, const QString& prompt, const QString& proposed, const QString& folder, FileKind) override
+    {
+        dialogFolders.push_back(folder);
         saveDialogs.push_back(prompt + "|" + proposed);
         return pathToSave;
     }
