@@ -18,21 +18,10 @@ namespace {
 
 constexpr qint64 kOwnListBytes = 8 << 20;
 
-const char* seriesKey(SeriesName s)
+// The settings key of a series: its title, but "Own" for the own list.
+std::string seriesKey(SeriesName s)
 {
-    switch (s) {
-        case SeriesName::Ideal:
-            return "Ideal";
-        case SeriesName::E6:
-            return "E6";
-        case SeriesName::E12:
-            return "E12";
-        case SeriesName::E24:
-            return "E24";
-        case SeriesName::Own:
-            break;
-    }
-    return "Own";
+    return s == SeriesName::Own ? "Own" : seriesTitle(s);
 }
 
 // Menu items 1 to 5 of the Standard Values submenu.
@@ -82,7 +71,7 @@ void BuildCommands::load()
     QSettings store;
     const QString series = store.value(QStringLiteral("BuildSeries"), QStringLiteral("E12")).toString();
     for (const SeriesName s : {SeriesName::Ideal, SeriesName::E6, SeriesName::E12, SeriesName::E24, SeriesName::Own})
-        if (series == QLatin1String(seriesKey(s))) prefs_.series = s;
+        if (series == QString::fromStdString(seriesKey(s))) prefs_.series = s;
     prefs_.pairs = store.value(QStringLiteral("BuildPairs"), false).toBool();
     prefs_.tolerancePercent = positiveOr(store.value(QStringLiteral("BuildTolerance")), 2);
     prefs_.ownListPath = store.value(QStringLiteral("BuildOwnList")).toString();
@@ -96,7 +85,7 @@ void BuildCommands::load()
 void BuildCommands::save() const
 {
     QSettings store;
-    store.setValue(QStringLiteral("BuildSeries"), QString::fromLatin1(seriesKey(prefs_.series)));
+    store.setValue(QStringLiteral("BuildSeries"), QString::fromStdString(seriesKey(prefs_.series)));
     store.setValue(QStringLiteral("BuildPairs"), prefs_.pairs);
     store.setValue(QStringLiteral("BuildTolerance"), prefs_.tolerancePercent);
     store.setValue(QStringLiteral("BuildOwnList"), prefs_.ownListPath);

@@ -8,6 +8,7 @@
 #include <system_error>
 #include <vector>
 
+#include "model/descriptor.h"
 #include "model/document_record.h"
 
 namespace larkspan {
@@ -20,29 +21,6 @@ FileError errorFrom(FileError::Action action, const fs::path& file, int errnoVal
 {
     return {action, file.string(), std::system_category().message(errnoValue)};
 }
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-    // Closes now and reports the errno of a failed close, or 0.
-    int close()
-    {
-        const int rc = ::close(fd_);
-        fd_ = -1;
-        return rc == 0 ? 0 : errno;
-    }
-
-private:
-    int fd_;
-};
 
 }  // namespace
 

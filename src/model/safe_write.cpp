@@ -10,6 +10,8 @@
 #include <random>
 #include <system_error>
 
+#include "model/descriptor.h"
+
 namespace larkspan {
 
 namespace fs = std::filesystem;
@@ -28,29 +30,6 @@ FileError refusal(const fs::path& file, std::string reason)
 {
     return {FileError::Action::Write, file.string(), std::move(reason)};
 }
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-    // Closes now and reports the errno of a failed close, or 0.
-    int close()
-    {
-        const int rc = ::close(fd_);
-        fd_ = -1;
-        return rc == 0 ? 0 : errno;
-    }
-
-private:
-    int fd_;
-};
 
 // Writes all of `bytes`, going on after a short write or an interruption.
 int writeAll(int fd, std::span<const std::uint8_t> bytes)
