@@ -1,0 +1,50 @@
+// A design built in one expression: the defaults with the few fields a test
+// cares about, e.g. design().ways(3).order(4).align("Linkwi").computed().
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/design.h"
+#include "synthesis/cofcal.h"
+
+namespace larkspan::test {
+
+class DesignBuilder {
+public:
+    DesignBuilder& ways(int n) { return set(d_.channel, n); }
+    DesignBuilder& order(int n) { return set(d_.order, n); }
+    DesignBuilder& align(const std::string& key)
+    {
+        d_.s_Type = key;
+        return *this;
+    }
+    DesignBuilder& view(const std::string& key)
+    {
+        d_.s_Resp = key;
+        return *this;
+    }
+    // The component values worked out, as the program does before it shows them.
+    Design computed() const
+    {
+        Design d = d_;
+        cofCal(d);
+        return d;
+    }
+    operator Design() const { return d_; }
+
+private:
+    DesignBuilder& set(std::int16_t& field, int n)
+    {
+        field = static_cast<std::int16_t>(n);
+        return *this;
+    }
+    Design d_;
+};
+
+inline DesignBuilder design()
+{
+    return {};
+}
+
+}  // namespace larkspan::test
