@@ -20,6 +20,7 @@
 #include "app/about_dialog.h"
 #include "app/correction_sheet_dialogs.h"
 #include "app/frequency_sheet_dialogs.h"
+#include "app/help_documents.h"
 #include "app/menu_ids.h"
 #include "app/notch_sheet_dialog.h"
 #include "app/preferences_dialog.h"
@@ -41,25 +42,6 @@ namespace {
 QKeySequence keys(const char* text)
 {
     return text ? QKeySequence(QString::fromLatin1(text)) : QKeySequence();
-}
-
-// The file name of the second manual, as the program's information names it;
-// its menu item shows the name without ".pdf".
-constexpr const char* kJapaneseString1 = "Larkspan's_Manual_Japanese.pdf";
-
-std::string jpManualName()
-{
-    std::string name = kJapaneseString1;
-    if (name.ends_with(".pdf")) name.erase(name.size() - 4);
-    return name;
-}
-
-// Opens a document of the resource folder "Images" with the desktop's
-// application for it; a document that is not there is ignored.
-void openResourceDocument(const char* name)
-{
-    const QString path = QDir(QString::fromStdString(resourceFolder("Images"))).filePath(QString::fromUtf8(name));
-    if (QFileInfo::exists(path)) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QRect toRect(const Bounds16& b)
@@ -238,14 +220,19 @@ void MainWindow::buildMenus()
     add("Minimize", "Ctrl+M", [this] { showMinimized(); });
 
     open(menu::kHelp, QStringLiteral("Help"));
-    add("Larkspan's Manual", "Ctrl+/", [] { openResourceDocument("Larkspan's_Manual.pdf"); });
-    add(jpManualName().c_str(), nullptr, [] { openResourceDocument(kJapaneseString1); });
-    add("Release Notes", nullptr, [] { openResourceDocument("Larkspan_Release_Notes.pdf"); });
+    add("Larkspan's Manual", "Ctrl+/", [this] { openResourceDocument(this, QStringLiteral("Larkspan's_Manual.pdf")); });
+    add(jpManualName().toUtf8().constData(), nullptr,
+        [this] { openResourceDocument(this, QString::fromUtf8(kJapaneseString1)); });
+    add("Release Notes", nullptr, [this] { openResourceDocument(this, QStringLiteral("Larkspan_Release_Notes.pdf")); });
     current->addSeparator();
-    // The maker's web and mail addresses are not settled yet: their items
-    // are shown, but stay off.
-    add("Tallowby Web Site", nullptr, nullptr)->setEnabled(false);
-    add("Mail to Tallowby", nullptr, nullptr)->setEnabled(false);
+    // The maker's web and mail addresses are build settings; while a packager
+    // has not set them, their items are shown but stay off.
+    const QString web = makerWebUrl();
+    const QString mail = makerMailAddress();
+    add("Tallowby Web Site", nullptr, [web] { QDesktopServices::openUrl(QUrl(web)); })->setEnabled(!web.isEmpty());
+    add("Mail to Tallowby", nullptr, [mail] {
+        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + mail));
+    })->setEnabled(!mail.isEmpty());
 }
 
 QAction* MainWindow::action(int menuId, int item) const

@@ -119,7 +119,7 @@ private slots:
              "Impedance Increase [High... | Mid... | Low...] | - | Attenuator [High... | Mid...] | - | "
              "Notch [High... | Mid...]"},
             {menu::kHelp,
-             "Larkspan's Manual Ctrl+/ | Larkspan's_Manual_Japanese | Release Notes | - | Tallowby Web Site | "
+             "Larkspan's Manual Ctrl+/ | Larkspan Command-Line Manual | Release Notes | - | Tallowby Web Site | "
              "Mail to Tallowby"},
         };
         for (const auto& [id, items] : expected) QCOMPARE(layout(f.window.menu(id)), items);
