@@ -33,8 +33,8 @@ QLineEdit* makeResult(QLineEdit* field)
 // ---- impedance increase correction --------------------------------------------
 
 ImpedanceCorrectionDialog::ImpedanceCorrectionDialog(QWidget* parent, Design& d, CorrectedDriver driver,
-                                                     SheetHooks hooks)
-    : SheetDialog(parent, 6, QSize(300, 357), std::move(hooks)), model_(d, driver)
+                                                     Prompts& prompts)
+    : SheetDialog(parent, 6, QSize(300, 357), prompts), model_(d, driver)
 {
     makeSheetTitle(addLabel(0, QRect(10, 12, 280, 22), qs(model_.title()), {}, 15));
     addGroupBox(this, QRect(15, 42, 270, 100), QStringLiteral(" Enter Parameters"));
@@ -96,10 +96,8 @@ void ImpedanceCorrectionDialog::display()
 
 // ---- SPL entry ------------------------------------------------------------------
 
-SplDialog::SplDialog(QWidget* parent, Design& d, SheetHooks hooks)
-    : SheetDialog(parent, 8, QSize(300, d.channel == 3 ? 225 : 195), std::move(hooks)),
-      model_(d),
-      threeWay_(d.channel == 3)
+SplDialog::SplDialog(QWidget* parent, Design& d, Prompts& prompts)
+    : SheetDialog(parent, 8, QSize(300, d.channel == 3 ? 225 : 195), prompts), model_(d), threeWay_(d.channel == 3)
 {
     const int extra = threeWay_ ? 30 : 0;
     addGroupBox(this, QRect(15, 12, 270, 110 + extra), QStringLiteral(" Enter SPL @1W1m "));
@@ -139,8 +137,8 @@ void SplDialog::display()
 
 // ---- attenuator -----------------------------------------------------------------
 
-AttenuatorDialog::AttenuatorDialog(QWidget* parent, Design& d, AttenuatedDriver driver, SheetHooks hooks)
-    : SheetDialog(parent, 7, QSize(300, 325), std::move(hooks)), model_(d, driver)
+AttenuatorDialog::AttenuatorDialog(QWidget* parent, Design& d, AttenuatedDriver driver, Prompts& prompts)
+    : SheetDialog(parent, 7, QSize(300, 325), prompts), model_(d, driver)
 {
     makeSheetTitle(addLabel(42, QRect(10, 12, 280, 22), qs(model_.title()), {}, 15));
     addGroupBox(this, QRect(15, 42, 270, 100), QStringLiteral(" Enter Parameters"));

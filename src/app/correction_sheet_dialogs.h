@@ -11,7 +11,7 @@ class ImpedanceCorrectionDialog : public SheetDialog {
     Q_OBJECT
 
 public:
-    ImpedanceCorrectionDialog(QWidget* parent, Design& d, CorrectedDriver driver, SheetHooks hooks);
+    ImpedanceCorrectionDialog(QWidget* parent, Design& d, CorrectedDriver driver, Prompts& prompts);
     void pressCalc();
 
 protected:
@@ -28,7 +28,7 @@ class SplDialog : public SheetDialog {
     Q_OBJECT
 
 public:
-    SplDialog(QWidget* parent, Design& d, SheetHooks hooks);
+    SplDialog(QWidget* parent, Design& d, Prompts& prompts);
 
 protected:
     SheetOutcome okAction() override;
@@ -44,7 +44,7 @@ class AttenuatorDialog : public SheetDialog {
     Q_OBJECT
 
 public:
-    AttenuatorDialog(QWidget* parent, Design& d, AttenuatedDriver driver, SheetHooks hooks);
+    AttenuatorDialog(QWidget* parent, Design& d, AttenuatedDriver driver, Prompts& prompts);
     void pressCalc();
 
 protected:

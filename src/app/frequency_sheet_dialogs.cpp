@@ -21,8 +21,8 @@ std::string text(const QLineEdit* e)
 
 }  // namespace
 
-FrequencySheet2WayDialog::FrequencySheet2WayDialog(QWidget* parent, Design& d, SheetHooks hooks)
-    : SheetDialog(parent, 4, QSize(300, 170), std::move(hooks)), model_(d)
+FrequencySheet2WayDialog::FrequencySheet2WayDialog(QWidget* parent, Design& d, Prompts& prompts)
+    : SheetDialog(parent, 4, QSize(300, 170), prompts), model_(d)
 {
     makeSheetTitle(addLabel(0, QRect(10, 14, 280, 22), QStringLiteral("Enter Crossover Frequency (FX)")));
     addField(10, QRect(90, 62, 110, 24));
@@ -45,8 +45,8 @@ void FrequencySheet2WayDialog::display()
     focusField(10);
 }
 
-FrequencySheet3WayDialog::FrequencySheet3WayDialog(QWidget* parent, Design& d, SheetHooks hooks)
-    : SheetDialog(parent, 5, QSize(300, 170), std::move(hooks)), model_(d)
+FrequencySheet3WayDialog::FrequencySheet3WayDialog(QWidget* parent, Design& d, Prompts& prompts)
+    : SheetDialog(parent, 5, QSize(300, 170), prompts), model_(d)
 {
     makeSheetTitle(addLabel(0, QRect(10, 14, 280, 22), QStringLiteral("Enter Crossover Frequency (FXL/FXH)")));
     addLabel(0, QRect(20, 48, 80, 24), QStringLiteral("Low Side"));

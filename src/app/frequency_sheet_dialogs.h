@@ -10,7 +10,7 @@ class FrequencySheet2WayDialog : public SheetDialog {
     Q_OBJECT
 
 public:
-    FrequencySheet2WayDialog(QWidget* parent, Design& d, SheetHooks hooks);
+    FrequencySheet2WayDialog(QWidget* parent, Design& d, Prompts& prompts);
 
 protected:
     SheetOutcome okAction() override;
@@ -25,7 +25,7 @@ class FrequencySheet3WayDialog : public SheetDialog {
     Q_OBJECT
 
 public:
-    FrequencySheet3WayDialog(QWidget* parent, Design& d, SheetHooks hooks);
+    FrequencySheet3WayDialog(QWidget* parent, Design& d, Prompts& prompts);
 
 protected:
     SheetOutcome okAction() override;

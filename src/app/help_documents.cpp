@@ -17,13 +17,6 @@
 
 namespace larkspan {
 
-QString jpManualName()
-{
-    QString name = QString::fromUtf8(kJapaneseString1);
-    if (name.endsWith(QStringLiteral(".pdf"))) name.chop(4);
-    return name;
-}
-
 void openResourceDocument(QWidget* parent, const QString& name)
 {
     const QDir folder(QString::fromStdString(resourceFolder("Images")));

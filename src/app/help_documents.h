@@ -10,9 +10,6 @@ namespace larkspan {
 // The second manual's file name; its menu item shows the name without ".pdf".
 inline constexpr const char* kJapaneseString1 = "Larkspan Command-Line Manual.pdf";
 
-// The menu text of the second manual.
-QString jpManualName();
-
 // Opens a document of the resource folder "Images" with the desktop's
 // application for it. A document that is missing or unreadable gives a
 // warning over `parent` naming it and the folder searched.

@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "app/preferences_store.h"
+#include "app/qt_prompts.h"
 #include "app/response_view.h"
 #include "app/screenshot_mode.h"
 #include "app/single_instance.h"
@@ -67,19 +68,20 @@ int main(int argc, char** argv)
     larkspan::LoadPrefs(store, shell.prefs);
     shell.FastOpenFlag = shell.prefs.FastOpenFlag ? 1 : 0;
 
-    larkspan::MainWindow window(shell);
+    larkspan::QtPrompts prompts;
+    larkspan::MainWindow window(shell, prompts);
     QObject::connect(&window, &larkspan::MainWindow::quitRequested, &app,
                      [](int status) { QApplication::exit(status); });
     window.startUp();
     QObject::connect(&startUpTimer, &QTimer::timeout, &window, &larkspan::MainWindow::startUpTimerFired);
-    window.placeResponseWindow();
+    window.placement().placeNewWindow();
     window.show();
 
     // Documents handed over at launch open before the timer fires; the last
     // one ends up open.
-    for (const QString& f : files) window.openFile(f);
+    for (const QString& f : files) window.documents().openFile(f);
     QObject::connect(&instance, &larkspan::SingleInstance::filesReceived, &window, [&window](const QStringList& list) {
-        for (const QString& f : list) window.openFile(f);
+        for (const QString& f : list) window.documents().openFile(f);
         window.raise();
         window.activateWindow();
     });

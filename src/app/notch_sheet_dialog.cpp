@@ -44,8 +44,8 @@ constexpr int kRowHeight = 22;
 
 }  // namespace
 
-NotchSheetDialog::NotchSheetDialog(QWidget* parent, Design& d, int soundCheck, SheetHooks hooks)
-    : SheetDialog(parent, 9, QSize(300, 540), std::move(hooks)), model_(d), soundCheck_(soundCheck)
+NotchSheetDialog::NotchSheetDialog(QWidget* parent, Design& d, int soundCheck, Prompts& prompts)
+    : SheetDialog(parent, 9, QSize(300, 540), prompts), model_(d), soundCheck_(soundCheck)
 {
     makeSheetTitle(addLabel(61, QRect(10, 8, 280, 24), qs(model_.title()), {}, 15));
 

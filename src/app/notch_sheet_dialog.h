@@ -20,7 +20,7 @@ class NotchSheetDialog : public SheetDialog {
 public:
     // The design's working set must already hold the driver (openNotchSheet).
     // `soundCheck` is the preference that lets a paste click.
-    NotchSheetDialog(QWidget* parent, Design& d, int soundCheck, SheetHooks hooks);
+    NotchSheetDialog(QWidget* parent, Design& d, int soundCheck, Prompts& prompts);
 
     QRadioButton* rearTypeButton(int id) const;  // 21 "Opened", 22 "Closed"
     QComboBox* qaPopup() const { return qaPopup_; }

@@ -1,11 +1,9 @@
 #include "app/sheet_dialog.h"
 
-#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QToolTip>
 
@@ -25,8 +23,8 @@ std::pair<QString, QString> splitHelp(const QString& help)
 
 }  // namespace
 
-SheetDialog::SheetDialog(QWidget* parent, int windowNumber, QSize size, SheetHooks hooks)
-    : QDialog(parent, Qt::Sheet), windowNumber_(windowNumber), hooks_(std::move(hooks))
+SheetDialog::SheetDialog(QWidget* parent, int windowNumber, QSize size, Prompts& prompts)
+    : QDialog(parent, Qt::Sheet), windowNumber_(windowNumber), prompts_(prompts)
 {
     setWindowModality(Qt::WindowModal);
     setFixedSize(size);
@@ -162,26 +160,12 @@ void SheetDialog::pressCancel()
 
 void SheetDialog::apply(const SheetOutcome& outcome)
 {
-    for (int i = 0; i < outcome.beeps; ++i) {
-        if (hooks_.beep)
-            hooks_.beep();
-        else
-            QApplication::beep();
-    }
+    for (int i = 0; i < outcome.beeps; ++i) prompts_.beep();
     display();
-    if (outcome.alert) {
-        const QString title = QString::fromStdString(outcome.alert->title);
-        const QString message = QString::fromStdString(outcome.alert->message);
-        if (hooks_.alert) {
-            hooks_.alert(title, message);
-        } else {
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("Larkspan"), title, QMessageBox::Ok, this);
-            box.setInformativeText(message);
-            box.setWindowModality(Qt::WindowModal);
-            box.exec();
-        }
-    }
-    if (!outcome.sound.empty() && hooks_.playSound) hooks_.playSound(QString::fromStdString(outcome.sound));
+    if (outcome.alert)
+        prompts_.alert(this, QString::fromStdString(outcome.alert->title),
+                       QString::fromStdString(outcome.alert->message));
+    if (!outcome.sound.empty()) prompts_.playSound(QString::fromStdString(outcome.sound));
     if (!outcome.closed) return;
     if (outcome.redraw)
         QDialog::accept();

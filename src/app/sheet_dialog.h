@@ -7,9 +7,9 @@
 
 #include <QDialog>
 #include <QString>
-#include <functional>
 #include <map>
 
+#include "app/prompts.h"
 #include "model/sheet_outcome.h"
 
 class QLabel;
@@ -18,18 +18,11 @@ class QPushButton;
 
 namespace larkspan {
 
-struct SheetHooks {
-    std::function<void()> beep;
-    // Shows a caution alert over the sheet; by default a window-modal box.
-    std::function<void(const QString& title, const QString& message)> alert;
-    std::function<void(const QString& soundFile)> playSound;
-};
-
 class SheetDialog : public QDialog {
     Q_OBJECT
 
 public:
-    SheetDialog(QWidget* parent, int windowNumber, QSize size, SheetHooks hooks);
+    SheetDialog(QWidget* parent, int windowNumber, QSize size, Prompts& prompts);
 
     int windowNumber() const { return windowNumber_; }
     // The edit field that last had the keyboard focus.
@@ -70,7 +63,7 @@ protected:
 
 private:
     int windowNumber_;
-    SheetHooks hooks_;
+    Prompts& prompts_;
     int edtFldID_ = 0;
     std::map<int, QLineEdit*> fields_;
     std::map<int, QPushButton*> buttons_;

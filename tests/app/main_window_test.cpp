@@ -7,18 +7,20 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <limits>
 
 #include "app/correction_sheet_dialogs.h"
 #include "app/main_window.h"
+#include "app/menu_bar.h"
 #include "app/menu_ids.h"
+#include "app/menu_table.h"
 #include "app/preferences_dialog.h"
 #include "app/preferences_store.h"
 #include "app/response_view.h"
@@ -76,59 +78,56 @@ private slots:
         QVERIFY(!f.menuShown(menu::kCorrection3Way));
     }
 
-    // A menu as text: items split by " | ", "-" for a separator, the key
-    // after a blank, a submenu's items in brackets.
-    static QString layout(const QMenu* menu)
-    {
-        QStringList items;
-        for (const QAction* a : menu->actions()) {
-            QString item = a->isSeparator() ? QStringLiteral("-") : a->text();
-            if (!a->shortcut().isEmpty()) item += QLatin1Char(' ') + a->shortcut().toString(QKeySequence::PortableText);
-            if (a->menu()) item += QStringLiteral(" [") + layout(a->menu()) + QLatin1Char(']');
-            items << item;
-        }
-        return items.join(QStringLiteral(" | "));
-    }
-
-    void everyMenuHasItsItemsSeparatorsAndKeys()
+    // Every menu and item is built from the menu table, and every state of
+    // the bar shows on it as the state says: start-up, a design of each way
+    // count and parity, a sheet open, no design.
+    void menusFollowTheTableInEveryState()
     {
         Fixture f;
         f.start();
-        // Transcribed from the menu tables: Command is Ctrl, Option is Alt.
-        const std::vector<std::pair<int, QString>> expected = {
-            {menu::kApplication, "About Larkspan | Check for Updates... | - | Preferences... Ctrl+, | - | Quit Ctrl+Q"},
-            {menu::kFile,
-             "New Filter Design... Ctrl+N | Open... Ctrl+O | Close Ctrl+W | - | Save Ctrl+S | "
-             "Save As... Ctrl+Shift+S | Save As Stationery... | - | Page Setup... Ctrl+Shift+P | Print... Ctrl+P"},
-            {menu::kEdit,
-             "Undo Ctrl+Z | Redo Ctrl+Shift+Z | - | Cut Ctrl+X | Copy Ctrl+C | Paste Ctrl+V | Delete | "
-             "Select All Ctrl+A"},
-            {menu::kResponse,
-             "Amplitude Ctrl+Alt+A | Input Impedance | Phase | Group Delay | Nyquist Diagram | "
-             "Step Response | - | Schematics Ctrl+Alt+C | - | High Imp. Correct | Mid Imp. Correct | - | "
-             "Snapshot Response... Ctrl+Alt+S"},
-            {menu::kChannel, "2wey Ctrl+Alt+2 | 3wey Ctrl+Alt+3"},
-            {menu::kOrder, "1st Ctrl+1 | 2nd Ctrl+2 | 3rd Ctrl+3 | 4th Ctrl+4"},
-            {menu::kFilterOdd, "Butterworth | Bessel | Chebychev"},
-            {menu::kFilterEven, "Linkwitz-Riley | Butterworth | Butterworth Asymmetry | Bessel | Chebychev"},
-            {menu::kCorrection2Way,
-             "Crossover Frequency... Ctrl+F | - | SPL Enter... Ctrl+L | - | "
-             "Impedance Increase [High... | Low...] | - | Attenuator High... | - | Notch High..."},
-            {menu::kCorrection3Way,
-             "Crossover Frequency... Ctrl+F | - | SPL Enter... Ctrl+L | - | "
-             "Impedance Increase [High... | Mid... | Low...] | - | Attenuator [High... | Mid...] | - | "
-             "Notch [High... | Mid...]"},
-            {menu::kHelp,
-             "Larkspan's Manual Ctrl+/ | Larkspan Command-Line Manual | Release Notes | - | Tallowby Web Site | "
-             "Mail to Tallowby"},
+        const std::vector<std::function<void()>> steps = {
+            [] {},
+            [&] { f.trigger(menu::kOrder, 2); },
+            [&] { f.trigger(menu::kChannel, 2); },
+            [&] { f.trigger(menu::kResponse, 8); },
+            [&] { f.trigger(menu::kCorrection3Way, 1); },
+            [&] { f.window.currentSheet()->pressCancel(); },
+            [&] { f.trigger(menu::kFile, 3); },
         };
-        for (const auto& [id, items] : expected) QCOMPARE(layout(f.window.menu(id)), items);
-        // The menu bar's order of titles.
         QStringList titles;
-        for (const QAction* a : f.window.menuBar()->actions()) titles << a->text();
-        QCOMPARE(titles.join(QLatin1Char(' ')),
-                 QStringLiteral(
-                     "Larkspan File Edit Response Channel Order Filter Filter Correction Correction Window Help"));
+        for (const menu::Menu& m : menu::barMenus()) titles << QString::fromUtf8(m.title);
+        QStringList built;
+        for (const QAction* a : f.window.menuBar()->actions()) built << a->text();
+        QCOMPARE(built, titles);
+        for (const auto& step : steps) {
+            step();
+            const MenuBarState& state = f.window.menuState();
+            for (const auto& list : {menu::barMenus(), menu::submenus()}) {
+                for (const menu::Menu& m : list) {
+                    QCOMPARE(f.menuShown(m.id), menuShown(state, m.id));
+                    QCOMPARE(f.menuEnabled(m.id), menuEnabled(state, m.id));
+                    QStringList expected, actual;
+                    for (const menu::Item& item : m.items) {
+                        if (!item.text) {
+                            expected << QStringLiteral("-");
+                            continue;
+                        }
+                        const MenuItemState s = item.submenu ? MenuItemState{} : itemState(state, m.id, item.number);
+                        expected << QStringLiteral("%1 %2 %3 %4")
+                                        .arg(QString::fromUtf8(item.text), QKeySequence(item.keys).toString())
+                                        .arg(int(s.enabled && f.window.menus().available(item)))
+                                        .arg(int(item.checkable && s.checked));
+                    }
+                    for (const QAction* a : f.window.menus().menu(m.id)->actions())
+                        actual << (a->isSeparator() ? QStringLiteral("-")
+                                                    : QStringLiteral("%1 %2 %3 %4")
+                                                          .arg(a->text(), a->shortcut().toString())
+                                                          .arg(int(a->isEnabled()))
+                                                          .arg(int(a->isChecked())));
+                    QCOMPARE(actual, expected);
+                }
+            }
+        }
     }
 
     void documentAtLaunchMeansNoUntitledDesign()
@@ -136,7 +135,7 @@ private slots:
         const QString doc = writeDocument("launch.xvrdoc", 2500);
         Fixture f;
         f.window.startUp();
-        QVERIFY(f.window.openFile(doc));
+        QVERIFY(f.window.documents().openFile(doc));
         f.window.startUpTimerFired();  // finds the window already open
         QCOMPARE(f.window.windowTitle(), QStringLiteral("launch.xvrdoc[*]"));
         QCOMPARE(f.d().FXH, 2500.0F);
@@ -151,7 +150,7 @@ private slots:
         Fixture f;
         f.start();
         const QString wrongCase = writeDocument("upper.XVRDOC", 3000);
-        QVERIFY(!f.window.openFile(wrongCase));
+        QVERIFY(!f.window.documents().openFile(wrongCase));
         QCOMPARE(f.d().FXH, 2000.0F);
     }
 
@@ -167,8 +166,8 @@ private slots:
         f.d().FXH = 700;
         f.trigger(menu::kFilterEven, 3);
         QCOMPARE(f.d().s_Type, std::string("ButAsy"));
-        QCOMPARE(f.beeps, 1);
-        QCOMPARE(f.alerts,
+        QCOMPARE(f.prompts.beeps, 1);
+        QCOMPARE(f.prompts.alerts,
                  std::vector<QString>{QStringLiteral("ALERT!      Frequencis are too near.|"
                                                      "Enter more separate frequencis.   FXL x 4  \u2264  FXH")});
         QCOMPARE(f.d().FXH, 800.0F);
@@ -213,7 +212,7 @@ private slots:
     void eachViewPaintsItsOwnPictureAndRepaintsItTheSame()
     {
         Fixture f;
-        f.window.resizeMillis = 0;
+        f.window.placement().setTransitionMillis(0);
         f.start();
         const QImage amp = f.window.view()->grab().toImage();
         f.trigger(menu::kResponse, 3);
@@ -222,7 +221,7 @@ private slots:
         QCOMPARE(f.window.view()->grab().toImage(), phase);  // an exposure shows the same
         f.trigger(menu::kResponse, 1);
         QCOMPARE(f.window.view()->grab().toImage(), amp);
-        f.window.closeDesign();
+        f.window.documents().close();
         const QImage empty = f.window.view()->grab().toImage();
         QCOMPARE(empty.pixelColor(300, 130), QColor(Qt::white));  // where the total ran
     }
@@ -260,7 +259,7 @@ private slots:
     void schematicNearTheTopMovesDownAndComesBack()
     {
         Fixture f;
-        f.window.resizeMillis = 0;
+        f.window.placement().setTransitionMillis(0);
         f.shell.FastOpenFlag = 0;
         f.shell.prefs.Bounds = {50, 100, 440, 640};
         f.start();
@@ -295,7 +294,7 @@ private slots:
     void movedWindowReopensWhereItWas()
     {
         Fixture f;
-        f.window.resizeMillis = 0;
+        f.window.placement().setTransitionMillis(0);
         f.shell.FastOpenFlag = 0;
         f.start();
         f.window.move(f.window.pos() + QPoint(37, 41));
@@ -319,22 +318,17 @@ private slots:
         f.trigger(menu::kOrder, 2);
         QVERIFY(f.window.isWindowModified());
         const QString target = path("saved.xvrdoc");
-        QString prompt;
-        f.window.savePathHook = [&](const QString& p, const QString& proposed) {
-            prompt = p;
-            return proposed == QStringLiteral("untitled.xvrdoc") ? target : QString();
-        };
+        f.prompts.pathToSave = target;
         f.trigger(menu::kFile, 5);  // Save without a file asks for a name
-        QCOMPARE(prompt, QStringLiteral("Save This File As..."));
+        QCOMPARE(f.prompts.saveDialogs, QStringList{"Save This File As...|untitled.xvrdoc"});
         QCOMPARE(QFileInfo(target).size(), qint64{450});
         QCOMPARE(f.window.windowTitle(), QStringLiteral("saved.xvrdoc[*]"));
         QVERIFY(!f.window.isWindowModified());
         QCOMPARE(f.window.windowFilePath(), target);
 
         f.trigger(menu::kOrder, 4);
-        prompt.clear();
         f.trigger(menu::kFile, 5);  // now Save writes without asking
-        QVERIFY(prompt.isEmpty());
+        QCOMPARE(f.prompts.saveDialogs.size(), 1);
         Design read;
         QVERIFY(!ReadFile(read, target.toStdString()));
         QCOMPARE(read.order, std::int16_t{4});
@@ -345,87 +339,99 @@ private slots:
         Fixture f;
         f.start();
         f.trigger(menu::kOrder, 3);
-        QString proposedName;
-        f.window.savePathHook = [&](const QString&, const QString& proposed) {
-            proposedName = proposed;
-            return path("template.xvrdocsta");
-        };
+        f.prompts.pathToSave = path("template.xvrdocsta");
         f.trigger(menu::kFile, 7);
-        QCOMPARE(proposedName, QStringLiteral("untitled.xvrdocsta"));
+        QCOMPARE(f.prompts.saveDialogs, QStringList{"Save This Stationery File As...|untitled.xvrdocsta"});
         QVERIFY(QFileInfo::exists(path("template.xvrdocsta")));
         QCOMPARE(f.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
         QVERIFY(f.window.isWindowModified());
 
-        // Opening the stationery gives an untitled design that Save asks a name for.
+        // Opening the stationery from File > Open gives an untitled design
+        // that Save asks a name for.
         Fixture g;
         g.start();
-        QVERIFY(g.window.openFile(path("template.xvrdocsta")));
+        g.trigger(menu::kFile, 3);
+        g.prompts.pathToOpen = path("template.xvrdocsta");
+        g.trigger(menu::kFile, 2);
         QCOMPARE(g.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
         QCOMPARE(g.d().order, std::int16_t{3});
-        bool asked = false;
-        g.window.savePathHook = [&](const QString&, const QString&) {
-            asked = true;
-            return QString();
-        };
         g.trigger(menu::kFile, 5);
-        QVERIFY(asked);
+        QCOMPARE(g.prompts.saveDialogs.size(), 1);
     }
 
-    void closeWithChangesAsksAndCancelInSaveAsKeepsTheWindow()
+    // Close, Quit, and a document handed over while a changed design is open
+    // all ask the save-changes question first; Cancel, a cancelled or failed
+    // save keep the changed design, the request dropped.
+    void aChangedDesignNeverGoesWithoutTheQuestion()
     {
-        Fixture f;
-        f.start();
-        f.trigger(menu::kOrder, 2);
-        int questions = 0;
-        f.window.saveChangesHook = [&] {
-            ++questions;
-            return int(QMessageBox::Save);
+        using A = Prompts::SaveChanges;
+        enum Request { Close, Quit, OpenOther, FileErrorStop };
+        struct Row {
+            Request request;
+            A answer;
+            const char* saveTo;  // "" cancels the save dialog
+            bool designGoes;
         };
-        f.window.savePathHook = [](const QString&, const QString&) { return QString(); };  // Cancel
-        f.trigger(menu::kFile, 3);
-        QCOMPARE(questions, 1);
-        QVERIFY(f.window.view()->isShowingDesign());
-        QCOMPARE(f.shell.doc.WndCloseFlag, std::uint8_t{0});
-        QVERIFY(f.enabled(menu::kFile, 3));  // back to the design-open menus
-
-        f.window.saveChangesHook = [] { return int(QMessageBox::Discard); };
-        f.trigger(menu::kFile, 3);
-        QVERIFY(!f.window.view()->isShowingDesign());
-        QVERIFY(f.enabled(menu::kFile, 1));  // no design: New and Open only
-        QVERIFY(!f.enabled(menu::kFile, 5));
-        QVERIFY(!f.menuEnabled(menu::kResponse));
-        QVERIFY(f.window.isVisible());  // the window stays, empty
-
-        f.trigger(menu::kFile, 1);
-        QVERIFY(f.window.view()->isShowingDesign());
-        QCOMPARE(f.d().order, std::int16_t{1});
-    }
-
-    void quitWithChangesAsksFirst()
-    {
-        Fixture f;
-        f.start();
-        f.trigger(menu::kChannel, 2);
-        f.window.saveChangesHook = [] { return int(QMessageBox::Cancel); };
-        f.window.quit();
-        QVERIFY(f.window.isVisible());
-        QCOMPARE(f.shell.doc.QuitAppFlag, std::uint8_t{0});
-        QVERIFY(f.window.isWindowModified());
-
-        const QString target = path("quit.xvrdoc");
-        f.window.saveChangesHook = [] { return int(QMessageBox::Save); };
-        f.window.savePathHook = [&](const QString&, const QString&) { return target; };
-        f.window.quit();
-        QVERIFY(QFileInfo::exists(target));
-        QVERIFY(!f.window.isVisible());
+        const QString other = writeDocument("other.xvrdoc", 2500);
+        const Row rows[] = {
+            {Close, A::Cancel, "", false},
+            {Close, A::Save, "", false},
+            {Close, A::Save, "close.xvrdoc", true},
+            {Close, A::DontSave, "", true},
+            {Quit, A::Cancel, "", false},
+            {Quit, A::Save, "quit.xvrdoc", true},
+            {OpenOther, A::Cancel, "", false},
+            {OpenOther, A::DontSave, "", true},
+            {OpenOther, A::Save, "open.xvrdoc", true},
+            {Close, A::Save, "no-folder/x.xvrdoc", false},
+            {FileErrorStop, A::Cancel, "", false},
+            {FileErrorStop, A::DontSave, "", true},
+        };
+        for (const Row& row : rows) {
+            Fixture f;
+            f.start();
+            f.trigger(menu::kChannel, 2);
+            f.prompts.answer = row.answer;
+            f.prompts.pathToSave = *row.saveTo ? path(row.saveTo) : QString();
+            QSignalSpy quits(&f.window, &MainWindow::quitRequested);
+            switch (row.request) {
+                case Close:
+                    f.trigger(menu::kFile, 3);
+                    break;
+                case Quit:
+                    f.trigger(menu::kApplication, menu::kQuit);
+                    break;
+                case OpenOther:
+                    f.window.documents().openFile(other);
+                    break;
+                case FileErrorStop:
+                    // A failed save's alert answered with Stop.
+                    f.prompts.fileErrorChoice = Prompts::FileErrorChoice::Stop;
+                    f.prompts.pathToSave = path("no-folder/x.xvrdoc");
+                    f.trigger(menu::kFile, 5);
+                    break;
+            }
+            const QString what =
+                QStringLiteral("request %1 answer %2 %3").arg(row.request).arg(int(row.answer)).arg(row.saveTo);
+            QVERIFY2(f.prompts.questions == 1, qPrintable(what));
+            const bool kept = f.window.view()->isShowingDesign() && f.d().channel == 3 && f.d().FXH != 2500.0F;
+            QVERIFY2(kept != row.designGoes, qPrintable(what));
+            if (!row.designGoes) {
+                QVERIFY2(f.window.isWindowModified() && f.enabled(menu::kFile, 3), qPrintable(what));
+                QCOMPARE(f.shell.doc.WndCloseFlag + f.shell.doc.QuitAppFlag, 0);
+            }
+            QCOMPARE(quits.size(), int(row.designGoes && (row.request == Quit || row.request == FileErrorStop)));
+            if (row.request == OpenOther && row.designGoes) QCOMPARE(f.d().FXH, 2500.0F);
+            if (row.answer == A::Save && row.designGoes) QVERIFY(QFileInfo::exists(path(row.saveTo)));
+        }
     }
 
     void unreadableDocumentShowsTheFileErrorAndKeepsTheWindow()
     {
         Fixture f;
         f.start();
-        QVERIFY(!f.window.openFile(path("missing.xvrdoc")));
-        QCOMPARE(f.fileErrors.size(), std::size_t{1});
+        QVERIFY(!f.window.documents().openFile(path("missing.xvrdoc")));
+        QCOMPARE(f.prompts.fileErrors.size(), std::size_t{1});
         QVERIFY(f.window.view()->isShowingDesign());
     }
 
@@ -450,12 +456,12 @@ private slots:
         QVERIFY(!WriteFile(d, doc.toStdString()));
 
         Fixture f;
-        f.window.resizeMillis = 0;
+        f.window.placement().setTransitionMillis(0);
         f.start();
-        QVERIFY(f.window.openFile(doc));
-        QVERIFY(f.fileErrors.empty());
+        QVERIFY(f.window.documents().openFile(doc));
+        QVERIFY(f.prompts.fileErrors.empty());
         for (const int item : {1, 2, 3, 4, 5, 6, 8}) {
-            f.window.action(menu::kResponse, item)->trigger();
+            f.action(menu::kResponse, item)->trigger();
             QVERIFY(f.checked(menu::kResponse, item));
             QVERIFY(!f.window.view()->grab().isNull());  // paints the view
         }
@@ -532,7 +538,7 @@ private slots:
         QTest::keyClick(fx, Qt::Key_Return);
         QVERIFY(sheet->isVisible());
         QCOMPARE(fx->text(), QStringLiteral(" 650"));
-        QCOMPARE(f.beeps, 1);
+        QCOMPARE(f.prompts.beeps, 1);
         QVERIFY(!f.window.isWindowModified());
         fx->setText(QStringLiteral("800"));
         QTest::keyClick(fx, Qt::Key_Enter);
@@ -555,9 +561,9 @@ private slots:
         sheet->field(11)->setText(QStringLiteral("1400"));
         sheet->pressOk();
         QVERIFY(sheet->isVisible());
-        QCOMPARE(f.alerts.size(), std::size_t{1});
-        QCOMPARE(f.alerts[0], QStringLiteral("ALERT!      Frequencis are too near.|"
-                                             "Enter more separate frequencis.   FXL x 3  \u2264  FXH"));
+        QCOMPARE(f.prompts.alerts.size(), std::size_t{1});
+        QCOMPARE(f.prompts.alerts[0], QStringLiteral("ALERT!      Frequencis are too near.|"
+                                                     "Enter more separate frequencis.   FXL x 3  \u2264  FXH"));
         QCOMPARE(sheet->field(10)->text(), QStringLiteral(" 200"));
         QCOMPARE(sheet->field(11)->text(), QStringLiteral(" 2000"));
         sheet->pressCancel();
@@ -585,7 +591,7 @@ private slots:
 
         sheet->field(11)->setText(QStringLiteral("-1"));
         sheet->pressOk();
-        QCOMPARE(f.beeps, 1);
+        QCOMPARE(f.prompts.beeps, 1);
         QVERIFY(sheet->isVisible());
 
         QTest::keyClick(sheet->field(10), Qt::Key_Escape);
@@ -611,7 +617,7 @@ private slots:
         QCOMPARE(sheet->size(), QSize(300, 225));
         sheet->field(11)->setText(QStringLiteral("0"));
         sheet->pressOk();
-        QCOMPARE(f.beeps, 1);
+        QCOMPARE(f.prompts.beeps, 1);
         QVERIFY(sheet->isVisible());
         QCOMPARE(sheet->field(11)->text(), QStringLiteral("0"));  // the typed text stays
         sheet->field(11)->setText(QStringLiteral("93"));
@@ -634,7 +640,7 @@ private slots:
         sheet->field(10)->setText(QStringLiteral("6"));
         sheet->field(11)->setText(QStringLiteral("0"));
         sheet->pressOk();
-        QCOMPARE(f.beeps, 1);
+        QCOMPARE(f.prompts.beeps, 1);
         QVERIFY(sheet->isVisible());
         sheet->field(11)->setText(QStringLiteral("50"));
         sheet->pressOk();

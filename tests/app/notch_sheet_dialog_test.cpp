@@ -236,7 +236,7 @@ private slots:
         const int draws = f.window.view()->drawCount();
         QTest::keyClick(s->field(51), Qt::Key_Return);
         if (!accepted) {
-            QCOMPARE(f.beeps, 1);
+            QCOMPARE(f.prompts.beeps, 1);
             QVERIFY(s->isVisible());
             QCOMPARE(f.d().HigCorrDisp, std::int16_t{0});
             QCOMPARE(f.d().HigFS, 0.0F);  // the driver's set waits for an accepted OK
@@ -246,7 +246,7 @@ private slots:
             return;
         }
         QTRY_VERIFY(!f.window.currentSheet());
-        QCOMPARE(f.beeps, 0);
+        QCOMPARE(f.prompts.beeps, 0);
         QCOMPARE(f.d().HigCorrDisp, std::int16_t{1});
         QVERIFY(f.window.isWindowModified());
         QCOMPARE(f.window.view()->drawCount(), draws + 1);
@@ -459,9 +459,9 @@ private slots:
         QGuiApplication::clipboard()->setText(
             parameterText("Soft Dome 28", "92.4 850.556 0 0.4 1.25 2.75 0.9 5.8 0.06 0 0 0 15"));
         QTest::mouseClick(s->button(4), Qt::LeftButton);
-        QCOMPARE(f.alerts.size(), std::size_t{0});
-        QCOMPARE(f.beeps, 0);
-        QCOMPARE(f.sounds, std::vector<QString>{QStringLiteral("Click.aif")});
+        QCOMPARE(f.prompts.alerts.size(), std::size_t{0});
+        QCOMPARE(f.prompts.beeps, 0);
+        QCOMPARE(f.prompts.sounds, std::vector<QString>{QStringLiteral("Click.aif")});
         // The pasted set reaches the fields, the rear type and the popup.
         QCOMPARE(fieldText(s, 51), QStringLiteral("Soft Dome 28"));
         QCOMPARE(fieldText(s, 53), QStringLiteral(" 850.56"));
@@ -484,7 +484,7 @@ private slots:
         QGuiApplication::clipboard()->setText(parameterText("T", "90 1000 0 0 1 2 0 6 0 0 0 0 10"));
         s->pressPaste();
         QCOMPARE(fieldText(s, 53), QStringLiteral(" 1000"));
-        QVERIFY(f.sounds.empty());
+        QVERIFY(f.prompts.sounds.empty());
         s->pressCancel();
     }
 
@@ -511,9 +511,9 @@ private slots:
         QStringList before;
         for (const int id : {51, 52, 53, 54, 56, 57, 58, 59, 60}) before << fieldText(s, id);
         s->pressPaste();
-        QCOMPARE(f.beeps, 1);
-        QCOMPARE(f.alerts, std::vector<QString>{QStringLiteral("ALERT!   Paste Data is Mismatched.|")});
-        QVERIFY(f.sounds.empty());
+        QCOMPARE(f.prompts.beeps, 1);
+        QCOMPARE(f.prompts.alerts, std::vector<QString>{QStringLiteral("ALERT!   Paste Data is Mismatched.|")});
+        QVERIFY(f.prompts.sounds.empty());
         QStringList after;
         for (const int id : {51, 52, 53, 54, 56, 57, 58, 59, 60}) after << fieldText(s, id);
         QCOMPARE(after, before);
@@ -544,8 +544,8 @@ private slots:
         QGuiApplication::clipboard()->setText(QString(300, QLatin1Char('y')));
         s->pressPaste();
         QCOMPARE(fieldText(s, 51), QStringLiteral("First"));
-        QCOMPARE(f.sounds.size(), std::size_t{3});
-        QVERIFY(f.alerts.empty());
+        QCOMPARE(f.prompts.sounds.size(), std::size_t{3});
+        QVERIFY(f.prompts.alerts.empty());
         s->pressCancel();
     }
 };

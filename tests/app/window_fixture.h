@@ -1,34 +1,57 @@
-// The desktop program's window for a headless test: beeps, alerts, sounds and
-// file errors are recorded instead of shown, and the menus read by number.
+// The desktop program's window for a headless test: the prompts answer as the
+// test says and record what they were asked, and the menus read by number.
 #pragma once
 
 #include <QAction>
 #include <QMenu>
-
-#include <array>
+#include <QStringList>
 #include <string>
 #include <vector>
 
 #include "app/main_window.h"
 #include "app/menu_ids.h"
+#include "app/prompts.h"
 
 namespace larkspan::test {
 
-struct WindowFixture {
-    ShellState shell;
-    MainWindow window{shell};
+struct FakePrompts : Prompts {
     int beeps = 0;
     std::vector<QString> alerts;  // "title|message"
     std::vector<QString> sounds;
-    std::vector<std::string> fileErrors;
+    std::vector<std::string> fileErrors;  // the third line of each
+    QStringList saveDialogs;              // "prompt|proposed name"
+    int questions = 0;
+    SaveChanges answer = SaveChanges::Cancel;
+    FileErrorChoice fileErrorChoice = FileErrorChoice::Continue;
+    QString pathToOpen;
+    QString pathToSave;  // "" cancels the dialog
 
-    WindowFixture()
+    void beep() override { ++beeps; }
+    void playSound(const QString& s) override { sounds.push_back(s); }
+    void alert(QWidget*, const QString& t, const QString& m) override { alerts.push_back(t + "|" + m); }
+    SaveChanges askSaveChanges(QWidget*, const QString&) override
     {
-        window.beepHook = [this] { ++beeps; };
-        window.alertHook = [this](const QString& t, const QString& m) { alerts.push_back(t + "|" + m); };
-        window.soundHook = [this](const QString& s) { sounds.push_back(s); };
-        window.fileErrorHook = [this](const std::array<std::string, 3>& l) { fileErrors.push_back(l[2]); };
+        ++questions;
+        return answer;
     }
+    FileErrorChoice fileError(QWidget*, const std::array<std::string, 3>& lines) override
+    {
+        fileErrors.push_back(lines[2]);
+        return fileErrorChoice;
+    }
+    QString openPath(QWidget*) override { return pathToOpen; }
+    QString savePath(QWidget*, const QString& prompt, const QString& proposed) override
+    {
+        saveDialogs.push_back(prompt + "|" + proposed);
+        return pathToSave;
+    }
+};
+
+struct WindowFixture {
+    FakePrompts prompts;
+    ShellState shell;
+    MainWindow window{shell, prompts};
+
     // Start-up as the program runs it, the timer fired at once.
     void start()
     {
@@ -37,11 +60,13 @@ struct WindowFixture {
         window.startUpTimerFired();
     }
     Design& d() { return window.design(); }
-    void trigger(int menuId, int item) { window.action(menuId, item)->trigger(); }
-    bool enabled(int menuId, int item) const { return window.action(menuId, item)->isEnabled(); }
-    bool checked(int menuId, int item) const { return window.action(menuId, item)->isChecked(); }
-    bool menuShown(int menuId) const { return window.menu(menuId)->menuAction()->isVisible(); }
-    bool menuEnabled(int menuId) const { return window.menu(menuId)->menuAction()->isEnabled(); }
+    QAction* action(int menuId, int item) const { return const_cast<MainWindow&>(window).menus().action(menuId, item); }
+    void trigger(int menuId, int item) { action(menuId, item)->trigger(); }
+    bool enabled(int menuId, int item) const { return action(menuId, item)->isEnabled(); }
+    bool checked(int menuId, int item) const { return action(menuId, item)->isChecked(); }
+    QAction* title(int menuId) const { return const_cast<MainWindow&>(window).menus().menu(menuId)->menuAction(); }
+    bool menuShown(int menuId) const { return title(menuId)->isVisible(); }
+    bool menuEnabled(int menuId) const { return title(menuId)->isEnabled(); }
 };
 
 }  // namespace larkspan::test

@@ -1,0 +1,36 @@
+// Everything the program asks or tells the user in a window of its own: the
+// beep, alerts, the save-changes question, the file-error alert and the file
+// dialogs. The window and the sheets talk to this interface, so that tests
+// answer in place of the user.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <string>
+
+class QWidget;
+
+namespace larkspan {
+
+class Prompts {
+public:
+    enum class SaveChanges { Save, DontSave, Cancel };
+    enum class FileErrorChoice { Stop, Continue };
+
+    virtual ~Prompts() = default;
+
+    virtual void beep() = 0;
+    // A sound a sheet asks for (a file of the resource folder "Sounds").
+    virtual void playSound(const QString& soundFile) = 0;
+    // A caution alert with an OK button, over the window `over`.
+    virtual void alert(QWidget* over, const QString& title, const QString& message) = 0;
+    // Save / Don't Save / Cancel for the changed document `documentName`.
+    virtual SaveChanges askSaveChanges(QWidget* over, const QString& documentName) = 0;
+    // The three lines of a file error, with Stop and Continue.
+    virtual FileErrorChoice fileError(QWidget* over, const std::array<std::string, 3>& lines) = 0;
+    // The file chosen to open or to save into; "" when the user cancels.
+    virtual QString openPath(QWidget* over) = 0;
+    virtual QString savePath(QWidget* over, const QString& prompt, const QString& proposedName) = 0;
+};
+
+}  // namespace larkspan
