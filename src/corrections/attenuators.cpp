@@ -1,15 +1,25 @@
 #include "corrections/attenuators.h"
 
+#include "synthesis/precision.h"
+
 namespace larkspan {
+
+namespace {
+
+// The level of a driver above the woofer's, the reference; a driver quieter
+// than it gets no L-pad, since nothing is ever amplified.
+float padAttenuation(float spl, float lowSpl)
+{
+    const float att = f32(D(spl) - D(lowSpl));
+    return att <= 0 ? 0 : att;
+}
+
+}  // namespace
 
 void CalcDiffAtt(Design& d)
 {
-    // The woofer is the reference; a driver quieter than it gets no L-pad,
-    // since nothing is ever amplified.
-    d.AttH = static_cast<float>(static_cast<double>(d.HigSPL) - static_cast<double>(d.LowSPL));
-    d.AttM = static_cast<float>(static_cast<double>(d.MidSPL) - static_cast<double>(d.LowSPL));
-    if (d.AttH <= 0) d.AttH = 0;
-    if (d.AttM <= 0) d.AttM = 0;
+    d.AttH = padAttenuation(d.HigSPL, d.LowSPL);
+    d.AttM = padAttenuation(d.MidSPL, d.LowSPL);
     d.AttMbak = d.AttM;
     d.AttHbak = d.AttH;
     d.PinMbak = d.PinM;

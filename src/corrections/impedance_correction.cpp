@@ -2,18 +2,11 @@
 
 #include <cmath>
 
+#include "synthesis/precision.h"
+
 namespace larkspan {
 
 namespace {
-
-double dbl(float v)
-{
-    return static_cast<double>(v);
-}
-float flt(double v)
-{
-    return static_cast<float>(v);
-}
 
 // Series R-C across a driver that cancels the rise of its impedance: the
 // resistor equals the D.C. resistance, the capacitor (µF) is L/R² with the
@@ -21,7 +14,35 @@ float flt(double v)
 void zobel(float re, float le, float& req, float& ceq)
 {
     req = re;
-    ceq = flt(((dbl(le) / 1000) / std::pow(dbl(re), 2.0)) * 1000000);
+    ceq = f32(((D(le) / 1000) / std::pow(D(re), 2.0)) * 1000000);
+}
+
+// The current that the rated power `pin` drives into the resistance `drive`.
+float lineCurrent(float pin, double drive)
+{
+    const float Vmax = f32(std::pow(D(pin) * drive, 0.5));
+    return f32(D(Vmax) / drive);
+}
+
+// An L-pad of `att` dB (made negative) in front of a driver of resistance R,
+// fed through `drive` at the rated power `pin`: Kp is the power ratio, its
+// square root the voltage ratio; the pad keeps the load seen by the network
+// equal to R. A zero attenuation clears the pad.
+void lPad(float& att, float R, double drive, float pin, float& RP, float& RS, float& PRS, float& PRP)
+{
+    if (att == 0) {
+        RP = RS = PRS = PRP = 0;
+        return;
+    }
+    att = -std::fabs(att);
+    const float Kp = f32(std::pow(10.0, D(att) / 10));
+    RP = f32(D(R) * (D(Kp) + std::pow(D(Kp), 0.5)) / (1 - D(Kp)));
+    const float RLT = f32(1 / (1 / D(RP) + 1 / D(R)));
+    RS = f32(D(R) - D(RLT));
+    const float ii1 = lineCurrent(pin, drive);
+    const float ii2 = f32(D(ii1) * D(R) / (D(RP) + D(R)));
+    PRS = f32(std::pow(D(ii1), 2.0) * D(RS));
+    PRP = f32(std::pow(D(ii2), 2.0) * D(RP));
 }
 
 }  // namespace
@@ -34,60 +55,14 @@ void CalcImpIncAtt(Design& d)
 
     // The working values are single-precision like the design's own, so each
     // one is rounded to float before the next formula reads it.
-    float Kp = 0;
-    float RLT = 0;
-    float Vmax = 0;
-    float ii1 = 0;
-    float ii2 = 0;
-    float iRAN = 0;
-
-    // High-range L-pad: Kp is the power ratio, its square root the voltage
-    // ratio; the pad keeps the load seen by the network equal to RH.
-    if (d.AttH != 0) {
-        d.AttH = -std::fabs(d.AttH);
-        Kp = flt(std::pow(10.0, dbl(d.AttH) / 10));
-        d.RPH = flt(dbl(d.RH) * (dbl(Kp) + std::pow(dbl(Kp), 0.5)) / (1 - dbl(Kp)));
-        RLT = flt(1 / (1 / dbl(d.RPH) + 1 / dbl(d.RH)));
-        d.RSH = flt(dbl(d.RH) - dbl(RLT));
-        Vmax = flt(std::pow(dbl(d.PinH) * dbl(d.RH), 0.5));
-        ii1 = flt(dbl(Vmax) / dbl(d.RH));
-        ii2 = flt(dbl(ii1) * dbl(d.RH) / (dbl(d.RPH) + dbl(d.RH)));
-        d.PRSH = flt(std::pow(dbl(ii1), 2.0) * dbl(d.RSH));
-        d.PRPH = flt(std::pow(dbl(ii2), 2.0) * dbl(d.RPH));
-    } else {
-        d.RPH = 0;
-        d.RSH = 0;
-        d.PRSH = 0;
-        d.PRPH = 0;
-    }
-
-    // Mid-range L-pad behind the level resistor RAN: the amplifier drives
+    lPad(d.AttH, d.RH, D(d.RH), d.PinH, d.RPH, d.RSH, d.PRSH, d.PRPH);
+    // The mid pad sits behind the level resistor RAN: the amplifier drives
     // RM + RAN, so the same current flows through RAN and the series resistor.
-    if (d.AttM != 0) {
-        d.AttM = -std::fabs(d.AttM);
-        Kp = flt(std::pow(10.0, dbl(d.AttM) / 10));
-        d.RPM = flt(dbl(d.RM) * (dbl(Kp) + std::pow(dbl(Kp), 0.5)) / (1 - dbl(Kp)));
-        RLT = flt(1 / (1 / dbl(d.RPM) + 1 / dbl(d.RM)));
-        d.RSM = flt(dbl(d.RM) - dbl(RLT));
-        Vmax = flt(std::pow(dbl(d.PinM) * (dbl(d.RM) + dbl(d.RAN)), 0.5));
-        ii1 = flt(dbl(Vmax) / (dbl(d.RM) + dbl(d.RAN)));
-        iRAN = ii1;
-        ii2 = flt(dbl(ii1) * dbl(d.RM) / (dbl(d.RPM) + dbl(d.RM)));
-        d.PRSM = flt(std::pow(dbl(ii1), 2.0) * dbl(d.RSM));
-        d.PRPM = flt(std::pow(dbl(ii2), 2.0) * dbl(d.RPM));
-        d.PRAN = flt(std::pow(dbl(iRAN), 2.0) * dbl(d.RAN));
-    } else {
-        d.RPM = 0;
-        d.RSM = 0;
-        d.PRSM = 0;
-        d.PRPM = 0;
-        Vmax = flt(std::pow(dbl(d.PinM) * (dbl(d.RM) + dbl(d.RAN)), 0.5));
-        ii1 = flt(dbl(Vmax) / (dbl(d.RM) + dbl(d.RAN)));
-        iRAN = ii1;
-        d.PRAN = flt(std::pow(dbl(iRAN), 2.0) * dbl(d.RAN));
-    }
-    d.PRT = flt(dbl(d.PRAN) + dbl(d.PRSM));
-    d.RST = flt(dbl(d.RSM) + dbl(d.RAN));
+    const double midDrive = D(d.RM) + D(d.RAN);
+    lPad(d.AttM, d.RM, midDrive, d.PinM, d.RPM, d.RSM, d.PRSM, d.PRPM);
+    d.PRAN = f32(std::pow(D(lineCurrent(d.PinM, midDrive)), 2.0) * D(d.RAN));
+    d.PRT = f32(D(d.PRAN) + D(d.PRSM));
+    d.RST = f32(D(d.RSM) + D(d.RAN));
 }
 
 }  // namespace larkspan

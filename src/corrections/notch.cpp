@@ -7,15 +7,11 @@
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "synthesis/combine.h"
+#include "synthesis/precision.h"
 
 namespace larkspan {
 
 namespace {
-
-float f32(double v)
-{
-    return static_cast<float>(v);
-}
 
 // The voice coil (REE in series with LEE, in mH) in series with the motional
 // branch, Rm, L02 and C02 in parallel, as one rational function of s.

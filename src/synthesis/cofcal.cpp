@@ -61,4 +61,10 @@ Evaluator evaluatorFor(const Design& d, EvalKind kind, int ii)
     return unit->of(kind)[static_cast<std::size_t>(ii - 1)];
 }
 
+const char* evaluatorLabel(const Design& d, EvalKind kind, int ii)
+{
+    if (!evaluatorFor(d, kind, ii)) return "";
+    return unitFor(d.channel, d.order)->labels[static_cast<std::size_t>(kind)][static_cast<std::size_t>(ii - 1)];
+}
+
 }  // namespace larkspan

@@ -21,4 +21,7 @@ int branchCount(int channel);
 // The evaluator of a kind for branch `ii` (1-based), or nullptr.
 Evaluator evaluatorFor(const Design& d, EvalKind kind, int ii);
 
+// The written procedure name of that evaluator, for messages, or "".
+const char* evaluatorLabel(const Design& d, EvalKind kind, int ii);
+
 }  // namespace larkspan

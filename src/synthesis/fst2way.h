@@ -3,35 +3,28 @@
 #pragma once
 
 #include "synthesis/network_unit.h"
+#include "synthesis/unit_shape.h"
 
 namespace larkspan {
 
 void Fst2WaycofCal(Design& d);
 
-void Fst2WayLoFrCal(const Design& d, EvalState& e);
-void Fst2WayHiFrCal(const Design& d, EvalState& e);
-void Fst2WayToFrCal(const Design& d, EvalState& e);
-void Fst2WayLoImpCal(const Design& d, EvalState& e);
-void Fst2WayHiImpCal(const Design& d, EvalState& e);
-void Fst2WayToImpCal(const Design& d, EvalState& e);
-void Fst2WayLoPhCal(const Design& d, EvalState& e);
-void Fst2WayHiPhCal(const Design& d, EvalState& e);
-void Fst2WayToPhCal(const Design& d, EvalState& e);
-void Fst2WayLoGdCal(const Design& d, EvalState& e);
-void Fst2WayHiGdCal(const Design& d, EvalState& e);
-void Fst2WayToGdCal(const Design& d, EvalState& e);
-void Fst2WayLoNqCal(const Design& d, EvalState& e);
-void Fst2WayHiNqCal(const Design& d, EvalState& e);
-void Fst2WayToNqCal(const Design& d, EvalState& e);
-void Fst2WayLoStepSubstitution(const Design& d, EvalState& e);
-void Fst2WayHiStepSubstitution(const Design& d, EvalState& e);
-
-// Branch loads of the first-order Lo and Hi branches for the combination
-// procedures (transfer function or input impedance), shared with the 3-way unit.
-void fstLoadLoTransfer(const Design& d, EvalState& e);
-void fstLoadHiTransfer(const Design& d, EvalState& e);
-void fstLoadLoImpedance(const Design& d, EvalState& e);
-void fstLoadHiImpedance(const Design& d, EvalState& e);
+// The Lo and Hi branches, shared with the 3-way unit. Lo: RE behind L1,
+// A02 / (A01·s + A02). Hi: RH behind C1, A11·s / (A11·s + A12). Their phase
+// curves show the raw phase, folded (Hi by three quarter turns); the Lo Nyquist
+// curve takes its half turn in the angle itself.
+inline constexpr Branch fstLow{
+    {&Design::A02},
+    {&Design::A01, &Design::A02},
+    {&Design::B01, &Design::B02},
+    {1},
+    {.chain = Chain::Raw},
+    {.shift = -pi, .stage = Stage::InAngle},
+};
+inline constexpr Branch fstHigh{
+    {&Design::A11, 0}, {&Design::A11, &Design::A12},       {&Design::B11, &Design::B12},
+    {&Design::B13, 0}, {.chain = Chain::Raw, .fold = 270}, {.shift = pi / 2},
+};
 
 const NetworkUnit& fst2WayUnit();
 

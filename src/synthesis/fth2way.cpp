@@ -2,51 +2,11 @@
 
 #include <cmath>
 
-#include "synthesis/branch_evaluators.h"
 #include "synthesis/display_units.h"
+#include "synthesis/precision.h"
+#include "synthesis/unit_evaluators.h"
 
 namespace larkspan {
-
-namespace {
-
-double D(float x)
-{
-    return static_cast<double>(x);
-}
-double pw(double x, double n)
-{
-    return std::pow(x, n);
-}
-
-// Branch transfer functions and input impedances at s = j·w.
-Ratio loTransfer(const Design& d, double w)
-{
-    return {{D(d.A05), 0},
-            {D(d.A01) * pw(w, 4.0) - D(d.A03) * pw(w, 2.0) + D(d.A05), D(d.A04) * w - D(d.A02) * pw(w, 3.0)}};
-}
-Ratio hiTransfer(const Design& d, double w)
-{
-    return {{D(d.A11) * pw(w, 4.0), 0},
-            {D(d.A11) * pw(w, 4.0) - D(d.A13) * pw(w, 2.0) + D(d.A15), D(d.A14) * w - D(d.A12) * pw(w, 3.0)}};
-}
-Ratio loImpedance(const Design& d, double w)
-{
-    return {{D(d.B01) * pw(w, 4.0) - D(d.B03) * pw(w, 2.0) + D(d.B05), -D(d.B02) * pw(w, 3.0) + D(d.B04) * w},
-            {D(d.B09) - D(d.B07) * pw(w, 2.0), -D(d.B06) * pw(w, 3.0) + D(d.B08) * w}};
-}
-Ratio hiImpedance(const Design& d, double w)
-{
-    return {{D(d.B11) * pw(w, 4.0) - D(d.B13) * pw(w, 2.0) + D(d.B15), -D(d.B12) * pw(w, 3.0) + D(d.B14) * w},
-            {D(d.B16) * pw(w, 4.0) - D(d.B18) * pw(w, 2.0), -D(d.B17) * pw(w, 3.0) + D(d.B19) * w}};
-}
-
-// Both branches for the combination, in the same polarity.
-void loadTotalTransfer(const Design& d, EvalState& e)
-{
-    twoWayTransfer(e, loTransfer(d, e.f), hiTransfer(d, e.f));
-}
-
-}  // namespace
 
 void Fth2WaycofCal(Design& d)
 {
@@ -163,116 +123,45 @@ void valChg2way4th(Design& d)
     d.LH2 = mH(d.L4);
 }
 
-void Fth2WayLoFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, loTransfer(d, e.f));
-}
-
-void Fth2WayHiFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, hiTransfer(d, e.f));
-}
-
-void Fth2WayToFrCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    totalAttenuation(e);
-}
-
-void Fth2WayLoImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, loImpedance(d, e.f));
-}
-
-void Fth2WayHiImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, hiImpedance(d, e.f));
-}
-
-void Fth2WayToImpCal(const Design& d, EvalState& e)
-{
-    twoWayImpedance(e, loImpedance(d, e.f), hiImpedance(d, e.f));
-}
-
-void Fth2WayLoPhCal(const Design& d, EvalState& e)
-{
-    branchWrappedPhase(e, loTransfer(d, e.f), -180);
-}
-
-void Fth2WayHiPhCal(const Design& d, EvalState& e)
-{
-    branchWrappedPhase(e, hiTransfer(d, e.f), 180);
-}
-
-void Fth2WayToPhCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    combinedPhase(e);
-    addOffset(e, 0);
-    wrap360(e);
-}
-
-void Fth2WayLoGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, loTransfer(d, e.f));
-}
-
-void Fth2WayHiGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, hiTransfer(d, e.f));
-}
-
-void Fth2WayToGdCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    combinedGroupDelay(e, 0);
-}
-
-void Fth2WayLoNqCal(const Design& d, EvalState& e)
-{
-    branchNyquist(e, loTransfer(d, e.f), pi, 0);
-}
-
-void Fth2WayHiNqCal(const Design& d, EvalState& e)
-{
-    branchNyquist(e, hiTransfer(d, e.f), pi, 0);
-}
-
-void Fth2WayToNqCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    totalNyquist(e, PI2);
-}
-
-void Fth2WayLoStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A05}, {d.A01, d.A02, d.A03, d.A04, d.A05});
-}
-
-void Fth2WayHiStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A11, 0, 0, 0, 0}, {d.A11, d.A12, d.A13, d.A14, d.A15});
-}
+// Its sums run from the highest power.
+constexpr UnitShape kFth2Way{
+    Fth2WaycofCal,
+    2,
+    Sum::FromHighest,
+    {{
+        {{&Design::A05},
+         {&Design::A01, &Design::A02, &Design::A03, &Design::A04, &Design::A05},
+         {&Design::B01, &Design::B02, &Design::B03, &Design::B04, &Design::B05},
+         {&Design::B06, &Design::B07, &Design::B08, &Design::B09},
+         {.offset = -180, .wrap = true},
+         {}},
+        {{&Design::A11, 0, 0, 0, 0},
+         {&Design::A11, &Design::A12, &Design::A13, &Design::A14, &Design::A15},
+         {&Design::B11, &Design::B12, &Design::B13, &Design::B14, &Design::B15},
+         {&Design::B16, &Design::B17, &Design::B18, &Design::B19, 0},
+         {.offset = 180, .wrap = true},
+         {}},
+    }},
+    // Both drivers in the same polarity: the total is the plain sum.
+    {.phase = {.wrap = true}, .nyquist = {.shift = PI2}},
+};
 
 const NetworkUnit& fth2WayUnit()
 {
-    static const NetworkUnit unit{
-        Fth2WaycofCal,
-        {Fth2WayLoFrCal, Fth2WayHiFrCal, Fth2WayToFrCal, nullptr},
-        {Fth2WayLoImpCal, Fth2WayHiImpCal, Fth2WayToImpCal, nullptr},
-        {Fth2WayLoPhCal, Fth2WayHiPhCal, Fth2WayToPhCal, nullptr},
-        {Fth2WayLoGdCal, Fth2WayHiGdCal, Fth2WayToGdCal, nullptr},
-        {Fth2WayLoNqCal, Fth2WayHiNqCal, Fth2WayToNqCal, nullptr},
-        {Fth2WayLoStepSubstitution, Fth2WayHiStepSubstitution, nullptr},
-        {{"LL1", &Design::LL1},
-         {"LL2", &Design::LL2},
-         {"CL1", &Design::CL1},
-         {"CL2", &Design::CL2},
-         {"CH1", &Design::CH1},
-         {"CH2", &Design::CH2},
-         {"LH1", &Design::LH1},
-         {"LH2", &Design::LH2}},
-    };
+    static const NetworkUnit unit = makeUnit<kFth2Way>({{{"Fth2WayLoFrCal", "Fth2WayHiFrCal", "Fth2WayToFrCal"},
+                                                         {"Fth2WayLoImpCal", "Fth2WayHiImpCal", "Fth2WayToImpCal"},
+                                                         {"Fth2WayLoPhCal", "Fth2WayHiPhCal", "Fth2WayToPhCal"},
+                                                         {"Fth2WayLoGdCal", "Fth2WayHiGdCal", "Fth2WayToGdCal"},
+                                                         {"Fth2WayLoNqCal", "Fth2WayHiNqCal", "Fth2WayToNqCal"},
+                                                         {"Fth2WayLoStepSubstitution", "Fth2WayHiStepSubstitution"}}},
+                                                       {{"LL1", &Design::LL1},
+                                                        {"LL2", &Design::LL2},
+                                                        {"CL1", &Design::CL1},
+                                                        {"CL2", &Design::CL2},
+                                                        {"CH1", &Design::CH1},
+                                                        {"CH2", &Design::CH2},
+                                                        {"LH1", &Design::LH1},
+                                                        {"LH2", &Design::LH2}});
     return unit;
 }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "synthesis/display_units.h"
+#include "synthesis/precision.h"
 
 namespace larkspan {
 
@@ -38,11 +39,6 @@ constexpr std::array<Breakpoint, 27> kPrototypeTable{{
     {4.6F, 2.8237F, 2.8269F, 1.0F},    {4.8F, 2.8244F, 2.8271F, 1.0F},    {5.0F, 2.825F, 2.8273F, 1.0F},
 }};
 
-double dbl(float x)
-{
-    return x;
-}
-
 // Level factor shared by "Butter", "ButAsy" and "Bessel": a line in R2 with a
 // steeper piece below 2.
 double levelSlopeFactor(float R2)
@@ -53,7 +49,7 @@ double levelSlopeFactor(float R2)
 // Centre frequency and ratios of a band from fl to fh.
 void setBand(Design& d, float fl, float fh)
 {
-    d.F0 = static_cast<float>(std::pow(dbl(fl) * fh, 0.5));
+    d.F0 = static_cast<float>(std::pow(D(fl) * fh, 0.5));
     d.R1 = fl / d.F0;
     d.R2 = fh / d.F0;
 }
@@ -63,10 +59,10 @@ void setBand(Design& d, float fl, float fh)
 // in single precision.
 void setPrototype(Design& d, double q)
 {
-    d.AA1 = static_cast<float>((dbl(d.A00) * d.R2 + d.B00) * q);
+    d.AA1 = static_cast<float>((D(d.A00) * d.R2 + d.B00) * q);
     d.CC1 = d.A001 * d.R2 + d.B001;
     d.H1 = d.A002 * d.R2 + d.B002;
-    d.BB1 = static_cast<float>((dbl(d.CC1) * d.CC1 / 2) * q);
+    d.BB1 = static_cast<float>((D(d.CC1) * d.CC1 / 2) * q);
 }
 
 void setPrototype(Design& d, float q)
@@ -200,9 +196,9 @@ void butterworth(Design& d)
     setPrototype(d, 0.95);
     expandBandPass(d);
     d.KK1 = d.R2 >= 2.75F ? 1.0F
-                          : static_cast<float>(-0.0914509 * std::pow(dbl(d.R2), 3.0) +
-                                               0.507554 * std::pow(dbl(d.R2), 2.0) - 1.03157 * d.R2 + 1.90033);
-    d.RAN = static_cast<float>(dbl(d.RAN) * d.KK1 * levelSlopeFactor(d.R2));
+                          : static_cast<float>(-0.0914509 * std::pow(D(d.R2), 3.0) + 0.507554 * std::pow(D(d.R2), 2.0) -
+                                               1.03157 * d.R2 + 1.90033);
+    d.RAN = static_cast<float>(D(d.RAN) * d.KK1 * levelSlopeFactor(d.R2));
     d.R0 = d.RAN + d.RM;
     setMidLadder(d);
     setButterLowHigh(d);
@@ -217,9 +213,9 @@ void butterworthAsymmetric(Design& d)
     setPrototype(d, 0.95);
     expandBandPass(d);
     d.KK1 = d.R2 >= 2.0F ? 1.0F
-                         : static_cast<float>(-5.49243 * std::pow(dbl(d.R2), 3.0) + 30.5796 * std::pow(dbl(d.R2), 2.0) -
+                         : static_cast<float>(-5.49243 * std::pow(D(d.R2), 3.0) + 30.5796 * std::pow(D(d.R2), 2.0) -
                                               57.0237 * d.R2 + 36.7683);
-    d.RAN = static_cast<float>(dbl(d.RAN) * d.KK1 * levelSlopeFactor(d.R2));
+    d.RAN = static_cast<float>(D(d.RAN) * d.KK1 * levelSlopeFactor(d.R2));
     d.R0 = d.RAN + d.RM;
     setMidLadder(d);
     setButAsyLowHigh(d);
@@ -261,9 +257,9 @@ void bessel(Design& d)
     expandBandPass(d);
     d.RAN = static_cast<float>(d.RAN * 0.6);
     d.KK1 = d.R2 >= 2.7F ? 1.0F
-                         : static_cast<float>(-0.22863 * std::pow(dbl(d.R2), 3.0) + 1.3596 * std::pow(dbl(d.R2), 2.0) -
+                         : static_cast<float>(-0.22863 * std::pow(D(d.R2), 3.0) + 1.3596 * std::pow(D(d.R2), 2.0) -
                                               2.21069 * d.R2 + 1.55752);
-    d.RAN = static_cast<float>(dbl(d.RAN) * d.KK1 * levelSlopeFactor(d.R2));
+    d.RAN = static_cast<float>(D(d.RAN) * d.KK1 * levelSlopeFactor(d.R2));
     d.R0 = d.RAN + d.RM;
     setMidLadder(d);
     setBesselLowHigh(d);
@@ -360,7 +356,7 @@ void convertFirstForm(Design& d)
                     L5 * C6 + L4 * C5 + L4 * C6;
     const float c = A22 / (L4 * L5 * L6 * C5) - (A22 / (L4 * L6 * C5) + A22 / (L5 * L6 * C5)) / (L4 + L5);
     // A negative discriminant leaves NaN, which flows on into the coefficients.
-    d.C4 = static_cast<float>((-dbl(b) + std::pow(dbl(b) * b - 4 * dbl(a) * c, 0.5)) / (2 * dbl(a)));
+    d.C4 = static_cast<float>((-D(b) + std::pow(D(b) * b - 4 * D(a) * c, 0.5)) / (2 * D(a)));
     const float C4 = d.C4;
     d.L3 = ((A27 / R0 - A22 / (L4 * L5 * L6 * C4 * C5)) - (L4 * C4 + L6 * C6 + L5 * C5 + L5 * C6 + L4 * C5 + L4 * C6)) /
            C4;
@@ -369,11 +365,11 @@ void convertFirstForm(Design& d)
 
 void chebyshev(Design& d)
 {
-    d.F0 = static_cast<float>(std::pow(dbl(d.FXL) * d.FXH, 0.5));
+    d.F0 = static_cast<float>(std::pow(D(d.FXL) * d.FXH, 0.5));
     d.FOF = d.FXH - d.FXL;
     d.R2 = d.FXH / d.F0;
-    d.P0 = static_cast<float>((d.FOF + std::pow(std::pow(dbl(d.FOF), 2.0) + 4 * std::pow(dbl(d.F0), 2.0), 0.5)) /
-                              (2 * dbl(d.F0)));
+    d.P0 = static_cast<float>((d.FOF + std::pow(std::pow(D(d.FOF), 2.0) + 4 * std::pow(D(d.F0), 2.0), 0.5)) /
+                              (2 * D(d.F0)));
     const double p = d.P0;
     d.P1 = d.P0 <= 4.0F
                ? static_cast<float>(-0.224373 * std::pow(p, 3.0) + 2.07436 * std::pow(p, 2.0) - 6.28369 * p + 7.36495)

@@ -26,30 +26,6 @@ void Fth3WayparaCal(Design& d);
 // The sixteen display values (mH, µF) from the SI component values.
 void valChg3way4th(Design& d);
 
-void Fth3WayLoFrCal(const Design& d, EvalState& e);
-void Fth3WayMidFrCal(const Design& d, EvalState& e);
-void Fth3WayHiFrCal(const Design& d, EvalState& e);
-void Fth3WayToFrCal(const Design& d, EvalState& e);
-void Fth3WayLoImpCal(const Design& d, EvalState& e);
-void Fth3WayMidImpCal(const Design& d, EvalState& e);
-void Fth3WayHiImpCal(const Design& d, EvalState& e);
-void Fth3WayToImpCal(const Design& d, EvalState& e);
-void Fth3WayLoPhCal(const Design& d, EvalState& e);
-void Fth3WayMidPhCal(const Design& d, EvalState& e);
-void Fth3WayHiPhCal(const Design& d, EvalState& e);
-void Fth3WayToPhCal(const Design& d, EvalState& e);
-void Fth3WayLoGdCal(const Design& d, EvalState& e);
-void Fth3WayMidGdCal(const Design& d, EvalState& e);
-void Fth3WayHiGdCal(const Design& d, EvalState& e);
-void Fth3WayToGdCal(const Design& d, EvalState& e);
-void Fth3WayLoNqCal(const Design& d, EvalState& e);
-void Fth3WayMidNqCal(const Design& d, EvalState& e);
-void Fth3WayHiNqCal(const Design& d, EvalState& e);
-void Fth3WayToNqCal(const Design& d, EvalState& e);
-void Fth3WayLoStepSubstitution(const Design& d, EvalState& e);
-void Fth3WayMidStepSubstitution(const Design& d, EvalState& e);
-void Fth3WayHiStepSubstitution(const Design& d, EvalState& e);
-
 const NetworkUnit& fth3WayUnit();
 
 }  // namespace larkspan

@@ -23,6 +23,10 @@ struct ComponentRef {
 // Evaluator kinds, in the order of the tables below.
 enum class EvalKind { Fr, Imp, Ph, Gd, Nq };
 
+// The written procedure names of a unit's evaluators by kind (in the order of
+// EvalKind, the step substitutions last) and branch slot.
+using UnitLabels = std::array<std::array<const char*, 4>, 6>;
+
 // Branch slots are indexed by `ii` − 1: 2-way Lo, Hi, To; 3-way Lo, Mid, Hi, To.
 struct NetworkUnit {
     Synthesis cofCal = nullptr;
@@ -35,6 +39,7 @@ struct NetworkUnit {
     std::array<Evaluator, 3> step{};
     // The display values this network defines, in value-sheet order.
     std::vector<ComponentRef> components{};
+    UnitLabels labels{};
 
     const std::array<Evaluator, 4>& of(EvalKind kind) const
     {

@@ -2,51 +2,11 @@
 
 #include <cmath>
 
-#include "synthesis/branch_evaluators.h"
 #include "synthesis/display_units.h"
+#include "synthesis/precision.h"
+#include "synthesis/unit_evaluators.h"
 
 namespace larkspan {
-
-namespace {
-
-double D(float x)
-{
-    return static_cast<double>(x);
-}
-double sq(double x)
-{
-    return std::pow(x, 2.0);
-}
-
-// Branch transfer functions and input impedances at s = j·w.
-Ratio loTransfer(const Design& d, double w)
-{
-    return {{D(d.A03), 0}, {D(d.A03) - D(d.A01) * sq(w), D(d.A02) * w}};
-}
-Ratio hiTransfer(const Design& d, double w)
-{
-    return {{-D(d.A11) * sq(w), 0}, {D(d.A13) - D(d.A11) * sq(w), D(d.A12) * w}};
-}
-Ratio loImpedance(const Design& d, double w)
-{
-    return {{D(d.B03) - D(d.B01) * sq(w), D(d.B02) * w}, {D(d.B05), D(d.B04) * w}};
-}
-Ratio hiImpedance(const Design& d, double w)
-{
-    return {{D(d.B13) - D(d.B11) * sq(w), D(d.B12) * w}, {-D(d.B14) * sq(w), D(d.B15) * w}};
-}
-
-// Both branches for the combination. `sign` −1 gives the true high-pass
-// numerator −A11·w² and a negated low-pass one, +1 the opposite: either way
-// the total is the difference of the two branches, up to its sign.
-void loadTotalTransfer(const Design& d, EvalState& e, double sign)
-{
-    const double w = e.f;
-    twoWayTransfer(e, {{sign * D(d.A03), 0}, loTransfer(d, w).den},
-                   {{sign * (D(d.A11) * sq(w)), 0}, hiTransfer(d, w).den});
-}
-
-}  // namespace
 
 void Snd2WaycofCal(Design& d)
 {
@@ -119,108 +79,29 @@ void valChg2way2nd(Design& d)
     d.CH1 = uF(d.C2);
 }
 
-void Snd2WayLoFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, loTransfer(d, e.f));
-}
-
-void Snd2WayHiFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, hiTransfer(d, e.f));
-}
-
-void Snd2WayToFrCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e, -1);
-    totalAttenuation(e);
-}
-
-void Snd2WayLoImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, loImpedance(d, e.f));
-}
-
-void Snd2WayHiImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, hiImpedance(d, e.f));
-}
-
-void Snd2WayToImpCal(const Design& d, EvalState& e)
-{
-    twoWayImpedance(e, loImpedance(d, e.f), hiImpedance(d, e.f));
-}
-
-void Snd2WayLoPhCal(const Design& d, EvalState& e)
-{
-    branchPlacedPhase(e, loTransfer(d, e.f), 0);
-}
-
-void Snd2WayHiPhCal(const Design& d, EvalState& e)
-{
-    branchPlacedPhase(e, hiTransfer(d, e.f), 180);
-}
-
-void Snd2WayToPhCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e, +1);
-    combinedPhase(e);
-    addOffset(e, 90);
-}
-
-void Snd2WayLoGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, loTransfer(d, e.f));
-}
-
-void Snd2WayHiGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, hiTransfer(d, e.f));
-}
-
-void Snd2WayToGdCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e, +1);
-    combinedGroupDelay(e, 0);
-}
-
-void Snd2WayLoNqCal(const Design& d, EvalState& e)
-{
-    branchNyquist(e, loTransfer(d, e.f), pi, PI2);
-}
-
-void Snd2WayHiNqCal(const Design& d, EvalState& e)
-{
-    branchNyquist(e, hiTransfer(d, e.f), PI2, 0);
-}
-
-void Snd2WayToNqCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e, +1);
-    totalNyquist(e, -pi / 2);
-}
-
-void Snd2WayLoStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A03}, {d.A01, d.A02, d.A03});
-}
-
-void Snd2WayHiStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A11, 0, 0}, {d.A11, d.A12, d.A13});
-}
+constexpr UnitShape kSnd2Way{
+    Snd2WaycofCal,
+    2,
+    Sum::FromLowest,
+    {{sndLow, sndHigh}},
+    // The total is the difference of the branches, up to its sign: the
+    // amplitude negates the low-pass numerator, the phase the high-pass one.
+    {.amplitude = {Factor::Minus, Factor::One},
+     .angle = {Factor::One, Factor::Minus},
+     .phase = {.offset = 90},
+     .nyquist = {.shift = -pi / 2}},
+};
 
 const NetworkUnit& snd2WayUnit()
 {
-    static const NetworkUnit unit{
-        Snd2WaycofCal,
-        {Snd2WayLoFrCal, Snd2WayHiFrCal, Snd2WayToFrCal, nullptr},
-        {Snd2WayLoImpCal, Snd2WayHiImpCal, Snd2WayToImpCal, nullptr},
-        {Snd2WayLoPhCal, Snd2WayHiPhCal, Snd2WayToPhCal, nullptr},
-        {Snd2WayLoGdCal, Snd2WayHiGdCal, Snd2WayToGdCal, nullptr},
-        {Snd2WayLoNqCal, Snd2WayHiNqCal, Snd2WayToNqCal, nullptr},
-        {Snd2WayLoStepSubstitution, Snd2WayHiStepSubstitution, nullptr},
-        {{"LL1", &Design::LL1}, {"CL1", &Design::CL1}, {"CH1", &Design::CH1}, {"LH1", &Design::LH1}},
-    };
+    static const NetworkUnit unit = makeUnit<kSnd2Way>(
+        {{{"Snd2WayLoFrCal", "Snd2WayHiFrCal", "Snd2WayToFrCal"},
+          {"Snd2WayLoImpCal", "Snd2WayHiImpCal", "Snd2WayToImpCal"},
+          {"Snd2WayLoPhCal", "Snd2WayHiPhCal", "Snd2WayToPhCal"},
+          {"Snd2WayLoGdCal", "Snd2WayHiGdCal", "Snd2WayToGdCal"},
+          {"Snd2WayLoNqCal", "Snd2WayHiNqCal", "Snd2WayToNqCal"},
+          {"Snd2WayLoStepSubstitution", "Snd2WayHiStepSubstitution"}}},
+        {{"LL1", &Design::LL1}, {"CL1", &Design::CL1}, {"CH1", &Design::CH1}, {"LH1", &Design::LH1}});
     return unit;
 }
 

@@ -4,29 +4,31 @@
 #pragma once
 
 #include "synthesis/network_unit.h"
+#include "synthesis/unit_shape.h"
 
 namespace larkspan {
 
 void Snd2WaycofCal(Design& d);
 void valChg2way2nd(Design& d);
 
-void Snd2WayLoFrCal(const Design& d, EvalState& e);
-void Snd2WayHiFrCal(const Design& d, EvalState& e);
-void Snd2WayToFrCal(const Design& d, EvalState& e);
-void Snd2WayLoImpCal(const Design& d, EvalState& e);
-void Snd2WayHiImpCal(const Design& d, EvalState& e);
-void Snd2WayToImpCal(const Design& d, EvalState& e);
-void Snd2WayLoPhCal(const Design& d, EvalState& e);
-void Snd2WayHiPhCal(const Design& d, EvalState& e);
-void Snd2WayToPhCal(const Design& d, EvalState& e);
-void Snd2WayLoGdCal(const Design& d, EvalState& e);
-void Snd2WayHiGdCal(const Design& d, EvalState& e);
-void Snd2WayToGdCal(const Design& d, EvalState& e);
-void Snd2WayLoNqCal(const Design& d, EvalState& e);
-void Snd2WayHiNqCal(const Design& d, EvalState& e);
-void Snd2WayToNqCal(const Design& d, EvalState& e);
-void Snd2WayLoStepSubstitution(const Design& d, EvalState& e);
-void Snd2WayHiStepSubstitution(const Design& d, EvalState& e);
+// The Lo and Hi branches, shared with the 3-way unit. Lo: L1 in series, C1
+// across the woofer. Hi: C2 in series, L2 across the tweeter.
+inline constexpr Branch sndLow{
+    {&Design::A03},
+    {&Design::A01, &Design::A02, &Design::A03},
+    {&Design::B01, &Design::B02, &Design::B03},
+    {&Design::B04, &Design::B05},
+    {},
+    {.shift = PI2},
+};
+inline constexpr Branch sndHigh{
+    {&Design::A11, 0, 0},
+    {&Design::A11, &Design::A12, &Design::A13},
+    {&Design::B11, &Design::B12, &Design::B13},
+    {&Design::B14, &Design::B15, 0},
+    {.offset = 180},
+    {.fold = PI2},
+};
 
 const NetworkUnit& snd2WayUnit();
 

@@ -3,26 +3,14 @@
 #include <cmath>
 #include <string>
 
-#include "synthesis/branch_evaluators.h"
 #include "synthesis/display_units.h"
+#include "synthesis/precision.h"
+#include "synthesis/snd2way.h"
+#include "synthesis/unit_evaluators.h"
 
 namespace larkspan {
 
 namespace {
-
-// Stores a result computed in double as the f32 variable that holds it and
-// returns the stored value, so that the next formula reads what the design
-// holds.
-double put(float& dst, double value)
-{
-    dst = static_cast<float>(value);
-    return dst;
-}
-
-double sq(double x)
-{
-    return std::pow(x, 2.0);
-}
 
 // How the mid level resistor follows from the band-pass parameters.
 enum class MidLevel { Plain, Asymmetric, Bessel };
@@ -224,188 +212,44 @@ void valChg3way2nd(Design& d)
     d.CH1 = uF(d.C4);
 }
 
-namespace {
-
-// Branch transfer functions and input impedances at s = jw, in double from
-// the f32 coefficients.
-Ratio loTransfer(const Design& d, double w)
-{
-    return {{d.A03, 0}, {d.A03 - d.A01 * sq(w), d.A02 * w}};
-}
-Ratio midTransfer(const Design& d, double w)
-{
-    return {{-d.A26 * sq(w), 0},
-            {d.A21 * std::pow(w, 4.0) - d.A23 * sq(w) + d.A25, -d.A22 * std::pow(w, 3.0) + d.A24 * w}};
-}
-Ratio hiTransfer(const Design& d, double w)
-{
-    return {{-d.A11 * sq(w), 0}, {d.A13 - d.A11 * sq(w), d.A12 * w}};
-}
-Ratio loImpedance(const Design& d, double w)
-{
-    return {{d.B03 - d.B01 * sq(w), d.B02 * w}, {d.B05, d.B04 * w}};
-}
-Ratio midImpedance(const Design& d, double w)
-{
-    return {{d.B21 * std::pow(w, 4.0) - d.B23 * sq(w) + d.B25, -d.B22 * std::pow(w, 3.0) + d.B24 * w},
-            {-d.B27 * sq(w), -d.B26 * std::pow(w, 3.0) + d.B28 * w}};
-}
-Ratio hiImpedance(const Design& d, double w)
-{
-    return {{d.B13 - d.B11 * sq(w), d.B12 * w}, {-d.B14 * sq(w), d.B15 * w}};
-}
-
-// Branch transfer parts for the total. The mid numerator is loaded as
-// +A26·w², the negative of its value at s = jw, so the total is Lo − Mid + Hi.
-void loadTotalTransfer(const Design& d, EvalState& e)
-{
-    const double w = e.f;
-    threeWayTransfer(e, loTransfer(d, w), {{d.A26 * sq(w), 0}, midTransfer(d, w).den}, hiTransfer(d, w));
-}
-
-}  // namespace
-
-void Snd3WayLoFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, loTransfer(d, e.f));
-}
-
-void Snd3WayMidFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, midTransfer(d, e.f));
-}
-
-void Snd3WayHiFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, hiTransfer(d, e.f));
-}
-
-void Snd3WayToFrCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    totalAttenuation(e);
-}
-
-void Snd3WayLoImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, loImpedance(d, e.f));
-}
-
-void Snd3WayMidImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, midImpedance(d, e.f));
-}
-
-void Snd3WayHiImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, hiImpedance(d, e.f));
-}
-
-void Snd3WayToImpCal(const Design& d, EvalState& e)
-{
-    threeWayImpedance(e, loImpedance(d, e.f), midImpedance(d, e.f), hiImpedance(d, e.f));
-}
-
-void Snd3WayLoPhCal(const Design& d, EvalState& e)
-{
-    branchPlacedPhase(e, loTransfer(d, e.f), 0);
-}
-
-void Snd3WayMidPhCal(const Design& d, EvalState& e)
-{
-    branchPlacedPhase(e, midTransfer(d, e.f), 0);
-}
-
-void Snd3WayHiPhCal(const Design& d, EvalState& e)
-{
-    branchPlacedPhase(e, hiTransfer(d, e.f), 180);
-}
-
-// Unlike the 2-way total, the 3-way total phase carries no constant.
-void Snd3WayToPhCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    combinedPhase(e);
-    addOffset(e, 0);
-}
-
-void Snd3WayLoGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, loTransfer(d, e.f));
-}
-
-void Snd3WayMidGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, midTransfer(d, e.f));
-}
-
-void Snd3WayHiGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, hiTransfer(d, e.f));
-}
-
-void Snd3WayToGdCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    combinedGroupDelay(e, 0);
-}
-
-void Snd3WayLoNqCal(const Design& d, EvalState& e)
-{
-    branchNyquist(e, loTransfer(d, e.f), pi, PI2);
-}
-
-void Snd3WayMidNqCal(const Design& d, EvalState& e)
-{
-    branchNyquist(e, midTransfer(d, e.f), pi, PI2);
-}
-
-void Snd3WayHiNqCal(const Design& d, EvalState& e)
-{
-    branchNyquist(e, hiTransfer(d, e.f), PI2, 0);
-}
-
-void Snd3WayToNqCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    totalNyquist(e, pi);
-}
-
-void Snd3WayLoStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A03}, {d.A01, d.A02, d.A03});
-}
-
-void Snd3WayMidStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A26, 0, 0}, {d.A21, d.A22, d.A23, d.A24, d.A25});
-}
-
-void Snd3WayHiStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A11, 0, 0}, {d.A11, d.A12, d.A13});
-}
+// Mid: the band-pass ladder into RM behind RAN, in opposite polarity to the
+// other two; it enters the total negated. Its sums run from the highest power.
+constexpr UnitShape kSnd3Way{
+    Snd3WaycofCal,
+    3,
+    Sum::FromHighest,
+    {{sndLow,
+      {{&Design::A26, 0, 0},
+       {&Design::A21, &Design::A22, &Design::A23, &Design::A24, &Design::A25},
+       {&Design::B21, &Design::B22, &Design::B23, &Design::B24, &Design::B25},
+       {&Design::B26, &Design::B27, &Design::B28, 0},
+       {},
+       {.shift = PI2}},
+      sndHigh}},
+    // Unlike the 2-way total, the 3-way total phase carries no constant.
+    {.amplitude = {Factor::One, Factor::Minus, Factor::One},
+     .angle = {Factor::One, Factor::Minus, Factor::One},
+     .nyquist = {.shift = pi}},
+};
 
 const NetworkUnit& snd3WayUnit()
 {
-    static const NetworkUnit unit{
-        Snd3WaycofCal,
-        {Snd3WayLoFrCal, Snd3WayMidFrCal, Snd3WayHiFrCal, Snd3WayToFrCal},
-        {Snd3WayLoImpCal, Snd3WayMidImpCal, Snd3WayHiImpCal, Snd3WayToImpCal},
-        {Snd3WayLoPhCal, Snd3WayMidPhCal, Snd3WayHiPhCal, Snd3WayToPhCal},
-        {Snd3WayLoGdCal, Snd3WayMidGdCal, Snd3WayHiGdCal, Snd3WayToGdCal},
-        {Snd3WayLoNqCal, Snd3WayMidNqCal, Snd3WayHiNqCal, Snd3WayToNqCal},
-        {Snd3WayLoStepSubstitution, Snd3WayMidStepSubstitution, Snd3WayHiStepSubstitution},
-        // Branch by branch, each in signal order from the amplifier.
-        {{"LL1", &Design::LL1},
-         {"CL1", &Design::CL1},
-         {"CM1", &Design::CM1},
-         {"LM1", &Design::LM1},
-         {"LM2", &Design::LM2},
-         {"CM2", &Design::CM2},
-         {"CH1", &Design::CH1},
-         {"LH1", &Design::LH1}},
-    };
+    static const NetworkUnit unit =
+        makeUnit<kSnd3Way>({{{"Snd3WayLoFrCal", "Snd3WayMidFrCal", "Snd3WayHiFrCal", "Snd3WayToFrCal"},
+                             {"Snd3WayLoImpCal", "Snd3WayMidImpCal", "Snd3WayHiImpCal", "Snd3WayToImpCal"},
+                             {"Snd3WayLoPhCal", "Snd3WayMidPhCal", "Snd3WayHiPhCal", "Snd3WayToPhCal"},
+                             {"Snd3WayLoGdCal", "Snd3WayMidGdCal", "Snd3WayHiGdCal", "Snd3WayToGdCal"},
+                             {"Snd3WayLoNqCal", "Snd3WayMidNqCal", "Snd3WayHiNqCal", "Snd3WayToNqCal"},
+                             {"Snd3WayLoStepSubstitution", "Snd3WayMidStepSubstitution", "Snd3WayHiStepSubstitution"}}},
+                           // Branch by branch, each in signal order from the amplifier.
+                           {{"LL1", &Design::LL1},
+                            {"CL1", &Design::CL1},
+                            {"CM1", &Design::CM1},
+                            {"LM1", &Design::LM1},
+                            {"LM2", &Design::LM2},
+                            {"CM2", &Design::CM2},
+                            {"CH1", &Design::CH1},
+                            {"LH1", &Design::LH1}});
     return unit;
 }
 

@@ -2,60 +2,11 @@
 
 #include <cmath>
 
-#include "synthesis/branch_evaluators.h"
 #include "synthesis/display_units.h"
+#include "synthesis/precision.h"
+#include "synthesis/unit_evaluators.h"
 
 namespace larkspan {
-
-namespace {
-
-double D(float x)
-{
-    return static_cast<double>(x);
-}
-double pw(double x, double n)
-{
-    return std::pow(x, n);
-}
-
-// Branch transfer functions and input impedances at s = j·w.
-Ratio loTransfer(const Design& d, double w)
-{
-    return {{D(d.A04), 0}, {D(d.A04) - D(d.A02) * pw(w, 2.0), D(d.A03) * w - D(d.A01) * pw(w, 3.0)}};
-}
-Ratio hiTransfer(const Design& d, double w)
-{
-    return {{0, -D(d.A11) * pw(w, 3.0)}, {D(d.A14) - D(d.A12) * pw(w, 2.0), D(d.A13) * w - D(d.A11) * pw(w, 3.0)}};
-}
-Ratio loImpedance(const Design& d, double w)
-{
-    return {{D(d.B01) - D(d.B02) * pw(w, 2.0), D(d.B03) * w - D(d.B04) * pw(w, 3.0)},
-            {1 - D(d.B05) * pw(w, 2.0), D(d.B06) * w}};
-}
-Ratio hiImpedance(const Design& d, double w)
-{
-    return {{1 - D(d.B11) * pw(w, 2.0), D(d.B12) * w - D(d.B13) * pw(w, 3.0)},
-            {-D(d.B14) * pw(w, 2.0), D(d.B15) * w - D(d.B16) * pw(w, 3.0)}};
-}
-
-// Both branches for the combination; the low-pass numerator carries the
-// polarity of the connection.
-void loadTotalTransfer(const Design& d, EvalState& e)
-{
-    const double w = e.f;
-    twoWayTransfer(e, {{d.pole * D(d.A04), 0}, loTransfer(d, w).den}, hiTransfer(d, w));
-}
-
-// The total's phase with its offset; an inverted low-pass adds 90 degrees.
-void totalPhase(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    combinedPhase(e);
-    e.yy = static_cast<float>(D(e.yy) + D(e.ss));
-    if (d.pole == -1) e.yy = static_cast<float>(D(e.yy) + 90);
-}
-
-}  // namespace
 
 void Trd2WaycofCal(Design& d)
 {
@@ -134,117 +85,49 @@ void valChg2way3rd(Design& d)
     d.LH1 = mH(d.L3);
 }
 
-void Trd2WayLoFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, loTransfer(d, e.f));
-}
-
-void Trd2WayHiFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, hiTransfer(d, e.f));
-}
-
-void Trd2WayToFrCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    totalAttenuation(e);
-}
-
-void Trd2WayLoImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, loImpedance(d, e.f));
-}
-
-void Trd2WayHiImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, hiImpedance(d, e.f));
-}
-
-void Trd2WayToImpCal(const Design& d, EvalState& e)
-{
-    twoWayImpedance(e, loImpedance(d, e.f), hiImpedance(d, e.f));
-}
-
-void Trd2WayLoPhCal(const Design& d, EvalState& e)
-{
-    branchWrappedPhase(e, loTransfer(d, e.f), -180);
-}
-
-void Trd2WayHiPhCal(const Design& d, EvalState& e)
-{
-    branchWrappedPhase(e, hiTransfer(d, e.f), 90);
-}
-
-void Trd2WayToPhCal(const Design& d, EvalState& e)
-{
-    totalPhase(d, e);
-    wrap360(e);
-}
-
-void Trd2WayLoGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, loTransfer(d, e.f));
-}
-
-void Trd2WayHiGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, hiTransfer(d, e.f));
-}
-
-void Trd2WayToGdCal(const Design& d, EvalState& e)
-{
-    totalPhase(d, e);
-    groupDelayStep(e);
-}
-
-void Trd2WayLoNqCal(const Design& d, EvalState& e)
-{
-    branchNyquist(e, loTransfer(d, e.f), pi, 0);
-}
-
-void Trd2WayHiNqCal(const Design& d, EvalState& e)
-{
-    branchNyquist(e, hiTransfer(d, e.f), pi, -pi / 2);
-}
-
-// An inverted low-pass turns the total by a further quarter turn.
-void Trd2WayToNqCal(const Design& d, EvalState& e)
-{
-    loadTotalTransfer(d, e);
-    combinedPolar(e);
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    e.fai = static_cast<float>(e.fai + PI2);
-    if (d.pole == -1) e.fai = static_cast<float>(e.fai + pi / 2);
-    nyquistStep(e);
-}
-
-void Trd2WayLoStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A04}, {d.A01, d.A02, d.A03, d.A04});
-}
-
-void Trd2WayHiStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A11, 0, 0, 0}, {d.A11, d.A12, d.A13, d.A14});
-}
+constexpr UnitShape kTrd2Way{
+    Trd2WaycofCal,
+    2,
+    Sum::FromLowest,
+    {{
+        // Lo: L1 in series, C1 across, L2 in series to the woofer.
+        {{&Design::A04},
+         {&Design::A01, &Design::A02, &Design::A03, &Design::A04},
+         {&Design::B04, &Design::B02, &Design::B03, &Design::B01},
+         {&Design::B05, &Design::B06, 1},
+         {.offset = -180, .wrap = true},
+         {}},
+        // Hi: C2 in series, L3 across, C3 in series to the tweeter.
+        {{&Design::A11, 0, 0, 0},
+         {&Design::A11, &Design::A12, &Design::A13, &Design::A14},
+         {&Design::B13, &Design::B11, &Design::B12, 1},
+         {&Design::B16, &Design::B14, &Design::B15, 0},
+         {.offset = 90, .wrap = true},
+         {.shift = -pi / 2}},
+    }},
+    // The low-pass numerator carries the polarity of the connection; an
+    // inverted low-pass turns the total's phase by a further quarter turn.
+    {.amplitude = {Factor::Pole, Factor::One},
+     .angle = {Factor::Pole, Factor::One},
+     .phase = {.wrap = true, .thenReversed = 90},
+     .delay = {.thenReversed = 90},
+     .nyquist = {.shift = PI2, .thenReversed = pi / 2}},
+};
 
 const NetworkUnit& trd2WayUnit()
 {
-    static const NetworkUnit unit{
-        Trd2WaycofCal,
-        {Trd2WayLoFrCal, Trd2WayHiFrCal, Trd2WayToFrCal, nullptr},
-        {Trd2WayLoImpCal, Trd2WayHiImpCal, Trd2WayToImpCal, nullptr},
-        {Trd2WayLoPhCal, Trd2WayHiPhCal, Trd2WayToPhCal, nullptr},
-        {Trd2WayLoGdCal, Trd2WayHiGdCal, Trd2WayToGdCal, nullptr},
-        {Trd2WayLoNqCal, Trd2WayHiNqCal, Trd2WayToNqCal, nullptr},
-        {Trd2WayLoStepSubstitution, Trd2WayHiStepSubstitution, nullptr},
-        {{"LL1", &Design::LL1},
-         {"LL2", &Design::LL2},
-         {"CL1", &Design::CL1},
-         {"CH1", &Design::CH1},
-         {"CH2", &Design::CH2},
-         {"LH1", &Design::LH1}},
-    };
+    static const NetworkUnit unit = makeUnit<kTrd2Way>({{{"Trd2WayLoFrCal", "Trd2WayHiFrCal", "Trd2WayToFrCal"},
+                                                         {"Trd2WayLoImpCal", "Trd2WayHiImpCal", "Trd2WayToImpCal"},
+                                                         {"Trd2WayLoPhCal", "Trd2WayHiPhCal", "Trd2WayToPhCal"},
+                                                         {"Trd2WayLoGdCal", "Trd2WayHiGdCal", "Trd2WayToGdCal"},
+                                                         {"Trd2WayLoNqCal", "Trd2WayHiNqCal", "Trd2WayToNqCal"},
+                                                         {"Trd2WayLoStepSubstitution", "Trd2WayHiStepSubstitution"}}},
+                                                       {{"LL1", &Design::LL1},
+                                                        {"LL2", &Design::LL2},
+                                                        {"CL1", &Design::CL1},
+                                                        {"CH1", &Design::CH1},
+                                                        {"CH2", &Design::CH2},
+                                                        {"LH1", &Design::LH1}});
     return unit;
 }
 

@@ -11,24 +11,6 @@ namespace larkspan {
 void Trd2WaycofCal(Design& d);
 void valChg2way3rd(Design& d);
 
-void Trd2WayLoFrCal(const Design& d, EvalState& e);
-void Trd2WayHiFrCal(const Design& d, EvalState& e);
-void Trd2WayToFrCal(const Design& d, EvalState& e);
-void Trd2WayLoImpCal(const Design& d, EvalState& e);
-void Trd2WayHiImpCal(const Design& d, EvalState& e);
-void Trd2WayToImpCal(const Design& d, EvalState& e);
-void Trd2WayLoPhCal(const Design& d, EvalState& e);
-void Trd2WayHiPhCal(const Design& d, EvalState& e);
-void Trd2WayToPhCal(const Design& d, EvalState& e);
-void Trd2WayLoGdCal(const Design& d, EvalState& e);
-void Trd2WayHiGdCal(const Design& d, EvalState& e);
-void Trd2WayToGdCal(const Design& d, EvalState& e);
-void Trd2WayLoNqCal(const Design& d, EvalState& e);
-void Trd2WayHiNqCal(const Design& d, EvalState& e);
-void Trd2WayToNqCal(const Design& d, EvalState& e);
-void Trd2WayLoStepSubstitution(const Design& d, EvalState& e);
-void Trd2WayHiStepSubstitution(const Design& d, EvalState& e);
-
 const NetworkUnit& trd2WayUnit();
 
 }  // namespace larkspan

@@ -3,26 +3,13 @@
 #include <cmath>
 #include <iterator>
 
-#include "synthesis/branch_evaluators.h"
 #include "synthesis/display_units.h"
+#include "synthesis/precision.h"
+#include "synthesis/unit_evaluators.h"
 
 namespace larkspan {
 
 namespace {
-
-// Stores a result computed in double as the f32 variable that holds it and
-// returns the stored value, so that the next formula reads what the design
-// holds.
-double put(float& dst, double value)
-{
-    dst = static_cast<float>(value);
-    return dst;
-}
-
-double sq(double x)
-{
-    return std::pow(x, 2.0);
-}
 
 // Breakpoints of the prototype coefficient over the upper frequency ratio R2:
 // close to 2 (the Butterworth value) for a wide mid band, lower for a narrow
@@ -281,247 +268,64 @@ void valChg3way3rd(Design& d)
     d.CH2 = uF(d.C6);
 }
 
-namespace {
-
-double p(double w, double n)
-{
-    return std::pow(w, n);
-}
-
-// Branch transfer functions and input impedances at s = jw, in double from
-// the f32 coefficients.
-Ratio loTransfer(const Design& d, double w)
-{
-    return {{d.A04, 0}, {d.A04 - d.A02 * p(w, 2), d.A03 * w - d.A01 * p(w, 3)}};
-}
-Ratio midTransfer(const Design& d, double w)
-{
-    return {
-        {0, -d.A28 * p(w, 3)},
-        {d.A27 - d.A25 * p(w, 2) + d.A23 * p(w, 4) - d.A21 * p(w, 6), d.A26 * w - d.A24 * p(w, 3) + d.A22 * p(w, 5)}};
-}
-Ratio hiTransfer(const Design& d, double w)
-{
-    return {{0, -d.A11 * p(w, 3)}, {d.A14 - d.A12 * p(w, 2), d.A13 * w - d.A11 * p(w, 3)}};
-}
-
-Ratio loImpedance(const Design& d, double w)
-{
-    return {{d.B01 - d.B02 * p(w, 2), d.B03 * w - d.B04 * p(w, 3)}, {d.B07 - d.B05 * p(w, 2), d.B06 * w}};
-}
-Ratio midImpedance(const Design& d, double w)
-{
-    return {
-        {d.B32 - d.B30 * p(w, 2) + d.B28 * p(w, 4) - d.B26 * p(w, 6), d.B31 * w - d.B29 * p(w, 3) + d.B27 * p(w, 5)},
-        {d.B22 * p(w, 4) - d.B24 * p(w, 2), d.B25 * w - d.B23 * p(w, 3) + d.B21 * p(w, 5)}};
-}
-Ratio hiImpedance(const Design& d, double w)
-{
-    return {{d.B17 - d.B11 * p(w, 2), d.B12 * w - d.B13 * p(w, 3)}, {-d.B14 * p(w, 2), d.B15 * w - d.B16 * p(w, 3)}};
-}
-
-// Phase offsets that place each branch on the phase graph (degrees) and in
-// the Nyquist diagram (radians).
-constexpr double kLoPh = -180, kMidPh = -90, kHiPh = 90;
-constexpr double kLoNq = 0, kMidNq = pi / 2, kHiNq = -pi / 2;
-
-// The three branches combined; the mid transfer numerator carries the
-// polarity of the mid driver.
-void totalTransfer(const Design& d, EvalState& e)
-{
-    const double w = e.f;
-    const Ratio mid = midTransfer(d, w);
-    threeWayTransfer(e, loTransfer(d, w), {{mid.num.re, d.pole * mid.num.im}, mid.den}, hiTransfer(d, w));
-}
-
-void totalPhase(const Design& d, EvalState& e)
-{
-    totalTransfer(d, e);
-    combinedPhase(e);
-}
-
-// Adds the offset and the branch constant, then folds once into 0..360.
-void placePhase(EvalState& e, double c)
-{
-    addOffset(e, c);
-    if (e.yy < 0) e.yy += 360;
-    if (e.yy > 360) e.yy -= 360;
-}
-
-// The Nyquist phase in fai folded into 0..π, unwrapped along the sweep, moved
-// by the branch constant c; then the point of magnitude gg.
-void nyquistPoint(EvalState& e, double c)
-{
-    if (e.fai < 0) e.fai = static_cast<float>(e.fai + pi);
-    if (e.fai2 - e.fai > 2.8) e.ss = static_cast<float>(e.ss + pi);
-    if (e.fai2 - e.fai < -2.8) e.ss = static_cast<float>(e.ss - pi);
-    e.fai2 = e.fai;
-    e.fai = static_cast<float>(static_cast<double>(e.fai) + e.ss + c);
-    e.xx = static_cast<float>(e.gg * std::cos(static_cast<double>(e.fai)));
-    e.yy = static_cast<float>(e.gg * std::sin(static_cast<double>(e.fai)));
-}
-
-bool reversed(const Design& d)
-{
-    return d.pole == -1;
-}
-
-}  // namespace
-
-void Trd3WayLoFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, loTransfer(d, e.f));
-}
-
-void Trd3WayMidFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, midTransfer(d, e.f));
-}
-
-void Trd3WayHiFrCal(const Design& d, EvalState& e)
-{
-    branchAttenuation(e, hiTransfer(d, e.f));
-}
-
-// The total's squared magnitudes leave the f32 range at high frequencies (the
-// product of three denominators up to the sixth power), so the total's ratio
-// is taken in double, as in every other order's total.
-void Trd3WayToFrCal(const Design& d, EvalState& e)
-{
-    totalTransfer(d, e);
-    totalAttenuation(e);
-}
-
-void Trd3WayLoImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, loImpedance(d, e.f));
-}
-
-void Trd3WayMidImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, midImpedance(d, e.f));
-}
-
-void Trd3WayHiImpCal(const Design& d, EvalState& e)
-{
-    branchLogImpedance(e, hiImpedance(d, e.f));
-}
-
-// The impedances combine without the polarity: a reversed driver draws the
-// same current.
-void Trd3WayToImpCal(const Design& d, EvalState& e)
-{
-    threeWayImpedance(e, loImpedance(d, e.f), midImpedance(d, e.f), hiImpedance(d, e.f));
-}
-
-void Trd3WayLoPhCal(const Design& d, EvalState& e)
-{
-    branchPhase(e, loTransfer(d, e.f).den);
-    placePhase(e, kLoPh);
-}
-
-void Trd3WayMidPhCal(const Design& d, EvalState& e)
-{
-    branchPhase(e, midTransfer(d, e.f).den);
-    placePhase(e, kMidPh);
-}
-
-void Trd3WayHiPhCal(const Design& d, EvalState& e)
-{
-    branchPhase(e, hiTransfer(d, e.f).den);
-    placePhase(e, kHiPh);
-}
-
-void Trd3WayToPhCal(const Design& d, EvalState& e)
-{
-    totalPhase(d, e);
-    placePhase(e, reversed(d) ? -180.0 - 180.0 : -180.0);
-}
-
-void Trd3WayLoGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, loTransfer(d, e.f));
-}
-
-void Trd3WayMidGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, midTransfer(d, e.f));
-}
-
-void Trd3WayHiGdCal(const Design& d, EvalState& e)
-{
-    branchGroupDelay(e, hiTransfer(d, e.f));
-}
-
-void Trd3WayToGdCal(const Design& d, EvalState& e)
-{
-    totalTransfer(d, e);
-    combinedGroupDelay(e, reversed(d) ? 90.0 : 0.0);
-}
-
-void Trd3WayLoNqCal(const Design& d, EvalState& e)
-{
-    branchPolar(e, loTransfer(d, e.f));
-    nyquistPoint(e, kLoNq);
-}
-void Trd3WayMidNqCal(const Design& d, EvalState& e)
-{
-    branchPolar(e, midTransfer(d, e.f));
-    nyquistPoint(e, kMidNq);
-}
-void Trd3WayHiNqCal(const Design& d, EvalState& e)
-{
-    branchPolar(e, hiTransfer(d, e.f));
-    nyquistPoint(e, kHiNq);
-}
-
-void Trd3WayToNqCal(const Design& d, EvalState& e)
-{
-    totalTransfer(d, e);
-    combinedPolar(e);
-    nyquistPoint(e, reversed(d) ? pi : 0.0);
-}
-
-void Trd3WayLoStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A04}, {d.A01, d.A02, d.A03, d.A04});
-}
-
-// The mid numerator carries no polarity here.
-void Trd3WayMidStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A28, 0, 0, 0}, {d.A21, d.A22, d.A23, d.A24, d.A25, d.A26, d.A27});
-}
-
-void Trd3WayHiStepSubstitution(const Design& d, EvalState& e)
-{
-    stepLists(e, {d.A11, 0, 0, 0}, {d.A11, d.A12, d.A13, d.A14});
-}
+// Each branch's phase placed on the phase graph and in the Nyquist diagram;
+// the Nyquist shifts join the unwrap offset in one rounding.
+constexpr UnitShape kTrd3Way{
+    Trd3WaycofCal,
+    3,
+    Sum::FromLowest,
+    {{
+        {{&Design::A04},
+         {&Design::A01, &Design::A02, &Design::A03, &Design::A04},
+         {&Design::B04, &Design::B02, &Design::B03, &Design::B01},
+         {&Design::B05, &Design::B06, &Design::B07},
+         {.offset = -180, .wrap = true},
+         {.stage = Stage::AfterUnwrap}},
+        {{&Design::A28, 0, 0, 0},
+         {&Design::A21, &Design::A22, &Design::A23, &Design::A24, &Design::A25, &Design::A26, &Design::A27},
+         {&Design::B26, &Design::B27, &Design::B28, &Design::B29, &Design::B30, &Design::B31, &Design::B32},
+         {&Design::B21, &Design::B22, &Design::B23, &Design::B24, &Design::B25, 0},
+         {.offset = -90, .wrap = true},
+         {.shift = pi / 2, .stage = Stage::AfterUnwrap}},
+        {{&Design::A11, 0, 0, 0},
+         {&Design::A11, &Design::A12, &Design::A13, &Design::A14},
+         {&Design::B13, &Design::B11, &Design::B12, &Design::B17},
+         {&Design::B16, &Design::B14, &Design::B15, 0},
+         {.offset = 90, .wrap = true},
+         {.shift = -pi / 2, .stage = Stage::AfterUnwrap}},
+    }},
+    // The mid transfer numerator carries the polarity of the mid driver; the
+    // impedances combine without it (a reversed driver draws the same
+    // current), and the step substitution takes the numerator as it is.
+    {.amplitude = {Factor::One, Factor::Pole, Factor::One},
+     .angle = {Factor::One, Factor::Pole, Factor::One},
+     .phase = {.offset = -180, .wrap = true, .whenReversed = -180},
+     .delay = {.whenReversed = 90},
+     .nyquist = {.stage = Stage::AfterUnwrap, .whenReversed = pi}},
+};
 
 const NetworkUnit& trd3WayUnit()
 {
-    static const NetworkUnit unit{
-        Trd3WaycofCal,
-        {Trd3WayLoFrCal, Trd3WayMidFrCal, Trd3WayHiFrCal, Trd3WayToFrCal},
-        {Trd3WayLoImpCal, Trd3WayMidImpCal, Trd3WayHiImpCal, Trd3WayToImpCal},
-        {Trd3WayLoPhCal, Trd3WayMidPhCal, Trd3WayHiPhCal, Trd3WayToPhCal},
-        {Trd3WayLoGdCal, Trd3WayMidGdCal, Trd3WayHiGdCal, Trd3WayToGdCal},
-        {Trd3WayLoNqCal, Trd3WayMidNqCal, Trd3WayHiNqCal, Trd3WayToNqCal},
-        {Trd3WayLoStepSubstitution, Trd3WayMidStepSubstitution, Trd3WayHiStepSubstitution},
-        // Branch by branch, each in signal order from the amplifier.
-        {{"LL1", &Design::LL1},
-         {"CL1", &Design::CL1},
-         {"LL2", &Design::LL2},
-         {"CM1", &Design::CM1},
-         {"LM1", &Design::LM1},
-         {"CM2", &Design::CM2},
-         {"LM2", &Design::LM2},
-         {"CM3", &Design::CM3},
-         {"LM3", &Design::LM3},
-         {"CH1", &Design::CH1},
-         {"LH1", &Design::LH1},
-         {"CH2", &Design::CH2}},
-    };
+    static const NetworkUnit unit =
+        makeUnit<kTrd3Way>({{{"Trd3WayLoFrCal", "Trd3WayMidFrCal", "Trd3WayHiFrCal", "Trd3WayToFrCal"},
+                             {"Trd3WayLoImpCal", "Trd3WayMidImpCal", "Trd3WayHiImpCal", "Trd3WayToImpCal"},
+                             {"Trd3WayLoPhCal", "Trd3WayMidPhCal", "Trd3WayHiPhCal", "Trd3WayToPhCal"},
+                             {"Trd3WayLoGdCal", "Trd3WayMidGdCal", "Trd3WayHiGdCal", "Trd3WayToGdCal"},
+                             {"Trd3WayLoNqCal", "Trd3WayMidNqCal", "Trd3WayHiNqCal", "Trd3WayToNqCal"},
+                             {"Trd3WayLoStepSubstitution", "Trd3WayMidStepSubstitution", "Trd3WayHiStepSubstitution"}}},
+                           // Branch by branch, each in signal order from the amplifier.
+                           {{"LL1", &Design::LL1},
+                            {"CL1", &Design::CL1},
+                            {"LL2", &Design::LL2},
+                            {"CM1", &Design::CM1},
+                            {"LM1", &Design::LM1},
+                            {"CM2", &Design::CM2},
+                            {"LM2", &Design::LM2},
+                            {"CM3", &Design::CM3},
+                            {"LM3", &Design::LM3},
+                            {"CH1", &Design::CH1},
+                            {"LH1", &Design::LH1},
+                            {"CH2", &Design::CH2}});
     return unit;
 }
 

@@ -15,30 +15,6 @@ void Trd3WaycofCal(Design& d);
 void Trd3WayparaCal(Design& d);
 void valChg3way3rd(Design& d);
 
-void Trd3WayLoFrCal(const Design& d, EvalState& e);
-void Trd3WayMidFrCal(const Design& d, EvalState& e);
-void Trd3WayHiFrCal(const Design& d, EvalState& e);
-void Trd3WayToFrCal(const Design& d, EvalState& e);
-void Trd3WayLoImpCal(const Design& d, EvalState& e);
-void Trd3WayMidImpCal(const Design& d, EvalState& e);
-void Trd3WayHiImpCal(const Design& d, EvalState& e);
-void Trd3WayToImpCal(const Design& d, EvalState& e);
-void Trd3WayLoPhCal(const Design& d, EvalState& e);
-void Trd3WayMidPhCal(const Design& d, EvalState& e);
-void Trd3WayHiPhCal(const Design& d, EvalState& e);
-void Trd3WayToPhCal(const Design& d, EvalState& e);
-void Trd3WayLoGdCal(const Design& d, EvalState& e);
-void Trd3WayMidGdCal(const Design& d, EvalState& e);
-void Trd3WayHiGdCal(const Design& d, EvalState& e);
-void Trd3WayToGdCal(const Design& d, EvalState& e);
-void Trd3WayLoNqCal(const Design& d, EvalState& e);
-void Trd3WayMidNqCal(const Design& d, EvalState& e);
-void Trd3WayHiNqCal(const Design& d, EvalState& e);
-void Trd3WayToNqCal(const Design& d, EvalState& e);
-void Trd3WayLoStepSubstitution(const Design& d, EvalState& e);
-void Trd3WayMidStepSubstitution(const Design& d, EvalState& e);
-void Trd3WayHiStepSubstitution(const Design& d, EvalState& e);
-
 const NetworkUnit& trd3WayUnit();
 
 }  // namespace larkspan

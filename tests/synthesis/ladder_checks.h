@@ -50,7 +50,6 @@ struct Network {
         if (ii != total()) return branch(ii).impedance(w);
         return 1.0 / (1.0 / lo.impedance(w) + (ways == 3 ? 1.0 / mid.impedance(w) : 0.0) + 1.0 / hi.impedance(w));
     }
-    const char* name(int ii) const { return ii == total() ? "To" : ii == 1 ? "Lo" : ii == ways ? "Hi" : "Mid"; }
 };
 
 // 2-way second order: series L1 with C1 across the woofer; series C2 with L2
@@ -292,9 +291,9 @@ inline void expectMagnitudesMatch(const Design& d, const Network& n, const std::
         const double w = PI2 * f;
         for (int ii = 1; ii <= n.total(); ++ii) {
             EXPECT_NEAR(evaluate(d, EvalKind::Fr, ii, w), attenuationDb(n.transfer(ii, w)), dbTolerance)
-                << n.name(ii) << " amplitude at " << f << " Hz";
+                << evaluatorLabel(d, EvalKind::Fr, ii) << " at " << f << " Hz";
             EXPECT_NEAR(evaluate(d, EvalKind::Imp, ii, w), std::log10(std::abs(n.impedance(ii, w))), 2e-5)
-                << n.name(ii) << " impedance at " << f << " Hz";
+                << evaluatorLabel(d, EvalKind::Imp, ii) << " at " << f << " Hz";
         }
     }
 }
@@ -314,9 +313,10 @@ inline void expectPhaseTracks(const Design& d, const Network& n, int ii, double 
         evaluatorFor(d, EvalKind::Ph, ii)(d, e);
         const double truth = std::arg(n.transfer(ii, e.f)) * kDegPerRad;
         ASSERT_NEAR(wrapped(e.yy - truth - offset, period), 0.0, 2e-3)
-            << n.name(ii) << " at " << *it / PI2 << " Hz: " << e.yy << " against " << truth;
+            << evaluatorLabel(d, EvalKind::Ph, ii) << " at " << *it / PI2 << " Hz: " << e.yy << " against " << truth;
         if (bounded) {
-            ASSERT_TRUE(e.yy >= 0 && e.yy <= 360) << n.name(ii) << " at " << *it / PI2 << " Hz: " << e.yy;
+            ASSERT_TRUE(e.yy >= 0 && e.yy <= 360)
+                << evaluatorLabel(d, EvalKind::Ph, ii) << " at " << *it / PI2 << " Hz: " << e.yy;
         }
     }
 }
@@ -338,7 +338,7 @@ inline void expectGroupDelayIsMeanDelay(const Design& d, const Network& n, int i
             const double walked = std::arg(n.transfer(ii, w) / n.transfer(ii, previousW));
             const double meanDelayMs = 1000 * walked / (previousW - w);
             ASSERT_NEAR(e.yy0, meanDelayMs, 2e-3 * std::fabs(meanDelayMs) + 1e-4)
-                << n.name(ii) << " at " << w / PI2 << " Hz";
+                << evaluatorLabel(d, EvalKind::Gd, ii) << " at " << w / PI2 << " Hz";
         }
         previousW = w;
     }
@@ -356,7 +356,8 @@ inline void expectNyquistFollows(const Design& d, const Network& n, int ii, cplx
         evaluatorFor(d, EvalKind::Nq, ii)(d, e);
         const cplx h = factor * n.transfer(ii, e.f);
         ASSERT_NEAR(std::abs(cplx(e.xx, e.yy) - h) / std::abs(h), 0.0, 2e-5)
-            << n.name(ii) << " at " << std::pow(10.0, k) << " Hz: (" << e.xx << ", " << e.yy << ") against " << h;
+            << evaluatorLabel(d, EvalKind::Nq, ii) << " at " << std::pow(10.0, k) << " Hz: (" << e.xx << ", " << e.yy
+            << ") against " << h;
     }
 }
 
@@ -378,7 +379,7 @@ inline void expectStepMatches(const Design& d, const Network& n, Evaluator step,
     for (const double f : {30.0, 300.0, 1000.0, 3000.0, 15000.0}) {
         const cplx h = n.branch(ii).transfer(PI2 * f);
         EXPECT_NEAR(std::abs(stepTransfer(e, PI2 * f) - h) / std::abs(h), 0.0, 1e-5)
-            << n.name(ii) << " at " << f << " Hz";
+            << unitFor(d.channel, d.order)->labels[5][static_cast<std::size_t>(ii - 1)] << " at " << f << " Hz";
     }
 }
 
