@@ -18,7 +18,12 @@ constexpr std::string_view kUsage =
     "usage: larkspan-cli [design options] values [--json]\n"
     "       larkspan-cli [design options] render --view VIEW --out FILE.png|FILE.svg|FILE.pdf [--scale 1|2]\n"
     "       larkspan-cli [design options] sweep --view amp|imp|ph|gd|nq|st|HigCorrImp|MidCorrImp [--json|--csv]\n"
+    "       larkspan-cli [design options] sweep --view amp|imp|ph --as-built [--series S] [--pairs] [--tolerance PCT]\n"
     "       larkspan-cli [design options] save FILE\n"
+    "       larkspan-cli [design options] parts [--series S] [--pairs] [--tolerance PCT] [--power W] [--nominal OHM]\n"
+    "                                          [--json|--csv]\n"
+    "       larkspan-cli [design options] netlist [--as-built [--series S] [--pairs] [--tolerance PCT]] [--out FILE]\n"
+    "standard values S: ideal|E6|E12|E24 (default E12) or FILE, one value a line (\"C 4.7\", \"L 0.33\", \"R 5.6\")\n"
     "design options: --doc FILE  --ways 2|3  --order 1..4  --align Butter|Linkwi|ButAsy|Bessel|Chebyc\n"
     "                --fx HZ  --fxl HZ  --fxh HZ\n"
     "                --re/--rm/--rh OHM  --le/--lm/--lh MH  --spl-low/--spl-mid/--spl-high DB\n"
@@ -192,6 +197,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (cl.command == "sweep") return sweepCommand(d, cl.commandArgs, out, err);
     if (cl.command == "render") return renderCommand(d, cl.commandArgs, out, err);
     if (cl.command == "save") return saveCommand(d, cl.commandArgs, out, err);
+    if (cl.command == "parts") return partsCommand(d, cl.commandArgs, out, err);
+    if (cl.command == "netlist") return netlistCommand(d, cl.commandArgs, out, err);
     if (cl.command == "render") {
         err << "larkspan-cli: the command '" << cl.command << "' is not available in this version\n";
         return kRefused;

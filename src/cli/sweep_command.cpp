@@ -1,9 +1,11 @@
 #include <functional>
 #include <optional>
 
+#include "cli/build_options.h"
 #include "cli/cli.h"
 #include "cli/json.h"
 #include "corrections/notch.h"
+#include "network/as_built_curves.h"
 #include "response/group_delay.h"
 #include "response/nyquist.h"
 #include "response/step_response.h"
@@ -137,15 +139,25 @@ void writeCsv(std::ostream& out, const SweepView& view, const std::vector<Curve>
 
 int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    std::vector<std::string> rest = args;
+    BuildOptions built;
+    if (auto f = takeBuildOptions(rest, built, false, true, err)) {
+        err << f->message << "\n";
+        return f->status;
+    }
+    if (!built.asBuilt && (built.seriesGiven || built.series.pairs)) {
+        err << "larkspan-cli: sweep: --series and --pairs need --as-built\n";
+        return kRefused;
+    }
     std::string viewName;
     std::string format = "csv";
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--view" && i + 1 < args.size()) {
-            viewName = args[++i];
-        } else if (args[i] == "--json" || args[i] == "--csv") {
-            format = args[i].substr(2);
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (rest[i] == "--view" && i + 1 < rest.size()) {
+            viewName = rest[++i];
+        } else if (rest[i] == "--json" || rest[i] == "--csv") {
+            format = rest[i].substr(2);
         } else {
-            err << "larkspan-cli: sweep takes --view VIEW and --json or --csv, not '" << args[i] << "'\n";
+            err << "larkspan-cli: sweep takes --view VIEW and --json or --csv, not '" << rest[i] << "'\n";
             return kRefused;
         }
     }
@@ -157,7 +169,21 @@ int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& 
                 return kRefused;
             }
         }
-        const SweepRun run = view.sweep(d);
+        SweepRun run = view.sweep(d);
+        if (built.asBuilt) {
+            const std::string v = view.name;
+            if (v != "amp" && v != "imp" && v != "ph") {
+                err << "larkspan-cli: sweep --as-built takes --view amp, imp or ph, not '" << v << "'\n";
+                return kRefused;
+            }
+            const auto kind = v == "amp" ? AsBuiltView::Amp : v == "imp" ? AsBuiltView::Imp : AsBuiltView::Ph;
+            auto asBuilt = asBuiltCurves(d, built.series, kind, run.curves);
+            if (!asBuilt.error.empty()) {
+                err << "larkspan-cli: sweep --as-built: " << asBuilt.error << "\n";
+                return kRefused;
+            }
+            run.curves = std::move(asBuilt.curves);
+        }
         if (format == "json")
             writeJson(out, view, run);
         else

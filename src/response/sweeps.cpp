@@ -58,19 +58,35 @@ std::vector<Curve> allBranches(Design& d, Curve (*plot2)(Design&, int))
 
 }  // namespace
 
+float ampY(float yy)
+{
+    return static_cast<float>(std::rint(static_cast<double>(yy) * 10000) * 8 / 10000 + 130);
+}
+bool ampDrawable(float y)
+{
+    return y <= 330;
+}
+float impY(float yy)
+{
+    return static_cast<float>(330 - 93.33333333333333 * yy);
+}
+bool impDrawable(float y)
+{
+    return y >= 50;
+}
+float phY(float yy)
+{
+    return static_cast<float>(330 - 0.7777777777777778 * yy);
+}
+
 Curve ampPlot2(Design& d, int ii)
 {
-    return risingSweep(
-        d, ii, EvalKind::Fr,
-        [](float yy) { return static_cast<float>(std::rint(static_cast<double>(yy) * 10000) * 8 / 10000 + 130); },
-        [](float y) { return y <= 330; });
+    return risingSweep(d, ii, EvalKind::Fr, ampY, ampDrawable);
 }
 
 Curve impPlot2(Design& d, int ii)
 {
-    return risingSweep(
-        d, ii, EvalKind::Imp, [](float yy) { return static_cast<float>(330 - 93.33333333333333 * yy); },
-        [](float y) { return y >= 50; });
+    return risingSweep(d, ii, EvalKind::Imp, impY, impDrawable);
 }
 
 Curve phPlot2(Design& d, int ii)
@@ -91,7 +107,7 @@ Curve phPlot2(Design& d, int ii)
         p.k = k;
         p.value = e.yy;
         p.x = xFromK(k);
-        p.y = static_cast<float>(330 - 0.7777777777777778 * e.yy);
+        p.y = phY(e.yy);
         p.drawn = k != k2;
         curve.points.push_back(p);
     }

@@ -10,6 +10,14 @@
 
 namespace larkspan {
 
+// Where the amplitude (dB), impedance (log10 ohm) and phase (degrees) graphs
+// put a value, and whether a line may reach that y.
+float ampY(float yy);
+bool ampDrawable(float y);
+float impY(float yy);
+bool impDrawable(float y);
+float phY(float yy);
+
 // One sweep of branch `ii`. Each runs cofCal first, so the design's derived
 // values are refreshed.
 Curve ampPlot2(Design& d, int ii);
