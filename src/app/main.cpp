@@ -79,9 +79,9 @@ int main(int argc, char** argv)
 
     // Documents handed over at launch open before the timer fires; the last
     // one ends up open.
-    for (const QString& f : files) window.documents().openFile(f);
+    for (const QString& f : files) window.openFromDesktop(f);
     QObject::connect(&instance, &larkspan::SingleInstance::filesReceived, &window, [&window](const QStringList& list) {
-        for (const QString& f : list) window.documents().openFile(f);
+        for (const QString& f : list) window.openFromDesktop(f);
         window.raise();
         window.activateWindow();
     });

@@ -14,6 +14,7 @@
 #include "app/notch_sheet_dialog.h"
 #include "app/preferences_dialog.h"
 #include "app/response_view.h"
+#include "app/update_check.h"
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "corrections/notch.h"
@@ -44,6 +45,11 @@ MainWindow::MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent)
     menuBar_->setAvailable(menu::Command::MailTo, !makerMailAddress().isEmpty());
     connect(menuBar_, &MenuBar::triggered, this, &MainWindow::run);
     setWindowTitle(QStringLiteral("Larkspan"));
+    UpdateHost host;
+    host.menusModal = [this] { setMenus(Menus::Modal); };
+    host.menusBack = [this] { restoreMenus(); };
+    host.quit = [this] { documents_.quit(); };
+    updates_ = new UpdateChecker(shell_, std::move(host), this);
 }
 
 void MainWindow::run(menu::Command command, int item)
@@ -52,6 +58,8 @@ void MainWindow::run(menu::Command command, int item)
     switch (command) {
         case C::About:
             return showAbout();
+        case C::CheckForUpdates:
+            return updates_->checkFromMenu();
         case C::Preferences:
             return showPreferences();
         case C::Quit:
@@ -111,7 +119,6 @@ void MainWindow::run(menu::Command command, int item)
             QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + makerMailAddress()));
             return;
         case C::None:
-        case C::CheckForUpdates:
         case C::PageSetup:
         case C::Print:
         case C::Snapshot:
@@ -192,6 +199,14 @@ void MainWindow::startUpTimerFired()
     setMenus(Menus::DesignOpen);
     openResponseWindow();
     plot();
+    updates_->checkAtLaunch();
+}
+
+bool MainWindow::openFromDesktop(const QString& path)
+{
+    const bool opened = documents_.openFile(path);
+    updates_->checkAtLaunch();
+    return opened;
 }
 
 void MainWindow::openResponseWindow()

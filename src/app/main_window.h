@@ -19,6 +19,7 @@
 namespace larkspan {
 
 class ResponseView;
+class UpdateChecker;
 
 class MainWindow : public QMainWindow, private DocumentHost {
     Q_OBJECT
@@ -32,12 +33,16 @@ public:
     DocumentFlow& documents() { return documents_; }
     WindowPlacement& placement() { return placement_; }
     ResponseView* view() const { return view_; }
+    UpdateChecker* updates() const { return updates_; }
 
     // The start-up steps after the preferences are loaded: defaults, the menu
     // bar built and at once made modal, corrections of the default design.
     void startUp();
     // The start-up timer's action: a new design unless one is already open.
     void startUpTimerFired();
+    // A file handed over by the desktop or a second launch; the launch-time
+    // update check follows the first design shown.
+    bool openFromDesktop(const QString& path);
 
     // The view, channel, order and filter commands, by menu item.
     void chooseResponse(int item);
@@ -93,6 +98,7 @@ private:
     WindowPlacement placement_;
     DocumentFlow documents_;
     QPointer<SheetDialog> sheet_;
+    UpdateChecker* updates_ = nullptr;
     bool closingForQuit_ = false;
 };
 

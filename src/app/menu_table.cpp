@@ -29,7 +29,7 @@ constexpr Item later(int number, const char* text, const char* keys, Command com
 
 constexpr std::array kApplicationItems{
     Item{kAbout, "About Larkspan", nullptr, C::About},
-    later(kCheckForUpdates, "Check for Updates...", nullptr, C::CheckForUpdates),
+    Item{kCheckForUpdates, "Check for Updates...", nullptr, C::CheckForUpdates},
     sep(3),
     Item{kPreferences, "Preferences...", "Ctrl+,", C::Preferences},
     sep(0),

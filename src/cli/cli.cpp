@@ -23,6 +23,7 @@ constexpr std::string_view kUsage =
     "       larkspan-cli [design options] parts [--series S] [--pairs] [--tolerance PCT] [--power W] [--nominal OHM]\n"
     "                                          [--json|--csv]\n"
     "       larkspan-cli [design options] netlist [--as-built [--series S] [--pairs] [--tolerance PCT]] [--out FILE]\n"
+    "       larkspan-cli check-update [--json]\n"
     "standard values S: ideal|E6|E12|E24 (default E12) or FILE, one value a line (\"C 4.7\", \"L 0.33\", \"R 5.6\")\n"
     "design options: --doc FILE  --ways 2|3  --order 1..4  --align Butter|Linkwi|ButAsy|Bessel|Chebyc\n"
     "                --fx HZ  --fxl HZ  --fxh HZ\n"
@@ -199,6 +200,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (cl.command == "save") return saveCommand(d, cl.commandArgs, out, err);
     if (cl.command == "parts") return partsCommand(d, cl.commandArgs, out, err);
     if (cl.command == "netlist") return netlistCommand(d, cl.commandArgs, out, err);
+    if (cl.command == "check-update") return checkUpdateCommand(cl.commandArgs, out, err);
     if (cl.command == "render") {
         err << "larkspan-cli: the command '" << cl.command << "' is not available in this version\n";
         return kRefused;

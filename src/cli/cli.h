@@ -62,6 +62,7 @@ int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream&
 int saveCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int partsCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int netlistCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int checkUpdateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Parses, builds the design and runs the command.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -2,7 +2,7 @@ cmake_minimum_required(VERSION 3.25)
 # Fails when a source file includes a header from a layer above its own. Each
 # folder of src/ may include only itself and the folders listed before it.
 # Run as: cmake -DSRC=<src folder> -P check_includes.cmake
-set(layers model synthesis response corrections network sheets rules drawing drawing/qt "app cli")
+set(layers model synthesis response corrections network sheets rules drawing drawing/qt update "app cli")
 
 # The rank of a folder: files of a rank may include ranks up to their own.
 function(rank_of folder out)

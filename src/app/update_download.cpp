@@ -1,0 +1,103 @@
+#include "app/update_download.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+#include "rules/update_rules.h"
+#include "update/update_address.h"
+
+namespace larkspan {
+
+UpdateDownload::UpdateDownload(QObject* parent) : QObject(parent) {}
+
+UpdateDownload::~UpdateDownload()
+{
+    stop();
+}
+
+bool UpdateDownload::start(QNetworkAccessManager& manager, const QUrl& url, const QString& folder, qint64 cap,
+                           int timeoutMillis)
+{
+    stop();
+    if (!acceptedAddress(url) || !QDir().mkpath(folder)) return false;
+    file_ = std::make_unique<QTemporaryFile>(QDir(folder).filePath(QStringLiteral(".larkspan-download-XXXXXX")));
+    if (!file_->open()) {
+        file_.reset();
+        return false;
+    }
+    folder_ = folder;
+    cap_ = cap;
+    written_ = 0;
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setMaximumRedirectsAllowed(5);
+    request.setTransferTimeout(timeoutMillis);
+    reply_ = manager.get(request);
+    connect(reply_, &QNetworkReply::redirected, this, [this](const QUrl& to) {
+        if (acceptedRedirect(to))
+            emit reply_->redirectAllowed();
+        else
+            fail(QStringLiteral("redirected to %1, which is not https").arg(to.toString()));
+    });
+    connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
+        if (reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong() > cap_)
+            fail(QStringLiteral("the archive is larger than %1 bytes").arg(cap_));
+    });
+    connect(reply_, &QNetworkReply::readyRead, this, &UpdateDownload::writeSome);
+    connect(reply_, &QNetworkReply::finished, this, &UpdateDownload::done);
+    return true;
+}
+
+void UpdateDownload::writeSome()
+{
+    if (!reply_) return;
+    const QByteArray chunk = reply_->read(cap_ + 1 - written_);
+    written_ += chunk.size();
+    if (written_ > cap_) return fail(QStringLiteral("the archive is larger than %1 bytes").arg(cap_));
+    if (file_->write(chunk) != chunk.size()) fail(QStringLiteral("could not write: ") + file_->errorString());
+}
+
+void UpdateDownload::done()
+{
+    if (!reply_) return;
+    writeSome();
+    if (!reply_) return;
+    if (reply_->error() != QNetworkReply::NoError) return fail(reply_->errorString());
+    const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status < 200 || status > 299) return fail(QStringLiteral("the server answered with status %1").arg(status));
+    if (!file_->flush()) return fail(QStringLiteral("could not write: ") + file_->errorString());
+
+    const QDir dir(folder_);
+    const std::string suggested = downloadFileName(reply_->rawHeader("Content-Disposition").toStdString());
+    const std::string name = unusedFileName(
+        suggested, [&dir](const std::string& n) { return QFileInfo::exists(dir.filePath(QString::fromStdString(n))); });
+    const QString target = dir.filePath(QString::fromStdString(name));
+    // rename() never replaces an existing file.
+    if (name.empty() || !file_->rename(target)) return fail(QStringLiteral("could not store the archive"));
+    file_->setAutoRemove(false);
+    stop();
+    emit finished(true, target);
+}
+
+void UpdateDownload::fail(const QString& reason)
+{
+    if (!reply_) return;
+    stop();
+    emit finished(false, reason);
+}
+
+void UpdateDownload::stop()
+{
+    file_.reset();  // removes the temporary file unless it became the archive
+    if (!reply_) return;
+    QNetworkReply* reply = reply_;
+    reply_ = nullptr;
+    reply->disconnect(this);
+    if (!reply->isFinished()) reply->abort();
+    reply->deleteLater();
+}
+
+}  // namespace larkspan

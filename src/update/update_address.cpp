@@ -1,0 +1,52 @@
+#include "update/update_address.h"
+
+#include <QHostAddress>
+#include <QSettings>
+
+#include "rules/update_rules.h"
+
+namespace larkspan {
+
+namespace {
+
+QUrl withPath(const QUrl& base, std::string_view path)
+{
+    if (base.isEmpty()) return {};
+    QString text = base.toString(QUrl::StripTrailingSlash);
+    while (text.endsWith(QLatin1Char('/'))) text.chop(1);
+    return QUrl(text + QString::fromLatin1(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+}  // namespace
+
+QUrl updateBaseUrl()
+{
+    QString text = qEnvironmentVariable("LARKSPAN_UPDATE_URL");
+    if (text.isEmpty()) text = QSettings().value(QStringLiteral("UpdateBaseUrl")).toString();
+    if (text.isEmpty()) text = QStringLiteral(LARKSPAN_BUILD_UPDATE_URL);
+    return QUrl(text.trimmed(), QUrl::StrictMode);
+}
+
+QUrl checkVerURL(const QUrl& base)
+{
+    return withPath(base, kVersionPath);
+}
+
+QUrl downloadURL(const QUrl& base)
+{
+    return withPath(base, kDownloadPath);
+}
+
+bool acceptedAddress(const QUrl& url)
+{
+    if (!url.isValid() || url.host().isEmpty()) return false;
+    if (url.scheme() == QLatin1String("https")) return true;
+    return url.scheme() == QLatin1String("http") && QHostAddress(url.host()).isLoopback();
+}
+
+bool acceptedRedirect(const QUrl& url)
+{
+    return url.isValid() && url.scheme() == QLatin1String("https") && !url.host().isEmpty();
+}
+
+}  // namespace larkspan
