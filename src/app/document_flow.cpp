@@ -19,14 +19,10 @@ void DocumentFlow::newDesign()
     host_.setMenus(Menus::NewDesign);
     host_.openResponseWindow();
     host_.plot();
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
 }
 
 void DocumentFlow::open()
 {
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
     const QString path = prompts_.openPath(host_.promptParent());
     if (path.isEmpty() || !isDesignFileName(QFileInfo(path).fileName().toStdString())) return;
     load(path);
@@ -40,8 +36,6 @@ bool DocumentFlow::openFile(const QString& path)
         if (!settleChanges(&DocumentState::WndCloseFlag)) return false;
         host_.closeResponseWindow();
     }
-    shell_.GPrintScale = 100.0;
-    shell_.PMOrientFlag = 0;
     return load(path);
 }
 

@@ -214,7 +214,6 @@ void MainWindow::openResponseWindow()
     placement_.placeNewWindow();
     placement_.rememberPlace();
     shell_.WndOpenFlag = 1;
-    shell_.CurentWndON = 1;
     shell_.RespWndOpenFlag = 1;
     view_->setShown(true);
     documentChanged();
@@ -225,7 +224,6 @@ void MainWindow::closeResponseWindow()
     view_->setShown(false);
     shell_.RespWndOpenFlag = 0;
     shell_.doc.WndCloseFlag = 0;
-    shell_.CurentWndON = 0;
     design_.DirtyFlag = 0;
     documentChanged();
     setMenus(Menus::NoDesign);
@@ -274,7 +272,6 @@ void MainWindow::chooseResponse(int item)
     }
     design_.respID = static_cast<std::int16_t>(item);
     setMenus(Menus::DesignOpen);
-    shell_.PMOrientFlag = 0;
     plot();
 }
 
@@ -340,7 +337,6 @@ void MainWindow::openNotchSheet(int notch)
     shell_.s_Corr = notch == 1 ? "HighNotch" : "MidNotch";
     shell_.Notch = static_cast<std::int16_t>(notch);
     larkspan::openNotchSheet(design_, notch);
-    shell_.NotchWndTitle = design_.notchSet.NotchWndTitle;
     runSheet(new NotchSheetDialog(this, design_, shell_.prefs.SoundCheck, prompts_));
 }
 

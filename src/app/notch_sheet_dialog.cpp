@@ -150,9 +150,9 @@ void NotchSheetDialog::pressPaste()
     // What is typed stays in the fields when the text is refused.
     readFields();
     std::optional<std::string> taken;
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (data && data->hasText()) {
-        const QString clip = data->text();
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (mime && mime->hasText()) {
+        const QString clip = mime->text();
         // Only a text under 256 bytes is taken; a longer one need not be
         // converted whole to be refused.
         taken = clip.left(256).toStdString();

@@ -16,7 +16,7 @@ namespace {
 // Splits "text\@BL" into the text and its placement code.
 std::pair<QString, QString> splitHelp(const QString& help)
 {
-    const int at = help.lastIndexOf(QStringLiteral("\\@"));
+    const qsizetype at = help.lastIndexOf(QStringLiteral("\\@"));
     if (at < 0) return {help, QStringLiteral("BL")};
     return {help.left(at), help.mid(at + 2)};
 }

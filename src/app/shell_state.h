@@ -14,18 +14,12 @@ struct ShellState {
     DocumentState doc;                 // file, and the close or quit waiting for a save
     std::uint8_t WndOpenFlag = 0;      // a response window has been opened in this run
     std::uint8_t RespWndOpenFlag = 0;  // the response window shows a design now
-    std::uint8_t CurentWndON = 0;
-    std::uint8_t FastOpenFlag = 1;  // the first plot after start-up has not happened
-    std::uint8_t CheckForUpFlag = 0;
-    std::uint8_t BoundsSwFlag = 0;
+    std::uint8_t FastOpenFlag = 1;     // the first plot after start-up has not happened
+    std::uint8_t CheckForUpFlag = 0;   // the launch update check has run
     std::uint8_t BoundBiasFlag = 0;
     std::int32_t BoundBias = 0;
-    double GPrintScale = 100.0;
-    std::uint8_t PMOrientFlag = 0;
-    std::int16_t SnapNum = 0;
     std::string s_Corr;
     std::int16_t Notch = 1;
-    std::string NotchWndTitle;
     Preferences prefs;
 };
 

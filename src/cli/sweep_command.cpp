@@ -1,5 +1,8 @@
+#include <charconv>
+#include <cmath>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include "cli/build_options.h"
 #include "cli/cli.h"
@@ -73,64 +76,103 @@ const std::vector<SweepView>& views()
     return all;
 }
 
-std::string pointJson(const CurvePoint& p, PointForm form)
+// The output gathered in a buffer and written in large pieces; numbers go
+// into it by std::to_chars (the shortest text that reads back to the same
+// value, null where not finite), so that no point becomes a string of its own.
+class Stream {
+public:
+    explicit Stream(std::ostream& out) : out_(out) { buf_.reserve(kChunk + 256); }
+    Stream(const Stream&) = delete;
+    Stream& operator=(const Stream&) = delete;
+    ~Stream() { flush(); }
+
+    Stream& operator<<(std::string_view s)
+    {
+        buf_.append(s);
+        if (buf_.size() >= kChunk) flush();
+        return *this;
+    }
+    Stream& operator<<(float v) { return number(v); }
+    Stream& operator<<(double v) { return number(v); }
+
+    void flush()
+    {
+        out_.write(buf_.data(), static_cast<std::streamsize>(buf_.size()));
+        buf_.clear();
+    }
+
+private:
+    static constexpr std::size_t kChunk = 1 << 16;
+
+    template <typename T>
+    Stream& number(T v)
+    {
+        if (!std::isfinite(v)) return *this << "null";
+        char text[32];
+        const auto end = std::to_chars(text, text + sizeof text, v).ptr;
+        return *this << std::string_view(text, static_cast<std::size_t>(end - text));
+    }
+
+    std::ostream& out_;
+    std::string buf_;
+};
+
+void writePointJson(Stream& s, const CurvePoint& p, PointForm form)
 {
-    JsonObject o;
     switch (form) {
         case PointForm::KValue:
-            o.add("k", p.k).add("value", p.value);
+            s << "{\"k\": " << p.k << ", \"value\": " << p.value;
             break;
         case PointForm::KReIm:
-            o.add("k", p.k).add("re", p.re).add("im", p.im);
+            s << "{\"k\": " << p.k << ", \"re\": " << p.re << ", \"im\": " << p.im;
             break;
         case PointForm::TValue:
-            o.add("t", p.k).add("value", p.value);
+            s << "{\"t\": " << p.k << ", \"value\": " << p.value;
             break;
     }
-    o.add("x", p.x).add("y", p.y).addBool("drawn", p.drawn);
-    return o.str();
+    s << ", \"x\": " << p.x << ", \"y\": " << p.y << ", \"drawn\": " << (p.drawn ? "true}" : "false}");
 }
 
 void writeJson(std::ostream& out, const SweepView& view, const SweepRun& run)
 {
-    const std::vector<Curve>& curves = run.curves;
-    std::vector<std::string> renderedCurves;
-    for (const auto& c : curves) {
-        std::vector<std::string> points;
-        points.reserve(c.points.size());
-        for (const auto& p : c.points) points.push_back(pointJson(p, view.form));
-        JsonObject co;
-        co.addString("branch", c.branch).add("points", jsonArray(points));
-        renderedCurves.push_back(co.str());
+    Stream s(out);
+    s << "{\"view\": " << jsonString(view.name);
+    if (run.GDscl) s << ", \"GDscl\": " << *run.GDscl;
+    s << ", \"curves\": [";
+    for (std::size_t n = 0; n < run.curves.size(); ++n) {
+        const Curve& c = run.curves[n];
+        s << (n ? ", " : "") << "{\"branch\": " << jsonString(c.branch) << ", \"points\": [";
+        for (std::size_t i = 0; i < c.points.size(); ++i) {
+            if (i) s << ", ";
+            writePointJson(s, c.points[i], view.form);
+        }
+        s << "]}";
     }
-    JsonObject o;
-    o.addString("view", view.name);
-    if (run.GDscl) o.add("GDscl", *run.GDscl);
-    o.add("curves", jsonArray(renderedCurves));
-    out << o.str() << "\n";
+    s << "]}\n";
 }
 
 void writeCsv(std::ostream& out, const SweepView& view, const std::vector<Curve>& curves)
 {
+    Stream s(out);
     switch (view.form) {
         case PointForm::KValue:
-            out << "branch,k,value,x,y,drawn\n";
+            s << "branch,k,value,x,y,drawn\n";
             break;
         case PointForm::KReIm:
-            out << "branch,k,re,im,x,y,drawn\n";
+            s << "branch,k,re,im,x,y,drawn\n";
             break;
         case PointForm::TValue:
-            out << "branch,t,value,x,y,drawn\n";
+            s << "branch,t,value,x,y,drawn\n";
             break;
     }
     for (const auto& c : curves) {
         for (const auto& p : c.points) {
-            out << c.branch << "," << jsonNumber(p.k) << ",";
+            s << c.branch << "," << p.k << ",";
             if (view.form == PointForm::KReIm)
-                out << jsonNumber(p.re) << "," << jsonNumber(p.im);
+                s << p.re << "," << p.im;
             else
-                out << jsonNumber(p.value);
-            out << "," << jsonNumber(p.x) << "," << jsonNumber(p.y) << "," << (p.drawn ? 1 : 0) << "\n";
+                s << p.value;
+            s << "," << p.x << "," << p.y << (p.drawn ? ",1\n" : ",0\n");
         }
     }
 }

@@ -154,29 +154,105 @@ inline void loadBranches(EvalState& e, const Ratio* r, int ways)
     load(e.HNR, e.HNJ, e.HDR, e.HDJ, r[ways - 1]);
 }
 
-template <const UnitShape& U>
-Ratio transferAt(std::size_t i, const Design& d, double w)
+// The polynomials of a branch, by name, so that each evaluates as straight
+// code: the coefficients, powers and signs are known when it is compiled.
+enum class Part { Num, Den, ZNum, ZDen };
+
+template <const UnitShape& U, std::size_t B, Part X>
+constexpr const Poly& polyOf()
 {
-    const Branch& b = U.branch[i];
-    return {valueAt(b.num, d, w, U.sum), valueAt(b.den, d, w, U.sum)};
+    const Branch& b = U.branch[B];
+    return X == Part::Num ? b.num : X == Part::Den ? b.den : X == Part::ZNum ? b.zNum : b.zDen;
 }
 
-template <const UnitShape& U>
-Ratio impedanceAt(std::size_t i, const Design& d, double w)
+// The power of the i-th term in summing order.
+constexpr int powerAt(const Poly& p, Sum order, int i)
 {
-    const Branch& b = U.branch[i];
-    return {valueAt(b.zNum, d, w, U.sum), valueAt(b.zDen, d, w, U.sum)};
+    return order == Sum::FromLowest ? i : p.degree() - i;
+}
+
+constexpr bool counts(const Poly& p, Sum order, int i, int parity)
+{
+    const int k = powerAt(p, order, i);
+    return k % 2 == parity && !p.ofPower(k).absent();
+}
+
+// The index of the first term that counts, or −1.
+constexpr int firstTerm(const Poly& p, Sum order, int parity)
+{
+    for (int i = 0; i <= p.degree(); ++i)
+        if (counts(p, order, i, parity)) return i;
+    return -1;
+}
+
+// One term into the sum of its parity (0: even powers, the real part; 1: odd
+// powers, the imaginary part), with the sign of jᵏ, in the unit's summing
+// order. An absent power adds nothing; a sum whose first term is negative
+// starts from its negation, and a sum without terms stays zero.
+template <const UnitShape& U, std::size_t B, Part X, int Parity, int I>
+void addTerm(const Design& d, const Powers& w, double& sum)
+{
+    constexpr const Poly& p = polyOf<U, B, X>();
+    if constexpr (counts(p, U.sum, I, Parity)) {
+        constexpr int k = powerAt(p, U.sum, I);
+        const double t = termOf(p.ofPower(k).of(d), w, k);
+        if constexpr (firstTerm(p, U.sum, Parity) == I)
+            sum = k % 4 >= 2 ? -t : t;
+        else
+            sum = k % 4 >= 2 ? sum - t : sum + t;
+    }
+}
+
+template <const UnitShape& U, std::size_t B, Part X>
+Parts partsAt(const Design& d, const Powers& w)
+{
+    constexpr int size = polyOf<U, B, X>().degree() + 1;
+    double re = 0;
+    double im = 0;
+    [&]<int... I>(std::integer_sequence<int, I...>)
+    {
+        (addTerm<U, B, X, 0, I>(d, w, re), ...);
+        (addTerm<U, B, X, 1, I>(d, w, im), ...);
+    }
+    (std::make_integer_sequence<int, size>{});
+    return {re, im};
+}
+
+template <const UnitShape& U, std::size_t B>
+Ratio transferAt(const Design& d, double w)
+{
+    const Powers p(w);
+    return {partsAt<U, B, Part::Num>(d, p), partsAt<U, B, Part::Den>(d, p)};
+}
+
+template <const UnitShape& U, std::size_t B>
+Ratio impedanceAt(const Design& d, double w)
+{
+    const Powers p(w);
+    return {partsAt<U, B, Part::ZNum>(d, p), partsAt<U, B, Part::ZDen>(d, p)};
+}
+
+// Every branch's transfer function (with its numerator factor) or impedance.
+template <const UnitShape& U, bool Impedance>
+std::array<Ratio, 3> branchesAt(const Design& d, double w, const std::array<Factor, 3>& factors)
+{
+    std::array<Ratio, 3> r{};
+    [&]<std::size_t... B>(std::index_sequence<B...>)
+    {
+        ((r[B] = Impedance ? impedanceAt<U, B>(d, w) : transferAt<U, B>(d, w)), ...);
+    }
+    (std::make_index_sequence<static_cast<std::size_t>(U.ways)>{});
+    if (!Impedance)
+        for (std::size_t i = 0; i < static_cast<std::size_t>(U.ways); ++i)
+            r[i].num = scaled(r[i].num, U.branch[i].num, factors[i], d);
+    return r;
 }
 
 // The total transfer function of the branches into NR, NJ, DR, DJ.
 template <const UnitShape& U>
 void totalTransfer(const Design& d, EvalState& e, const std::array<Factor, 3>& factors)
 {
-    std::array<Ratio, 3> r{};
-    for (std::size_t i = 0; i < static_cast<std::size_t>(U.ways); ++i) {
-        r[i] = transferAt<U>(i, d, e.f);
-        r[i].num = scaled(r[i].num, U.branch[i].num, factors[i], d);
-    }
+    const std::array<Ratio, 3> r = branchesAt<U, false>(d, e.f, factors);
     loadBranches(e, r.data(), U.ways);
     if (U.ways == 2)
         TwoWayToCal(e);
@@ -191,7 +267,7 @@ void frCal(const Design& d, EvalState& e)
         totalTransfer<U>(d, e, U.total.amplitude);
         e.yy = f32(-10.0 * std::log10(combinedRatio(e)));
     } else {
-        const Ratio r = transferAt<U>(I, d, e.f);
+        const Ratio r = transferAt<U, I>(d, e.f);
         magnitudes(e, r);
         e.yy = attenuationDb(e.NU, e.DE);
     }
@@ -202,8 +278,7 @@ void impCal(const Design& d, EvalState& e)
 {
     if constexpr (I == static_cast<std::size_t>(U.ways)) {
         // The input impedance of the branches in parallel.
-        std::array<Ratio, 3> r{};
-        for (std::size_t i = 0; i < static_cast<std::size_t>(U.ways); ++i) r[i] = impedanceAt<U>(i, d, e.f);
+        const std::array<Ratio, 3> r = branchesAt<U, true>(d, e.f, {});
         loadBranches(e, r.data(), U.ways);
         if (U.ways == 2)
             TwoWayToImpCal(e);
@@ -211,7 +286,7 @@ void impCal(const Design& d, EvalState& e)
             ThreeWayToImpCal(e);
         e.yy = f32(std::log10(std::pow(combinedRatio(e), 0.5)));
     } else {
-        magnitudes(e, impedanceAt<U>(I, d, e.f));
+        magnitudes(e, impedanceAt<U, I>(d, e.f));
         e.yy = logMagnitude(e.NU, e.DE);
     }
 }
@@ -225,7 +300,7 @@ void rawPhase(const Design& d, EvalState& e, const Placement& p)
         totalTransfer<U>(d, e, U.total.angle);
         combinedPhase(e);
     } else {
-        branchPhase(e, transferAt<U>(I, d, e.f).den, p.fold, p.chain != Chain::Raw);
+        branchPhase(e, transferAt<U, I>(d, e.f).den, p.fold, p.chain != Chain::Raw);
     }
 }
 
@@ -255,7 +330,7 @@ void nqCal(const Design& d, EvalState& e)
         combinedPolar(e);
         turn(e, U.total.nyquist, reversed(d));
     } else {
-        branchPolar(e, transferAt<U>(I, d, e.f), U.branch[I].nyquist);
+        branchPolar(e, transferAt<U, I>(d, e.f), U.branch[I].nyquist);
         turn(e, U.branch[I].nyquist, reversed(d));
     }
 }

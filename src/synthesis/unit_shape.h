@@ -57,47 +57,31 @@ struct Ratio {
     Parts den;
 };
 
-// wᵏ as the formulas form it: powers above the sixth as w⁴ times the rest.
-inline double powerOf(double w, int k)
-{
-    if (k > 6) return std::pow(w, 4.0) * std::pow(w, static_cast<double>(k - 4));
-    return std::pow(w, static_cast<double>(k));
-}
+// w⁰ … w⁸ by products. w comes from a float, so w² is exact, and w³ and w⁴
+// round once, as std::pow rounds them; the higher powers round twice. w⁷ and
+// w⁸ are w⁴·w³ and w⁴·w⁴, as the formulas write them.
+struct Powers {
+    std::array<double, 9> of{};
 
-// The term c·wᵏ in double; w⁰ and w¹ without a power.
-inline double termOf(float c, double w, int k)
+    explicit Powers(double w)
+    {
+        of[0] = 1;
+        of[1] = w;
+        of[2] = w * w;
+        of[3] = of[2] * w;
+        of[4] = of[2] * of[2];
+        of[5] = of[4] * w;
+        of[6] = of[4] * of[2];
+        of[7] = of[4] * of[3];
+        of[8] = of[4] * of[4];
+    }
+};
+
+// The term c·wᵏ in double; w⁰ and w¹ without a product of powers.
+inline double termOf(float c, const Powers& w, int k)
 {
     if (k == 0) return c;
-    if (k == 1) return c * w;
-    return c * powerOf(w, k);
-}
-
-// The sum of the terms of one parity (0: even powers, the real part; 1: odd
-// powers, the imaginary part), each with the sign of jᵏ. An absent power adds
-// nothing; a sum whose first term is negative starts from its negation, and a
-// sum without terms is zero.
-inline double partOf(const Poly& p, const Design& d, double w, int parity, Sum order)
-{
-    double sum = 0;
-    bool started = false;
-    const int top = p.degree();
-    for (int i = 0; i <= top; ++i) {
-        const int k = order == Sum::FromLowest ? i : top - i;
-        if (k % 2 != parity || p.ofPower(k).absent()) continue;
-        const bool negative = k % 4 >= 2;
-        const double t = termOf(p.ofPower(k).of(d), w, k);
-        if (!started)
-            sum = negative ? -t : t;
-        else
-            sum = negative ? sum - t : sum + t;
-        started = true;
-    }
-    return sum;
-}
-
-inline Parts valueAt(const Poly& p, const Design& d, double w, Sum order)
-{
-    return {partOf(p, d, w, 0, order), partOf(p, d, w, 1, order)};
+    return c * w.of[static_cast<std::size_t>(k)];
 }
 
 // How the unwrapped phase is formed into the plotted value.

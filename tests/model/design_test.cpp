@@ -27,7 +27,6 @@ TEST(NewDesign, RestoresEveryInputButKeepsTheNotchComponents)
 
     InitSetupParaOnSave(d);
 
-    const Design defaults;
     EXPECT_EQ(d.s_Type, "Butter");
     EXPECT_EQ(d.channel, 2);
     EXPECT_EQ(d.order, 1);
