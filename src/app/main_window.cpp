@@ -31,13 +31,14 @@ MainWindow::MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent)
       view_(new ResponseView(design_, this)),
       menuBar_(new MenuBar(QMainWindow::menuBar())),
       placement_(this, view_, shell),
-      documents_(design_, shell, prompts, *this)
+      documents_(design_, shell, prompts, *this),
+      build_(this, design_, *view_, prompts, [this] { plot(); })
 {
     setCentralWidget(view_);
     // Every title fits above the 540-point graph view without an overflow
     // button.
     QMainWindow::menuBar()->setStyleSheet(QStringLiteral(
-        "QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 5px; margin: 0px; background: transparent; } "
+        "QMenuBar { spacing: 0px; } QMenuBar::item { padding: 3px 3px; margin: 0px; background: transparent; } "
         "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     // The maker's addresses are build settings; while a packager has not set
     // them, their items are shown but stay off.
@@ -104,6 +105,17 @@ void MainWindow::run(menu::Command command, int item)
             return openNotchSheet(1);
         case C::NotchMid:
             return openNotchSheet(2);
+        case C::StandardValues:
+        case C::Pairs:
+        case C::ShowAsBuilt:
+            build_.run(command, item);
+            build_.showIn(menus_);
+            menuBar_->apply(menus_);
+            return;
+        case C::PartsList:
+        case C::ExportPartsList:
+        case C::ExportNetlist:
+            return build_.run(command, item);
         case C::Minimize:
             return showMinimized();
         case C::Manual:
@@ -144,6 +156,7 @@ void MainWindow::setMenus(Menus menus)
             initMenu4(menus_, design_);
             break;
     }
+    build_.showIn(menus_);
     menuBar_->apply(menus_);
 }
 
@@ -185,6 +198,7 @@ void MainWindow::moveEvent(QMoveEvent* event)
 
 void MainWindow::startUp()
 {
+    build_.load();
     InitSetupParaOnSave(design_);
     InitSetupParaNoSave(design_);
     setMenus(Menus::NewDesign);

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <string>
 
+#include "app/build_commands.h"
 #include "app/document_flow.h"
 #include "app/menu_bar.h"
 #include "app/prompts.h"
@@ -33,6 +34,7 @@ public:
     DocumentFlow& documents() { return documents_; }
     WindowPlacement& placement() { return placement_; }
     ResponseView* view() const { return view_; }
+    BuildCommands& build() { return build_; }
     UpdateChecker* updates() const { return updates_; }
 
     // The start-up steps after the preferences are loaded: defaults, the menu
@@ -97,6 +99,7 @@ private:
     MenuBar* menuBar_;
     WindowPlacement placement_;
     DocumentFlow documents_;
+    BuildCommands build_;
     QPointer<SheetDialog> sheet_;
     UpdateChecker* updates_ = nullptr;
     bool closingForQuit_ = false;

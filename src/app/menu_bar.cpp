@@ -1,6 +1,7 @@
 #include "app/menu_bar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -62,6 +63,8 @@ bool menuEnabled(const MenuBarState& m, int menuId)
         case menu::kCorrection2Way:
         case menu::kCorrection3Way:
             return menuShown(m, menuId) && m.correctionEnabled;
+        case menu::kBuild:
+            return m.buildEnabled;
         case menu::kHelp:
             return m.helpEnabled;
         default:
@@ -93,6 +96,10 @@ MenuItemState itemState(const MenuBarState& m, int menuId, int item)
             return {true, item == m.filterChecked};
         case menu::kNotch3Way:
             return {item == 1 ? m.notchHighEnabled : m.notchMidEnabled, false};
+        case menu::kBuild:
+            return {m.buildEnabled, item == 3 && m.buildAsBuiltChecked};
+        case menu::kStandardValues:
+            return {m.buildEnabled, item == 7 ? m.buildPairsChecked : item == m.buildSeriesChecked};
         default:
             return {};
     }
@@ -118,6 +125,10 @@ QMenu* MenuBar::build(QMenu* into, const menu::Menu& table)
             a = into->addAction(QString::fromUtf8(item.text));
             if (item.keys) a->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
             a->setCheckable(item.checkable);
+            if (item.radio) {
+                if (!radioGroups_.contains(table.id)) radioGroups_[table.id] = new QActionGroup(into);
+                radioGroups_[table.id]->addAction(a);
+            }
             a->setMenuRole(roleOf(item.command));
             connect(a, &QAction::triggered, this,
                     [this, command = item.command, number = item.number] { emit triggered(command, number); });

@@ -11,6 +11,7 @@
 #include "rules/menu_state.h"
 
 class QAction;
+class QActionGroup;
 class QMenu;
 class QMenuBar;
 
@@ -44,6 +45,7 @@ private:
     std::map<int, QMenu*> menus_;
     std::map<std::pair<int, int>, QAction*> actions_;
     std::set<menu::Command> unavailable_;
+    std::map<int, QActionGroup*> radioGroups_;
 };
 
 // What a state says of a menu and of one item, by menu id and item number.

@@ -19,6 +19,8 @@ inline constexpr int kImpedanceIncrease2Way = 16;
 inline constexpr int kImpedanceIncrease3Way = 17;
 inline constexpr int kAttenuator3Way = 18;
 inline constexpr int kNotch3Way = 19;
+inline constexpr int kBuild = 20;
+inline constexpr int kStandardValues = 21;
 inline constexpr int kWindow = 100;
 inline constexpr int kHelp = 50;
 

@@ -22,6 +22,10 @@ constexpr Item sub(int number, const char* text, int submenu)
 {
     return {number, text, nullptr, C::None, false, submenu};
 }
+constexpr Item radio(int number, const char* text, Command command)
+{
+    return {number, text, nullptr, command, true, 0, Ready::Yes, true};
+}
 constexpr Item later(int number, const char* text, const char* keys, Command command = C::None)
 {
     return {number, text, keys, command, false, 0, Ready::Later};
@@ -113,6 +117,15 @@ constexpr std::array kCorrection3WayItems{
     sep(8),
     sub(9, "Notch", kNotch3Way),
 };
+constexpr std::array kBuildItems{
+    sub(1, "Standard Values", kStandardValues),
+    sep(2),
+    check(3, "Show As Built", nullptr, C::ShowAsBuilt),
+    sep(4),
+    Item{5, "Parts List...", nullptr, C::PartsList},
+    Item{6, "Export Parts List...", nullptr, C::ExportPartsList},
+    Item{7, "Export SPICE Netlist...", nullptr, C::ExportNetlist},
+};
 constexpr std::array kWindowItems{Item{1, "Minimize", "Ctrl+M", C::Minimize}};
 // The second manual's item is its file name (help_documents.h) without
 // ".pdf". The maker's web and mail items stay off while the build has not set
@@ -144,6 +157,13 @@ constexpr std::array kNotchItems{
     Item{2, "Mid...", nullptr, C::NotchMid},
 };
 
+constexpr std::array kStandardValuesItems{
+    radio(1, "Ideal", C::StandardValues),       radio(2, "E6", C::StandardValues),
+    radio(3, "E12", C::StandardValues),         radio(4, "E24", C::StandardValues),
+    radio(5, "Own List...", C::StandardValues), sep(6),
+    check(7, "Pairs", nullptr, C::Pairs),
+};
+
 constexpr std::array kBar{
     Menu{kApplication, "Larkspan", kApplicationItems},
     Menu{kFile, "File", kFileItems},
@@ -155,6 +175,7 @@ constexpr std::array kBar{
     Menu{kFilterEven, "Filter", kFilterEvenItems},
     Menu{kCorrection2Way, "Correction", kCorrection2WayItems},
     Menu{kCorrection3Way, "Correction", kCorrection3WayItems},
+    Menu{kBuild, "Build", kBuildItems},
     Menu{kWindow, "Window", kWindowItems},
     Menu{kHelp, "Help", kHelpItems},
 };
@@ -163,6 +184,7 @@ constexpr std::array kSubmenus{
     Menu{kImpedanceIncrease3Way, "Impedance Increase", kImpedance3WayItems},
     Menu{kAttenuator3Way, "Attenuator", kAttenuatorItems},
     Menu{kNotch3Way, "Notch", kNotchItems},
+    Menu{kStandardValues, "Standard Values", kStandardValuesItems},
 };
 
 }  // namespace

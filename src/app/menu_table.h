@@ -36,6 +36,12 @@ enum class Command {
     AttenuatorMid,
     NotchHigh,
     NotchMid,
+    StandardValues,  // the item number is the series: 1 Ideal .. 5 Own List
+    Pairs,
+    ShowAsBuilt,
+    PartsList,
+    ExportPartsList,
+    ExportNetlist,
     Minimize,
     Manual,
     ManualJapanese,
@@ -56,6 +62,7 @@ struct Item {
     bool checkable = false;
     int submenu = 0;  // the menu id of the submenu this item opens, or 0
     Ready ready = Ready::Yes;
+    bool radio = false;  // one of a group of which one item is checked
 };
 
 struct Menu {
@@ -67,7 +74,7 @@ struct Menu {
 // The menus of the bar, left to right; both Filter and both Correction menus
 // are in it, one of each shown at a time.
 std::span<const Menu> barMenus();
-// The submenus of the Correction menus.
+// The submenus of the Correction and Build menus.
 std::span<const Menu> submenus();
 
 }  // namespace larkspan::menu

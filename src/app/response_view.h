@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "drawing/response_view.h"
@@ -25,6 +26,9 @@ public:
     // Draws `view` (an s_Resp key). The window sizes the view: see
     // MainWindow::resizeResponseWnd.
     void showView(const std::string& view);
+    // The standard values the amplitude, impedance and phase views overlay
+    // as built, or nothing; shown from the next drawing on.
+    void setAsBuilt(std::optional<SeriesChoice> choice) { viewState_.asBuilt = std::move(choice); }
     // A window without a design shows nothing.
     void setShown(bool shown);
     bool isShowingDesign() const { return shown_; }

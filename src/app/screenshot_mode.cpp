@@ -8,6 +8,8 @@
 
 #include "app/main_window.h"
 #include "app/menu_ids.h"
+#include "app/parts_list_window.h"
+#include "app/update_check.h"
 
 namespace larkspan {
 
@@ -66,6 +68,29 @@ void reportWindowLater(QWidget* w)
     QTimer::singleShot(400, w, [w] { report(QStringLiteral("window 0x%1").arg(w->winId(), 0, 16)); });
 }
 
+// Window 11 in one of its states, without asking a server.
+bool showUpdateWindow(MainWindow& window, const QString& state)
+{
+    UpdateFlags flags;
+    const std::string bundle = QApplication::applicationVersion().toStdString();
+    UpdateChecker& updates = *window.updates();
+    if (state == QLatin1String("newer")) {
+        flags.UpdateOkFlag = 1;
+        updates.showWindow(CheckForUpdateWnd(flags, "1.1.0", bundle));
+    } else if (state == QLatin1String("current")) {
+        updates.showWindow(CheckForUpdateWnd(flags, bundle, bundle));
+    } else if (state == QLatin1String("failed")) {
+        flags.NetConnectFlag = 1;
+        updates.showWindow(CheckForUpdateWnd(flags, "", bundle));
+    } else if (state == QLatin1String("downloaded")) {
+        updates.showWindow(ShowDownLoadFinished(flags));
+    } else {
+        return false;
+    }
+    updates.window()->activateWindow();
+    return true;
+}
+
 void show(MainWindow& window, const QString& what)
 {
     const QStringList parts = what.split(QLatin1Char(':'));
@@ -75,6 +100,17 @@ void show(MainWindow& window, const QString& what)
         QWidget* sheet = window.currentSheet();
         sheet->activateWindow();
         return reportWindowLater(sheet);
+    }
+    if (kind == QLatin1String("update")) {
+        if (!showUpdateWindow(window, parts.value(1))) return fail(QStringLiteral("no update state ") + parts.value(1));
+        return reportWindowLater(window.updates()->window());
+    }
+    if (kind == QLatin1String("parts")) {
+        // The Parts List window of a new 3-way design, E12 values in pairs.
+        window.chooseChannelItem(2);
+        window.build().run(menu::Command::Pairs, 0);
+        window.build().run(menu::Command::PartsList, 0);
+        return reportWindowLater(window.build().partsListWindow());
     }
     if (kind != QLatin1String("view") && kind != QLatin1String("menu"))
         return fail(QStringLiteral("unknown screenshot ") + what);

@@ -15,6 +15,7 @@ class MainWindow;
 //   view:WAYS:KEY    a view of a WAYS-way design (KEY as the view's s_Resp:
 //                    amp, imp, ph, gd, nq, st, schema, HigCorrImp, MidCorrImp)
 //   menu:WAYS:TITLE  the menu of that title opened from the menu bar
+//   update:STATE     the update window: newer, current, failed or downloaded
 // and the line printed is "larkspan: window 0x..." for a sheet or view and
 // "larkspan: area X Y W H" (screen pixels) for a menu with its window.
 // Returns false, after printing why, for a `what` it does not know.

@@ -121,10 +121,17 @@ void UpdateChecker::checkTimerFired()
 {
     // The results as they stand now; a later answer is not shown.
     if (!showsUpdateWindow(flags_) || window_) return;
+    showWindow(CheckForUpdateWnd(flags_, availStr_.toStdString(), bundleStr_.toStdString()));
+}
+
+void UpdateChecker::showWindow(const UpdateWindowContent& content)
+{
     host_.menusModal();
-    window_ = new UpdateWindow(shell_.prefs.UpdateForCheck, windowParent_);
-    connect(window_, &UpdateWindow::buttonPressed, this, &UpdateChecker::buttonPressed);
-    window_->showContent(CheckForUpdateWnd(flags_, availStr_.toStdString(), bundleStr_.toStdString()));
+    if (!window_) {
+        window_ = new UpdateWindow(shell_.prefs.UpdateForCheck, windowParent_);
+        connect(window_, &UpdateWindow::buttonPressed, this, &UpdateChecker::buttonPressed);
+    }
+    window_->showContent(content);
     window_->show();
 }
 

@@ -46,6 +46,8 @@ public:
     // desktop: checks once per run when the preferences ask for it.
     void checkAtLaunch();
     void CheckForVersion();
+    // Window 11 with `content`, the menus modal while it is up.
+    void showWindow(const UpdateWindowContent& content);
 
     const UpdateFlags& flags() const { return flags_; }
     const QString& availStr() const { return availStr_; }

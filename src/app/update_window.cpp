@@ -7,12 +7,16 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 #include "app/fonts.h"
 
 namespace larkspan {
 
 namespace {
+
+constexpr int kStatusPixels = 20;
+constexpr int kDetailPixels = 15;
 
 QRect fromCorners(int left, int top, int right, int bottom)
 {
@@ -42,6 +46,18 @@ QLabel* textLine(QWidget* parent, int control, const QRect& rect, const QFont& f
     return label;
 }
 
+// The line's text at `pixelSize`, or smaller until it fits the line: the
+// fonts here are wider than the ones the sizes were chosen for.
+void fitText(QLabel* label, const QString& text, int pixelSize)
+{
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(text) > label->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+    label->setText(text);
+}
+
 }  // namespace
 
 UpdateWindow::UpdateWindow(std::int32_t& UpdateForCheck, QWidget* parent)
@@ -54,10 +70,13 @@ UpdateWindow::UpdateWindow(std::int32_t& UpdateForCheck, QWidget* parent)
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("control600"));
     icon->setGeometry(fromCorners(24, 20, 104, 100));
-    icon->setPixmap(QApplication::windowIcon().pixmap(80, 80));
+    // The program's icon; until it has one, the style's information icon.
+    const QIcon appIcon = QApplication::windowIcon();
+    const QIcon shown = appIcon.isNull() ? style()->standardIcon(QStyle::SP_MessageBoxInformation) : appIcon;
+    icon->setPixmap(shown.pixmap(80, 80).scaled(80, 80, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    status_ = textLine(this, 606, fromCorners(128, 25, 400, 50), arial(20));
-    detail_ = textLine(this, 607, fromCorners(128, 55, 400, 80), arial(15));
+    status_ = textLine(this, 606, fromCorners(128, 25, 400, 50), arial(kStatusPixels));
+    detail_ = textLine(this, 607, fromCorners(128, 55, 400, 80), arial(kDetailPixels));
     detail_->setStyleSheet(QStringLiteral("color: %1;").arg(colourName(kDetailGrey)));
 
     checkBox_ = new QCheckBox(QStringLiteral(" Check for New Updates on Launch."), this);
@@ -73,9 +92,9 @@ UpdateWindow::UpdateWindow(std::int32_t& UpdateForCheck, QWidget* parent)
 
 void UpdateWindow::showContent(const UpdateWindowContent& content)
 {
-    status_->setText(QString::fromStdString(content.status));
+    fitText(status_, QString::fromStdString(content.status), kStatusPixels);
     status_->setStyleSheet(QStringLiteral("color: %1;").arg(colourName(content.statusColour)));
-    detail_->setText(QString::fromStdString(content.detail));
+    fitText(detail_, QString::fromStdString(content.detail), kDetailPixels);
     for (auto& [control, button] : buttons_) {
         button->hide();
         button->deleteLater();

@@ -17,6 +17,7 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: larkspan-cli [design options] values [--json]\n"
     "       larkspan-cli [design options] render --view VIEW --out FILE.png|FILE.svg|FILE.pdf [--scale 1|2]\n"
+    "                                   [--as-built [--series S] [--pairs] [--tolerance PCT]]\n"
     "       larkspan-cli [design options] sweep --view amp|imp|ph|gd|nq|st|HigCorrImp|MidCorrImp [--json|--csv]\n"
     "       larkspan-cli [design options] sweep --view amp|imp|ph --as-built [--series S] [--pairs] [--tolerance PCT]\n"
     "       larkspan-cli [design options] save FILE\n"

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <fstream>
 
+#include "cli/build_options.h"
 #include "cli/cli.h"
 #include "corrections/notch.h"
 #include "drawing/response_view.h"
@@ -44,18 +45,20 @@ std::string jobName(const Design& d)
 }
 
 // The window's content with its static texts, as a picture of it shows them.
-void drawScreen(Canvas& canvas, Design& d, const std::string& imagesDir)
+void drawScreen(Canvas& canvas, Design& d, const std::string& imagesDir, const std::optional<SeriesChoice>& asBuilt)
 {
     DrawTarget target{canvas, {}, imagesDir};
     ViewState state;
+    state.asBuilt = asBuilt;
     ResponsePlot(target, d, state);
     drawStaticTexts(canvas, target.controls, Overflow::Elide);
 }
 
-void drawPrinted(Canvas& canvas, Design& d, const std::string& imagesDir)
+void drawPrinted(Canvas& canvas, Design& d, const std::string& imagesDir, const std::optional<SeriesChoice>& asBuilt)
 {
     DrawTarget target{canvas, {}, imagesDir};
     ViewState state;
+    state.asBuilt = asBuilt;
     ResponsePrint(target, d, state);
 }
 
@@ -73,8 +76,18 @@ int refusedWith(std::ostream& err, const std::string& message)
 
 }  // namespace
 
-int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream&, std::ostream& err)
+int renderCommand(Design& d, const std::vector<std::string>& commandArgs, std::ostream&, std::ostream& err)
 {
+    std::vector<std::string> args = commandArgs;
+    BuildOptions built;
+    if (auto f = takeBuildOptions(args, built, false, true, err)) {
+        err << f->message << "\n";
+        return f->status;
+    }
+    if (!built.asBuilt && (built.seriesGiven || built.series.pairs))
+        return refusedWith(err, "render: --series and --pairs need --as-built");
+    std::optional<SeriesChoice> asBuilt;
+    if (built.asBuilt) asBuilt = built.series;
     std::string view;
     std::string file;
     std::string scaleText;
@@ -121,7 +134,7 @@ int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream&
 
     if (*format == Format::Svg) {
         SvgCanvas svg(size.width, size.height);
-        drawScreen(svg, d, imagesDir);
+        drawScreen(svg, d, imagesDir, asBuilt);
         std::ofstream outFile(file, std::ios::binary | std::ios::trunc);
         if (!outFile) return ioFailure(err, file, "the file cannot be opened");
         outFile << svg.document();
@@ -133,10 +146,10 @@ int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream&
     std::optional<std::string> failure;
     if (*format == Format::Png)
         failure = qt::writePng(file, size.width, size.height, scale,
-                               [&](Canvas& canvas) { drawScreen(canvas, d, imagesDir); });
+                               [&](Canvas& canvas) { drawScreen(canvas, d, imagesDir, asBuilt); });
     else
         failure = qt::writePdfPage(file, size.width, size.height, view == "schema", jobName(d),
-                                   [&](Canvas& canvas) { drawPrinted(canvas, d, imagesDir); });
+                                   [&](Canvas& canvas) { drawPrinted(canvas, d, imagesDir, asBuilt); });
     if (failure) return ioFailure(err, file, *failure);
     return kOk;
 #else

@@ -13,8 +13,8 @@
 
 namespace larkspan {
 
-// Dash patterns: solid; 1 on 3 off; 1 on 1 off.
-enum class Dash { Solid = 0, OneThree = 1, OneOne = 2 };
+// Dash patterns: solid; 1 on 3 off; 1 on 1 off; 4 on 3 off.
+enum class Dash { Solid = 0, OneThree = 1, OneOne = 2, FourThree = 3 };
 
 struct Pen {
     float width = 0;  // 0 or less: the backend's thinnest line

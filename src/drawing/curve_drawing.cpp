@@ -4,9 +4,9 @@
 
 namespace larkspan {
 
-void drawCurve(Canvas& canvas, const Curve& curve)
+void drawCurve(Canvas& canvas, const Curve& curve, Dash dash)
 {
-    const Pen pen{curve.LineW, curve.colour, Dash::Solid};
+    const Pen pen{curve.LineW, curve.colour, dash};
     const auto finite = [](const CurvePoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); };
     // Each run of stroked segments becomes one polyline.
     std::vector<CanvasPoint> run;

@@ -1,6 +1,7 @@
 #include "drawing/response_view.h"
 
 #include "corrections/notch.h"
+#include "drawing/as_built_overlay.h"
 #include "drawing/curve_drawing.h"
 #include "drawing/graph_frames.h"
 #include "drawing/schema_view.h"
@@ -26,15 +27,19 @@ bool isDrawnView(const std::string& s_Resp)
 void drawView(DrawTarget& target, Design& d, ViewState& state)
 {
     const std::string& v = d.s_Resp;
+    const auto curvesWithAsBuilt = [&](const std::vector<Curve>& ideal, AsBuiltView view) {
+        drawCurves(target.canvas, ideal);
+        if (state.asBuilt) drawAsBuilt(target, d, *state.asBuilt, view, ideal);
+    };
     if (v == "amp") {
         ampGraph(target, d, state.caption);
-        drawCurves(target.canvas, ampPlot(d));
+        curvesWithAsBuilt(ampPlot(d), AsBuiltView::Amp);
     } else if (v == "imp") {
         impGraph(target, d, state.caption);
-        drawCurves(target.canvas, impPlot(d));
+        curvesWithAsBuilt(impPlot(d), AsBuiltView::Imp);
     } else if (v == "ph") {
         phGraph(target, d, state.caption);
-        drawCurves(target.canvas, phPlot(d));
+        curvesWithAsBuilt(phPlot(d), AsBuiltView::Ph);
     } else if (v == "gd") {
         // The scale comes first, so the frame's labels and the curves agree.
         gdOpt(d, state.gd);

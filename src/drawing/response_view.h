@@ -3,12 +3,14 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "drawing/caption.h"
 #include "drawing/draw_target.h"
 #include "model/design.h"
+#include "network/standard_values.h"
 #include "response/curve.h"
 #include "response/group_delay.h"
 
@@ -24,6 +26,9 @@ struct ViewState {
     // a state share this room (it is scratch, not state), so a redraw that
     // starts from a copy reuses it too instead of copying it.
     std::shared_ptr<std::vector<Curve>> step = std::make_shared<std::vector<Curve>>();
+    // The standard values to overlay the amplitude, impedance and phase views
+    // with, as built; nothing for the closed-form curves alone.
+    std::optional<SeriesChoice> asBuilt;
 };
 
 // The content size of the window for a view, in points: 540 × 390 for a

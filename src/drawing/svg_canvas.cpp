@@ -101,6 +101,7 @@ std::string SvgCanvas::strokeAttributes(const Pen& pen) const
         s += " stroke-width=\"1\" vector-effect=\"non-scaling-stroke\"";
     if (pen.dash == Dash::OneThree) s += " stroke-dasharray=\"1 3\"";
     if (pen.dash == Dash::OneOne) s += " stroke-dasharray=\"1 1\"";
+    if (pen.dash == Dash::FourThree) s += " stroke-dasharray=\"4 3\"";
     return s;
 }
 

@@ -43,6 +43,7 @@ void rebuild(MenuBarState& m, bool high, bool mid, int respChecked, int channelC
     m.correctionEnabled = true;
     m.notchHighEnabled = true;
     m.notchMidEnabled = true;
+    m.buildEnabled = true;
     m.helpEnabled = true;
 }
 
@@ -74,6 +75,7 @@ void initMenu2(MenuBarState& m)
     m.orderEnabled = false;
     m.filterEnabled = false;
     m.correctionEnabled = false;
+    m.buildEnabled = false;
     m.helpEnabled = false;
 }
 
@@ -88,6 +90,7 @@ void initMenu3(MenuBarState& m)
     m.orderEnabled = false;
     m.filterEnabled = false;
     m.correctionEnabled = false;
+    m.buildEnabled = false;
     m.helpEnabled = true;
 }
 

@@ -44,6 +44,13 @@ struct MenuBarState {
     bool notchHighEnabled = true;  // the 3-way Notch submenu's items
     bool notchMidEnabled = true;
 
+    // The Build menu: enabled with the design, its marks the standard-value
+    // preferences (series item 1 Ideal .. 5 Own List), which no state resets.
+    bool buildEnabled = true;
+    int buildSeriesChecked = 1;
+    bool buildPairsChecked = false;
+    bool buildAsBuiltChecked = false;
+
     bool helpEnabled = true;
 
     bool operator==(const MenuBarState&) const = default;

@@ -110,5 +110,27 @@ TEST(BoundsText, ReadsTheNumberAtTheStartAndAfterEachCommaAndWritesEachWithItsBl
     EXPECT_EQ(boundsFromText(boundsToText(b)), b);
 }
 
+// The Build menu is on with a design, off while modal and without one; its
+// marks are preferences that no state touches.
+TEST(MenuStates, BuildMenuFollowsTheDesignState)
+{
+    MenuBarState m;
+    m.buildSeriesChecked = 4;
+    m.buildAsBuiltChecked = true;
+    const Design d;
+    const std::vector<std::pair<void (*)(MenuBarState&, const Design&), bool>> states{
+        {[](MenuBarState& s, const Design&) { initMenu1(s); }, true},
+        {[](MenuBarState& s, const Design&) { initMenu2(s); }, false},
+        {[](MenuBarState& s, const Design& x) { initMenu4(s, x); }, true},
+        {[](MenuBarState& s, const Design&) { initMenu3(s); }, false},
+    };
+    for (const auto& [apply, enabled] : states) {
+        apply(m, d);
+        EXPECT_EQ(m.buildEnabled, enabled);
+        EXPECT_EQ(m.buildSeriesChecked, 4);
+        EXPECT_TRUE(m.buildAsBuiltChecked);
+    }
+}
+
 }  // namespace
 }  // namespace larkspan

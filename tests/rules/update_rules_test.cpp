@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "model/version_number.h"
@@ -59,66 +58,30 @@ TEST(StringToNumerical, ComparesWholeNumbersOfAnyLength)
         EXPECT_EQ(updateOffered(r.server, r.bundle), r.offered) << r.server << " vs " << r.bundle;
 }
 
-TEST(UpdateRules, AvailStrIsAPascalStringWithoutTheLineEnd)
-{
-    EXPECT_EQ(availStrFrom("2.1\r\n"), "2.1");
-    EXPECT_EQ(availStrFrom(" 2.1 \n\n"), " 2.1 ");
-    EXPECT_EQ(availStrFrom(std::string(300, '7')).size(), 255u);
-}
-
-TEST(UpdateRules, CheckTimerAndLaunchCheck)
-{
-    UpdateFlags f;
-    EXPECT_FALSE(showsUpdateWindow(f));  // automatic, nothing new or no answer yet
-    f.UpdateOkFlag = 1;
-    EXPECT_TRUE(showsUpdateWindow(f));
-    f = {};
-    f.CheckByMenuFlag = 1;
-    f.NetConnectFlag = 1;
-    EXPECT_TRUE(showsUpdateWindow(f));
-    InitUpdateFlag(f);
-    EXPECT_FALSE(showsUpdateWindow(f));
-
-    EXPECT_TRUE(startsLaunchCheck(1, 0, 0));
-    EXPECT_FALSE(startsLaunchCheck(0, 0, 0));  // switched off
-    EXPECT_FALSE(startsLaunchCheck(1, 1, 0));  // already ran in this run
-    EXPECT_FALSE(startsLaunchCheck(1, 0, 1));  // no design shown yet
-}
-
+// The window's tests against a server see the texts of each case; here the
+// whole content of the cases they cannot reach.
 TEST(UpdateRules, WindowContentInEachCase)
 {
-    const UpdateButton ok601{601, "OK", 320, 110, 400, 130};
-    const UpdateButton download602{602, "Download...", 275, 110, 400, 130};
-    const UpdateButton ok603{603, "OK", 130, 110, 255, 130};
-    const UpdateButton ok604{604, "OK", 330, 110, 400, 130};
-    const UpdateButton launch605{605, "Launch Installer and Quit", 130, 110, 310, 130};
-
     UpdateFlags down;
     down.NetConnectFlag = 1;
-    down.UpdateOkFlag = 1;  // a failed network wins over an answer
-    EXPECT_EQ(CheckForUpdateWnd(down, "2.0", "1.0"), (UpdateWindowContent{"Network Connection Failed.",
-                                                                          kStatusBlack,
-                                                                          "Please confirm the network connection.",
-                                                                          {download602, ok603},
-                                                                          602}));
-    UpdateFlags newer;
-    newer.UpdateOkFlag = 1;
-    EXPECT_EQ(CheckForUpdateWnd(newer, "2.0", "1.0"),
-              (UpdateWindowContent{
-                  "Newer Version is Available.", kStatusGreen, "Newer Version : 2.0", {download602, ok603}, 602}));
-    EXPECT_EQ(
-        CheckForUpdateWnd(UpdateFlags{}, "0.9", "1.0.0"),
-        (UpdateWindowContent{"This Version is Currently.", kStatusBlack, "Current Version : 1.0.0", {ok601}, 601}));
-
-    EXPECT_EQ(ShowDownLoadFinished(UpdateFlags{}), (UpdateWindowContent{"Download is Successful.",
-                                                                        kStatusBlack,
-                                                                        "Download file is in the downloads folder.",
-                                                                        {launch605, ok604},
-                                                                        604}));
+    down.UpdateOkFlag = 1;  // a failed network wins over an answer, but the download is offered
+    EXPECT_EQ(CheckForUpdateWnd(down, "2.0", "1.0"),
+              (UpdateWindowContent{"Network Connection Failed.",
+                                   kStatusBlack,
+                                   "Please confirm the network connection.",
+                                   {{602, "Download...", 275, 110, 400, 130}, {603, "OK", 130, 110, 255, 130}},
+                                   602}));
+    EXPECT_EQ(CheckForUpdateWnd(UpdateFlags{}, "0.9", "1.0.0").buttons,
+              (std::vector<UpdateButton>{{601, "OK", 320, 110, 400, 130}}));
+    EXPECT_EQ(ShowDownLoadFinished(UpdateFlags{}).buttons,
+              (std::vector<UpdateButton>{{605, "Launch Installer and Quit", 130, 110, 310, 130},
+                                         {604, "OK", 330, 110, 400, 130}}));
     UpdateFlags failed;
     failed.DownLoadOkFlag = 1;
-    EXPECT_EQ(ShowDownLoadFinished(failed),
-              (UpdateWindowContent{"Download is Failed.", kStatusBlack, "Please try again later.", {ok604}, 604}));
+    EXPECT_EQ(
+        ShowDownLoadFinished(failed),
+        (UpdateWindowContent{
+            "Download is Failed.", kStatusBlack, "Please try again later.", {{604, "OK", 330, 110, 400, 130}}, 604}));
 }
 
 TEST(UpdateRules, DownloadNameIsAPlainNameOfTheFolder)
@@ -146,17 +109,6 @@ TEST(UpdateRules, DownloadNameIsAPlainNameOfTheFolder)
     };
     for (const auto& r : rows) EXPECT_EQ(downloadFileName(r.header), r.name) << r.header;
     EXPECT_EQ(downloadFileName("attachment; filename=" + std::string(201, 'a')), "Larkspan.zip");
-}
-
-TEST(UpdateRules, UnusedFileNameNeverReplacesAFile)
-{
-    const std::set<std::string> there{"Larkspan.zip", "Larkspan (2).zip", "notes", ".hidden"};
-    const auto exists = [&](const std::string& n) { return there.count(n) > 0; };
-    EXPECT_EQ(unusedFileName("new.zip", exists), "new.zip");
-    EXPECT_EQ(unusedFileName("Larkspan.zip", exists), "Larkspan (3).zip");
-    EXPECT_EQ(unusedFileName("notes", exists), "notes (2)");
-    EXPECT_EQ(unusedFileName(".hidden", exists), ".hidden (2)");
-    EXPECT_EQ(unusedFileName("x", [](const std::string&) { return true; }), "");
 }
 
 }  // namespace

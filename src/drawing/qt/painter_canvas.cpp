@@ -52,8 +52,9 @@ QPen PainterCanvas::qtPen(const Pen& pen) const
         const double devicePerPoint = std::sqrt(std::fabs(t.determinant()));
         const double widthInPoints =
             thin ? 1.0 / (devicePerPoint > 0 ? devicePerPoint : 1.0) : static_cast<double>(pen.width);
-        const double off = pen.dash == Dash::OneThree ? 3.0 : 1.0;
-        q.setDashPattern({1.0 / widthInPoints, off / widthInPoints});
+        const double on = pen.dash == Dash::FourThree ? 4.0 : 1.0;
+        const double off = pen.dash == Dash::OneThree || pen.dash == Dash::FourThree ? 3.0 : 1.0;
+        q.setDashPattern({on / widthInPoints, off / widthInPoints});
     }
     return q;
 }
