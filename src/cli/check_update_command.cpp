@@ -47,6 +47,11 @@ int checkUpdateCommand(const std::vector<std::string>& args, std::ostream& out, 
 {
     bool json = false;
     for (const std::string& a : args) {
+        if (a == "--help") {
+            out << "usage: larkspan-cli check-update [--json]\n"
+                   "Asks the update server for its version (LARKSPAN_UPDATE_URL) and compares it with this one.\n";
+            return kOk;
+        }
         if (a != "--json") {
             err << "larkspan-cli: check-update takes only --json, not '" << a << "'\n";
             return kRefused;

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "cli/help.h"
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "model/number_text.h"
@@ -13,24 +14,6 @@
 namespace larkspan::cli {
 
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: larkspan-cli [design options] values [--json]\n"
-    "       larkspan-cli [design options] render --view VIEW --out FILE.png|FILE.svg|FILE.pdf [--scale 1|2]\n"
-    "                                   [--as-built [--series S] [--pairs] [--tolerance PCT]]\n"
-    "       larkspan-cli [design options] sweep --view amp|imp|ph|gd|nq|st|HigCorrImp|MidCorrImp [--json|--csv]\n"
-    "       larkspan-cli [design options] sweep --view amp|imp|ph --as-built [--series S] [--pairs] [--tolerance PCT]\n"
-    "       larkspan-cli [design options] save FILE\n"
-    "       larkspan-cli [design options] parts [--series S] [--pairs] [--tolerance PCT] [--power W] [--nominal OHM]\n"
-    "                                          [--json|--csv]\n"
-    "       larkspan-cli [design options] netlist [--as-built [--series S] [--pairs] [--tolerance PCT]] [--out FILE]\n"
-    "       larkspan-cli check-update [--json]\n"
-    "standard values S: ideal|E6|E12|E24 (default E12) or FILE, one value a line (\"C 4.7\", \"L 0.33\", \"R 5.6\")\n"
-    "design options: --doc FILE  --ways 2|3  --order 1..4  --align Butter|Linkwi|ButAsy|Bessel|Chebyc\n"
-    "                --fx HZ  --fxl HZ  --fxh HZ\n"
-    "                --re/--rm/--rh OHM  --le/--lm/--lh MH  --spl-low/--spl-mid/--spl-high DB\n"
-    "                --att-high DB --pin-high W  --att-mid DB --pin-mid W\n"
-    "                --notch-high TEXT  --notch-mid TEXT\n";
 
 // Every design option the tool takes.
 constexpr std::array<std::string_view, 22> kDesignOptions{
@@ -134,11 +117,11 @@ std::optional<Failure> parseCommandLine(const std::vector<std::string>& args, Co
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.rfind("--", 0) != 0) break;
-        if (!isDesignOption(a)) return refused("unknown option '" + a + "'\n" + std::string(kUsage));
+        if (!isDesignOption(a)) return refused("unknown option '" + a + "'\n" + toolHelp());
         if (i + 1 >= args.size()) return refused(a + " needs a value");
         out.design[a] = args[++i];
     }
-    if (i >= args.size()) return refused("no command given\n" + std::string(kUsage));
+    if (i >= args.size()) return refused("no command given\n" + toolHelp());
     out.command = args[i];
     out.commandArgs.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
     return std::nullopt;
@@ -172,9 +155,23 @@ std::optional<Failure> buildDesign(const CommandLine& cl, Design& d, std::ostrea
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out << toolHelp();
+        return kOk;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << versionText();
+        return kOk;
+    }
     CommandLine cl;
     Design d;
     auto failure = parseCommandLine(args, cl);
+    if (!failure && std::find(cl.commandArgs.begin(), cl.commandArgs.end(), "--help") != cl.commandArgs.end()) {
+        if (const auto help = commandHelp(cl.command)) {
+            out << *help;
+            return kOk;
+        }
+    }
     if (!failure) failure = buildDesign(cl, d, err);
     if (failure) {
         err << failure->message << "\n";
@@ -191,7 +188,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "larkspan-cli: the command '" << cl.command << "' is not available in this version\n";
         return kRefused;
     }
-    err << "larkspan-cli: unknown command '" << cl.command << "'\n" << kUsage;
+    err << "larkspan-cli: unknown command '" << cl.command << "'\n" << toolHelp();
     return kRefused;
 }
 

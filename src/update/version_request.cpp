@@ -13,7 +13,7 @@ VersionRequest::VersionRequest(QObject* parent) : QObject(parent)
 {
     deadline_.setSingleShot(true);
     connect(&deadline_, &QTimer::timeout, this,
-            [this] { fail(QStringLiteral("no answer within %1 s").arg(kVersionTimeoutMillis / 1000)); });
+            [this] { fail(QStringLiteral("no full answer within %1 ms").arg(deadline_.interval())); });
 }
 
 VersionRequest::~VersionRequest()
@@ -21,7 +21,7 @@ VersionRequest::~VersionRequest()
     cancel();
 }
 
-void VersionRequest::start(QNetworkAccessManager& manager, const QUrl& url)
+void VersionRequest::start(QNetworkAccessManager& manager, const QUrl& url, int timeoutMillis)
 {
     cancel();
     answer_.clear();
@@ -55,7 +55,7 @@ void VersionRequest::start(QNetworkAccessManager& manager, const QUrl& url)
     });
     connect(reply_, &QNetworkReply::readyRead, this, &VersionRequest::readSome);
     connect(reply_, &QNetworkReply::finished, this, &VersionRequest::done);
-    deadline_.start(kVersionTimeoutMillis);
+    deadline_.start(timeoutMillis);
 }
 
 void VersionRequest::cancel()

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "rules/update_rules.h"
+
 class QNetworkAccessManager;
 
 namespace larkspan {
@@ -21,8 +23,9 @@ public:
     ~VersionRequest() override;
 
     // Starts the request; an address that is not accepted fails at once (the
-    // report still comes from the event loop).
-    void start(QNetworkAccessManager& manager, const QUrl& url);
+    // report still comes from the event loop). Whatever the server does, the
+    // report comes within `timeoutMillis`.
+    void start(QNetworkAccessManager& manager, const QUrl& url, int timeoutMillis = kVersionTimeoutMillis);
     // Stops a running request without a report.
     void cancel();
     bool running() const { return reply_ != nullptr; }

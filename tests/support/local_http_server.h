@@ -60,6 +60,7 @@ public:
         waiting_.clear();
     }
     int requests() const { return requests_; }
+    std::size_t waiting() const { return waiting_.size(); }
 
 private:
     void readRequest(QTcpSocket* s)
