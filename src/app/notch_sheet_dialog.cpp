@@ -13,6 +13,7 @@
 #include <QRadioButton>
 
 #include "app/sheet_layout.h"
+#include "model/text_encoding.h"
 
 namespace larkspan {
 
@@ -153,9 +154,10 @@ void NotchSheetDialog::pressPaste()
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     if (mime && mime->hasText()) {
         const QString clip = mime->text();
-        // Only a text under 256 bytes is taken; a longer one need not be
-        // converted whole to be refused.
-        taken = clip.left(256).toStdString();
+        // The paste reads Mac Roman bytes, one per character. Only a text
+        // under 256 bytes is taken; a longer one need not be converted whole
+        // to be refused.
+        taken = utf8ToMacRoman(clip.left(256).toStdString());
     }
     apply(model_.pasteParameters(taken ? std::optional<std::string_view>(*taken) : std::nullopt, soundCheck_));
 }

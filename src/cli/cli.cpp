@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <sstream>
 #include <string_view>
 
 #include "cli/help.h"
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "model/number_text.h"
+#include "model/text_encoding.h"
 #include "rules/menu_rules.h"
 #include "sheets/frequency_sheets.h"
 
@@ -91,7 +93,10 @@ std::optional<Failure> applyFrequencies(Design& d, const CommandLine& cl)
     if (const auto it = cl.design.find("--fx"); it != cl.design.end()) {
         FrequencySheet2Way sheet(d);
         sheet.field10 = it->second;
-        if (auto f = sheetRefusal(sheet.ok(),
+        const SheetOutcome outcome = sheet.ok();
+        if (!outcome.closed)
+            if (auto f = singleRangeRefusal("--fx", it->second)) return f;
+        if (auto f = sheetRefusal(outcome,
                                   "--fx: the crossover frequency must be a positive number, not '" + it->second + "'"))
             return f;
     }
@@ -102,7 +107,12 @@ std::optional<Failure> applyFrequencies(Design& d, const CommandLine& cl)
         if (fxl != cl.design.end()) sheet.field10 = fxl->second;
         if (fxh != cl.design.end()) sheet.field11 = fxh->second;
         const std::string entered = "'" + sheet.field10 + "' and '" + sheet.field11 + "'";
-        if (auto f = sheetRefusal(sheet.ok(),
+        const SheetOutcome outcome = sheet.ok();
+        if (!outcome.closed)
+            for (const auto& it : {fxl, fxh})
+                if (it != cl.design.end())
+                    if (auto f = singleRangeRefusal(it->first, it->second)) return f;
+        if (auto f = sheetRefusal(outcome,
                                   "--fxl/--fxh: both crossover frequencies must be positive numbers, not " + entered))
             return f;
     }
@@ -110,6 +120,13 @@ std::optional<Failure> applyFrequencies(Design& d, const CommandLine& cl)
 }
 
 }  // namespace
+
+std::optional<Failure> singleRangeRefusal(const std::string& option, const std::string& value)
+{
+    if (textToSingle(value)) return std::nullopt;
+    return refused(option + ": '" + value +
+                   "' is outside the range of single-precision numbers (0, or magnitudes from 1.2e-38 to 3.4e+38)");
+}
 
 std::optional<Failure> parseCommandLine(const std::vector<std::string>& args, CommandLine& out)
 {
@@ -153,7 +170,9 @@ std::optional<Failure> buildDesign(const CommandLine& cl, Design& d, std::ostrea
     return applyNotchOptions(d, cl);
 }
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << toolHelp();
@@ -190,6 +209,18 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     err << "larkspan-cli: unknown command '" << cl.command << "'\n" << toolHelp();
     return kRefused;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    // Messages echo the user's values: control and terminal escape bytes in
+    // them are written out as escapes, never sent to the terminal.
+    std::ostringstream messages;
+    const int status = runCommand(args, out, messages);
+    err << escapedForTerminal(messages.str());
+    return status;
 }
 
 }  // namespace larkspan::cli

@@ -31,6 +31,11 @@ struct CommandLine {
     std::vector<std::string> commandArgs;
 };
 
+// The refusal of an option value that a single-precision number cannot hold
+// (it overflows, or is not 0 but would be stored as a subnormal or as 0), or
+// nothing.
+std::optional<Failure> singleRangeRefusal(const std::string& option, const std::string& value);
+
 std::optional<Failure> parseCommandLine(const std::vector<std::string>& args, CommandLine& out);
 
 // A new design's defaults with the design options applied in their fixed

@@ -34,6 +34,7 @@ struct Entry {
     const char* option;
     const char* what;  // what the value is, for the refusal message
     std::string* field;
+    bool mustBePositive = true;
 };
 
 // The sheet refused: name the first entry that it could not take.
@@ -41,7 +42,10 @@ template <std::size_t N>
 Failure entryRefusal(const CommandLine& cl, const std::array<Entry, N>& entries)
 {
     for (const auto& e : entries)
-        if (const auto* v = optionValue(cl, e.option); v && !readsPositive(*v))
+        if (const auto* v = optionValue(cl, e.option))
+            if (auto f = singleRangeRefusal(e.option, *v)) return *f;
+    for (const auto& e : entries)
+        if (const auto* v = optionValue(cl, e.option); v && e.mustBePositive && !readsPositive(*v))
             return refused(std::string(e.option) + ": the " + e.what + " must be a positive number, not '" + *v + "'");
     return refused(std::string(entries[0].option) + ": the entry was refused");
 }
@@ -98,12 +102,12 @@ std::optional<Failure> applyAttenuator(Design& d, const CommandLine& cl, Attenua
         return refused(std::string(optionValue(cl, attOption) ? attOption : pinOption) +
                        ": a 2-way design has no mid-range driver");
     AttenuatorSheet sheet(d, driver);
-    // Any attenuation is taken as entered, so only the power can be refused.
-    const std::array entries{Entry{attOption, "attenuation", &sheet.field10},
+    // Any attenuation that a float holds is taken as entered.
+    const std::array entries{Entry{attOption, "attenuation", &sheet.field10, false},
                              Entry{pinOption, "input power", &sheet.field11}};
     fillFields(cl, entries);
     if (sheet.ok().closed) return std::nullopt;
-    return entryRefusal(cl, std::array{entries[1]});
+    return entryRefusal(cl, entries);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "model/text_encoding.h"
+
 namespace larkspan::cli {
 
 namespace {
@@ -31,7 +33,8 @@ std::string jsonNumber(double v)
 std::string jsonString(std::string_view s)
 {
     std::string out = "\"";
-    for (const char c : s) {
+    // JSON text is UTF-8: a byte that is not part of it cannot stand.
+    for (const char c : wellFormedUtf8(s)) {
         switch (c) {
             case '"':
                 out += "\\\"";

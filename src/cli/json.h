@@ -12,6 +12,8 @@ namespace larkspan::cli {
 // values become null, as JSON has no NaN or infinity.
 std::string jsonNumber(float v);
 std::string jsonNumber(double v);
+// A JSON string: control characters escaped, bytes that are not UTF-8
+// replaced by U+FFFD.
 std::string jsonString(std::string_view s);
 
 // Writes `{"key": value, ...}` with the values already rendered as JSON.

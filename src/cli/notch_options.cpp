@@ -26,15 +26,22 @@ std::optional<Failure> applyNotch(Design& d, const std::string& option, const st
     NotchSheet sheet(d);
     // Headless: no sound is played.
     if (const SheetOutcome pasted = sheet.pasteParameters(text, 0); pasted.alert)
-        return refused(option + ": " + pasted.alert->title);
+        return refused(option + ": " + pasted.alert->title +
+                       " (the text must start with the marker 'DUMMY%', and every number must fit a single-precision "
+                       "number)");
     if (sheet.ok().closed) return std::nullopt;
 
     const NotchWorkingSet& w = d.notchSet;
     std::string message = option + ": the notch sheet needs Fs, Qes, Qms and Re above 0";
     if (w.VAS > 0) message += ", and a box volume above 0 when Vas is above 0";
-    // The fields as the sheet showed them after the paste.
-    message += " (Fs" + w.s_FS + ", Qes" + w.s_QES + ", Qms" + w.s_QMS + ", Re" + w.s_REE + ", Vas" + w.s_VAS + ", Vb" +
-               w.s_VB + ")";
+    // The fields as the sheet showed them after the paste, each after its
+    // label.
+    const auto shown = [](std::string_view label, const std::string& field) {
+        const auto from = field.find_first_not_of(' ');
+        return std::string(label) + " " + (from == std::string::npos ? std::string("(empty)") : field.substr(from));
+    };
+    message += " (" + shown("Fs", w.s_FS) + ", " + shown("Qes", w.s_QES) + ", " + shown("Qms", w.s_QMS) + ", " +
+               shown("Re", w.s_REE) + ", " + shown("Vas", w.s_VAS) + ", " + shown("Vb", w.s_VB) + ")";
     return refused(message);
 }
 

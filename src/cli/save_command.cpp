@@ -10,6 +10,8 @@ namespace {
 
 Failure ioFailure(const char* verb, const FileError& e)
 {
+    // A folder that refused a new file is named itself.
+    if (e.action == FileError::Action::CreateIn) return {kIoError, "larkspan-cli: " + fileErrorReason(e)};
     return {kIoError, "larkspan-cli: cannot " + std::string(verb) + " '" + e.file + "': " + e.reason};
 }
 

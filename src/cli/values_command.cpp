@@ -1,10 +1,13 @@
+#include <cmath>
 #include <cstdio>
 #include <iomanip>
 
 #include "cli/cli.h"
 #include "cli/json.h"
 #include "corrections/impedance_correction.h"
+#include "drawing/value_sheet.h"
 #include "model/number_text.h"
+#include "model/text_encoding.h"
 #include "synthesis/cofcal.h"
 
 namespace larkspan::cli {
@@ -50,6 +53,35 @@ constexpr CorrectionMember kCorrections[] = {
     {"CNTM", &Design::CNTM, "uF", true},
 };
 
+// The values as one JSON object. JSON has no NaN or infinity: such a value
+// is null, and its name is listed under "nonFinite".
+std::string valuesJson(const Design& d, const NetworkUnit* unit)
+{
+    std::vector<std::string> nonFinite;
+    const auto number = [&](const char* name, float v) {
+        if (!std::isfinite(v)) nonFinite.push_back(jsonString(name));
+        return jsonNumber(v);
+    };
+    JsonObject o;
+    o.add("channel", static_cast<int>(d.channel)).add("order", static_cast<int>(d.order));
+    o.addString("s_Type", d.s_Type);
+    for (const auto& m : kInputs) o.add(m.name, number(m.name, d.*m.value));
+    JsonObject components;
+    if (unit)
+        for (const auto& c : unit->components) components.add(c.name, number(c.name, d.*c.value));
+    o.add("components", components.str());
+    for (const auto& m : kDerived) o.add(m.name, number(m.name, d.*m.value));
+    o.add("pole", static_cast<int>(d.pole));
+    for (const auto& m : kCorrections) o.add(m.name, number(m.name, d.*m.value));
+
+    std::vector<std::string> sheet;
+    for (const StaticText& t : valueSheetFields(d, false))
+        sheet.push_back(JsonObject().add("id", t.id).addString("text", t.text).str());
+    o.add("sheet", jsonArray(sheet));
+    if (!nonFinite.empty()) o.add("nonFinite", jsonArray(nonFinite));
+    return o.str();
+}
+
 }  // namespace
 
 int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -70,22 +102,11 @@ int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream&
     const NetworkUnit* unit = unitFor(d.channel, d.order);
 
     if (json) {
-        JsonObject o;
-        o.add("channel", static_cast<int>(d.channel)).add("order", static_cast<int>(d.order));
-        o.addString("s_Type", d.s_Type);
-        for (const auto& m : kInputs) o.add(m.name, d.*m.value);
-        JsonObject components;
-        if (unit)
-            for (const auto& c : unit->components) components.add(c.name, d.*c.value);
-        o.add("components", components.str());
-        for (const auto& m : kDerived) o.add(m.name, d.*m.value);
-        o.add("pole", static_cast<int>(d.pole));
-        for (const auto& m : kCorrections) o.add(m.name, d.*m.value);
-        out << o.str() << "\n";
+        out << valuesJson(d, unit) << "\n";
         return kOk;
     }
 
-    out << "Larkspan design: " << d.channel << "-way, order " << d.order << ", " << d.s_Type << "\n";
+    out << "Larkspan design: " << d.channel << "-way, order " << d.order << ", " << printableText(d.s_Type) << "\n";
     const auto row = [&](const char* name, float v, const char* unitText) {
         out << "  " << std::left << std::setw(8) << name << std::right << std::setw(16) << numberToText(v) << " "
             << unitText << "\n";

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <numbers>
 
+#include "model/text_encoding.h"
+
 namespace larkspan {
 
 namespace {
@@ -34,10 +36,13 @@ std::string hexColour(const Colour& c)
     return s;
 }
 
+// The text with its control characters made visible and every byte that is
+// not UTF-8 replaced, as XML admits neither, then its markup characters
+// escaped.
 std::string escaped(const std::string& text)
 {
     std::string out;
-    for (const char ch : text) {
+    for (const char ch : printableText(text)) {
         switch (ch) {
             case '&':
                 out += "&amp;";

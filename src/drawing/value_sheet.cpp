@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/number_text.h"
+#include "model/text_encoding.h"
 
 namespace larkspan {
 
@@ -259,7 +260,7 @@ public:
 
     void driver(float x0, float top, const std::string& name, const float* pin, float spl, float re, float le)
     {
-        field(x0, top, x0 + 110, top + 10, "Model : " + name, 9, "Driver Model Name\\@BL");
+        field(x0, top, x0 + 110, top + 10, "Model : " + printableText(name), 9, "Driver Model Name\\@BL");
         if (pin)
             field(x0, top + 12, x0 + 110, top + 22, "Input Power :" + valueText(*pin) + " W", 9,
                   "Input Power in Watts\\@BL");

@@ -4,24 +4,12 @@
 #include <array>
 #include <filesystem>
 #include <optional>
-#include <ostream>
 #include <string>
 
 #include "model/design.h"
+#include "model/safe_write.h"
 
 namespace larkspan {
-
-// A failure that the system reported while a file was opened, read or written.
-struct FileError {
-    enum class Action { Open, Read, Write };
-    Action action = Action::Open;
-    std::string file;    // the file as the caller named it
-    std::string reason;  // the system's description of the error
-
-    bool operator==(const FileError&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const FileError& e);
 
 // The three lines of the file-error alert for the shell to show.
 std::array<std::string, 3> fileErrorAlertLines(const FileError& e);
@@ -33,10 +21,10 @@ std::array<std::string, 3> fileErrorAlertLines(const FileError& e);
 // was read is kept.
 std::optional<FileError> ReadFile(Design& d, const std::filesystem::path& file);
 
-// Writes the design's record as the whole of `file`, replacing it. The record
-// goes to a new file in the same folder first and takes the old one's place
-// only once it is complete on disk, so a failed save leaves the old file as it
-// was. The text fields in memory are left as writing leaves them (see
+// Writes the design's record as the whole of `file` (see writeFileSafely), so
+// a failed save leaves the old file as it was. A design with a number field
+// that is NaN or infinite is not written: the error names the field. The
+// text fields in memory are left as writing leaves them (see
 // leaveTextFieldsAsWritten), whether or not the write succeeds.
 std::optional<FileError> WriteFile(Design& d, const std::filesystem::path& file);
 

@@ -1,7 +1,10 @@
 #include "model/document_record.h"
 
 #include <bit>
+#include <cmath>
 #include <string_view>
+
+#include "model/text_encoding.h"
 
 namespace larkspan {
 
@@ -9,82 +12,82 @@ namespace {
 
 constexpr std::string_view kMarker = "  ";
 
-// Every stored field in file order, for a visitor with text(), i16() and f32().
-// The same list drives writing and reading, so the two cannot drift apart.
+// Every stored field in file order, for a visitor with text(), i16() and f32(),
+// each given the field's name. The same list drives writing, reading and
+// checking, so they cannot drift apart.
 template <typename Visitor, typename D>
 void visitRecord(Visitor& v, D& d)
 {
-    v.text(d.s_Type);
-    v.i16(d.channel);
-    v.i16(d.order);
-    v.f32(d.FX);
-    v.f32(d.FXL);
-    v.f32(d.FXH);
-    v.f32(d.RE);
-    v.f32(d.RM);
-    v.f32(d.RH);
-    v.f32(d.LE);
-    v.f32(d.LM);
-    v.f32(d.LH);
-    v.f32(d.PinH);
-    v.f32(d.PinM);
-    v.f32(d.LowSPL);
-    v.f32(d.MidSPL);
-    v.f32(d.HigSPL);
-    v.i16(d.orderID);
-    v.i16(d.chnelID);
-    v.i16(d.filtrID);
-    v.text(d.s_SPE);
-    v.text(d.s_SPM);
-    v.text(d.s_SPH);
-    v.f32(d.HigSPL);
-    v.f32(d.HigFS);
-    v.f32(d.HigVAS);
-    v.f32(d.HigQTS);
-    v.f32(d.HigQES);
-    v.f32(d.HigQMS);
-    v.f32(d.HigEFI);
-    v.f32(d.HigVB);
-    v.f32(d.HigFC);
-    v.f32(d.HigQTC);
-    v.f32(d.HigQA);
-    v.f32(d.MidSPL);
-    v.f32(d.MidFS);
-    v.f32(d.MidVAS);
-    v.f32(d.MidQTS);
-    v.f32(d.MidQES);
-    v.f32(d.MidQMS);
-    v.f32(d.MifnI);
-    v.f32(d.MidVB);
-    v.f32(d.MidFC);
-    v.f32(d.MidQTC);
-    v.f32(d.MidQA);
-    v.i16(d.HigNotchAorG);
-    v.i16(d.MidNotchAorG);
-    v.i16(d.HigNotchGrp);
-    v.i16(d.MidNotchGrp);
-    v.i16(d.HigQAPopItem);
-    v.i16(d.MidQAPopItem);
-    v.i16(d.HigCorrDisp);
-    v.i16(d.MidCorrDisp);
-    v.i16(d.HigRemvImpInc);
-    v.i16(d.MidRemvImpInc);
-    v.f32(d.RNTH);
-    v.f32(d.LNTH);
-    v.f32(d.CNTH);
-    v.f32(d.RNTM);
-    v.f32(d.LNTM);
-    v.f32(d.CNTM);
+    v.text("s_Type", d.s_Type);
+    v.i16("channel", d.channel);
+    v.i16("order", d.order);
+    v.f32("FX", d.FX);
+    v.f32("FXL", d.FXL);
+    v.f32("FXH", d.FXH);
+    v.f32("RE", d.RE);
+    v.f32("RM", d.RM);
+    v.f32("RH", d.RH);
+    v.f32("LE", d.LE);
+    v.f32("LM", d.LM);
+    v.f32("LH", d.LH);
+    v.f32("PinH", d.PinH);
+    v.f32("PinM", d.PinM);
+    v.f32("LowSPL", d.LowSPL);
+    v.f32("MidSPL", d.MidSPL);
+    v.f32("HigSPL", d.HigSPL);
+    v.i16("orderID", d.orderID);
+    v.i16("chnelID", d.chnelID);
+    v.i16("filtrID", d.filtrID);
+    v.text("s_SPE", d.s_SPE);
+    v.text("s_SPM", d.s_SPM);
+    v.text("s_SPH", d.s_SPH);
+    v.f32("HigSPL", d.HigSPL);
+    v.f32("HigFS", d.HigFS);
+    v.f32("HigVAS", d.HigVAS);
+    v.f32("HigQTS", d.HigQTS);
+    v.f32("HigQES", d.HigQES);
+    v.f32("HigQMS", d.HigQMS);
+    v.f32("HigEFI", d.HigEFI);
+    v.f32("HigVB", d.HigVB);
+    v.f32("HigFC", d.HigFC);
+    v.f32("HigQTC", d.HigQTC);
+    v.f32("HigQA", d.HigQA);
+    v.f32("MidSPL", d.MidSPL);
+    v.f32("MidFS", d.MidFS);
+    v.f32("MidVAS", d.MidVAS);
+    v.f32("MidQTS", d.MidQTS);
+    v.f32("MidQES", d.MidQES);
+    v.f32("MidQMS", d.MidQMS);
+    v.f32("MifnI", d.MifnI);
+    v.f32("MidVB", d.MidVB);
+    v.f32("MidFC", d.MidFC);
+    v.f32("MidQTC", d.MidQTC);
+    v.f32("MidQA", d.MidQA);
+    v.i16("HigNotchAorG", d.HigNotchAorG);
+    v.i16("MidNotchAorG", d.MidNotchAorG);
+    v.i16("HigNotchGrp", d.HigNotchGrp);
+    v.i16("MidNotchGrp", d.MidNotchGrp);
+    v.i16("HigQAPopItem", d.HigQAPopItem);
+    v.i16("MidQAPopItem", d.MidQAPopItem);
+    v.i16("HigCorrDisp", d.HigCorrDisp);
+    v.i16("MidCorrDisp", d.MidCorrDisp);
+    v.i16("HigRemvImpInc", d.HigRemvImpInc);
+    v.i16("MidRemvImpInc", d.MidRemvImpInc);
+    v.f32("RNTH", d.RNTH);
+    v.f32("LNTH", d.LNTH);
+    v.f32("CNTH", d.CNTH);
+    v.f32("RNTM", d.RNTM);
+    v.f32("LNTM", d.LNTM);
+    v.f32("CNTM", d.CNTM);
 }
 
-// At most kMaxTextLength bytes; the cut steps back over at most three UTF-8
-// continuation bytes so that a character is never split.
-std::string_view shortened(std::string_view s)
+// The Mac Roman bytes of a text as the file holds them: at most
+// kMaxTextLength, one per character.
+std::string storedBytes(std::string_view utf8)
 {
-    if (s.size() <= kMaxTextLength) return s;
-    std::size_t n = kMaxTextLength;
-    for (int back = 0; back < 3 && n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0U) == 0x80U; ++back) --n;
-    return s.substr(0, n);
+    std::string bytes = utf8ToMacRoman(utf8);
+    if (bytes.size() > kMaxTextLength) bytes.resize(kMaxTextLength);
+    return bytes;
 }
 
 void cutAtMarker(std::string& s)
@@ -97,21 +100,21 @@ class FieldWriter {
 public:
     explicit FieldWriter(Record& out) : out_(out) {}
 
-    void text(const std::string& s)
+    void text(const char*, const std::string& s)
     {
-        const std::string_view chars = shortened(s);
+        const std::string chars = storedBytes(s);
         std::size_t i = 0;
         for (; i < chars.size(); ++i) put(static_cast<std::uint8_t>(chars[i]));
         // The marker and the padding are both blanks.
         for (; i < kTextFieldSize; ++i) put(' ');
     }
-    void i16(std::int16_t v)
+    void i16(const char*, std::int16_t v)
     {
         const auto u = static_cast<std::uint16_t>(v);
         put(static_cast<std::uint8_t>(u >> 8));
         put(static_cast<std::uint8_t>(u));
     }
-    void f32(float v)
+    void f32(const char*, float v)
     {
         const auto u = std::bit_cast<std::uint32_t>(v);
         for (int shift = 24; shift >= 0; shift -= 8) put(static_cast<std::uint8_t>(u >> shift));
@@ -132,15 +135,16 @@ class FieldReader {
 public:
     explicit FieldReader(std::span<const std::uint8_t> in) : in_(in) {}
 
-    void text(std::string& s)
+    void text(const char*, std::string& s)
     {
-        if (const auto* p = take(kTextFieldSize)) s.assign(reinterpret_cast<const char*>(p), kTextFieldSize);
+        if (const auto* p = take(kTextFieldSize))
+            s = macRomanToUtf8(std::string_view(reinterpret_cast<const char*>(p), kTextFieldSize));
     }
-    void i16(std::int16_t& v)
+    void i16(const char*, std::int16_t& v)
     {
         if (const auto* p = take(2)) v = static_cast<std::int16_t>(static_cast<std::uint16_t>((p[0] << 8U) | p[1]));
     }
-    void f32(float& v)
+    void f32(const char*, float& v)
     {
         if (const auto* p = take(4)) {
             std::uint32_t u = 0;
@@ -158,6 +162,18 @@ private:
     }
     std::span<const std::uint8_t> in_;
     std::size_t at_ = 0;
+};
+
+// Finds the first number field that holds NaN or an infinity.
+class NonFiniteFinder {
+public:
+    void text(const char*, const std::string&) {}
+    void i16(const char*, std::int16_t) {}
+    void f32(const char* name, float v)
+    {
+        if (!found && !std::isfinite(v)) found = name;
+    }
+    std::optional<std::string> found;
 };
 
 const Record& defaultRecord()
@@ -198,9 +214,16 @@ void ExtractionText(Design& d)
 void leaveTextFieldsAsWritten(Design& d)
 {
     for (std::string* s : {&d.s_Type, &d.s_SPE, &d.s_SPM, &d.s_SPH}) {
-        *s = std::string(shortened(*s)) + std::string(kMarker);
+        *s = macRomanToUtf8(storedBytes(*s) + std::string(kMarker));
         cutAtMarker(*s);
     }
+}
+
+std::optional<std::string> firstNonFiniteField(const Design& d)
+{
+    NonFiniteFinder finder;
+    visitRecord(finder, d);
+    return finder.found;
 }
 
 }  // namespace larkspan

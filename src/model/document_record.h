@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -21,15 +22,16 @@ inline constexpr std::size_t kMaxTextLength = kTextFieldSize - 2;
 
 using Record = std::array<std::uint8_t, kRecordSize>;
 
-// The record of a design, field by field. A text longer than kMaxTextLength
-// bytes is shortened first (never inside a UTF-8 sequence), so the marker
-// always fits.
+// The record of a design, field by field. Texts are stored as Mac Roman
+// bytes (a character that Mac Roman lacks as '?'); one longer than
+// kMaxTextLength characters is shortened first, so the marker always fits.
 Record encodeRecord(const Design& d);
 
 // Reads the record fields from `bytes` into the design. Bytes past the record
 // are ignored. A field that `bytes` does not hold entirely keeps the new-design
 // default; of the doubled HigSPL and MidSPL the later copy wins when present.
-// Nothing of the content is checked. The text fields end cut at their marker.
+// Nothing of the content is checked. The text fields are decoded from Mac
+// Roman and end cut at their marker.
 void decodeRecord(std::span<const std::uint8_t> bytes, Design& d);
 
 // Cuts s_Type, s_SPE, s_SPM and s_SPH at the first two adjacent blanks; a
@@ -40,5 +42,9 @@ void ExtractionText(Design& d);
 // encodeRecord shortens it, given its marker and cut back at the first two
 // adjacent blanks, so that it holds what reading the written file gives.
 void leaveTextFieldsAsWritten(Design& d);
+
+// The name of the first number field of the record that holds NaN or an
+// infinity, or nothing when every one is finite.
+std::optional<std::string> firstNonFiniteField(const Design& d);
 
 }  // namespace larkspan

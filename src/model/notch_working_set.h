@@ -47,9 +47,11 @@ struct NotchWorkingSet {
 // Scratch of the resonance model and notch design. Kept apart from the
 // network coefficients so that drawing a corrected-impedance view leaves the
 // synthesis results alone. `CP` persists: a box loss factor outside the
-// popup's values keeps the previous one.
+// popup's values keeps the previous one, and before any it is 1, the factor
+// of the loss factors 10 and up, so that a closed box is never given no
+// volume at all.
 struct NotchScratch {
-    float CP = 0;
+    float CP = 1;
     float VAB = 0, AL1 = 0, AL2 = 0, HH = 0, VAT = 0;
     float QMB = 0, QMC = 0, QEC = 0, QESS = 0;
     float RES = 0, RPK = 0, RECC = 0, ZVC = 0;

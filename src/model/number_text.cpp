@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace larkspan {
 
@@ -52,6 +53,20 @@ double textToNumber(std::string_view text)
         }
     }
     return std::strtod(number.c_str(), nullptr);
+}
+
+bool fitsSingle(double value)
+{
+    if (value == 0) return true;
+    const auto stored = static_cast<float>(value);
+    return std::isfinite(stored) && std::fabs(stored) >= std::numeric_limits<float>::min();
+}
+
+std::optional<float> textToSingle(std::string_view text)
+{
+    const double value = textToNumber(text);
+    if (!fitsSingle(value)) return std::nullopt;
+    return static_cast<float>(value);
 }
 
 }  // namespace larkspan

@@ -5,6 +5,8 @@
 
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
+#include "model/text_encoding.h"
+#include "rules/menu_rules.h"
 
 namespace larkspan {
 
@@ -28,6 +30,20 @@ std::optional<FileError> settleSave(Design& d, DocumentState& s, std::optional<F
         return error;
     }
     d.DirtyFlag = 0;
+    return std::nullopt;
+}
+
+// What makes a record that was read no design at all: ways, order or an
+// alignment that no menu can give. The first-order network does not read
+// its alignment, so there any of the five keys will do. Values that are
+// merely absurd are not looked at; they open and draw what is finite.
+std::optional<std::string> damageOf(const Design& d)
+{
+    const std::string prefix = "not a Larkspan design: ";
+    if (d.channel != 2 && d.channel != 3) return prefix + "channel " + std::to_string(d.channel);
+    if (d.order < 1 || d.order > 4) return prefix + "order " + std::to_string(d.order);
+    if (!filterItemForKey(d.order == 1 ? 2 : d.order, d.s_Type))
+        return prefix + "alignment '" + printableText(d.s_Type) + "' at order " + std::to_string(d.order);
     return std::nullopt;
 }
 
@@ -75,7 +91,13 @@ void newDesign(Design& d, DocumentState& s)
 
 std::optional<FileError> openDesignFile(Design& d, DocumentState& s, const fs::path& file)
 {
-    auto error = ReadFile(d, file);
+    // Read into a copy, so that a damaged document leaves the design open
+    // before it as it was.
+    Design read = d;
+    auto error = ReadFile(read, file);
+    if (const auto damage = damageOf(read); !error && damage)
+        return FileError{FileError::Action::Read, file.string(), *damage};
+    d = std::move(read);
     d.fileName1 = file.filename().string();
     if (isStationeryName(d.fileName1)) {
         // A template: its values, but no file of its own to save into.

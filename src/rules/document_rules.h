@@ -58,7 +58,10 @@ void newDesign(Design& d, DocumentState& s);
 // "untitled.xvrdoc" with no file of its own. The design is clean afterwards,
 // shows the amplitude view and has its attenuators and corrections computed.
 // A file error is returned after all of this has been done with whatever was
-// read (the shell offers to stop or to go on with it).
+// read (the shell offers to stop or to go on with it). A file that reads
+// whole but holds no design (ways other than 2 or 3, an order outside 1 to
+// 4, an alignment that the order does not offer) is refused with a read
+// error naming the problem, and nothing changes.
 std::optional<FileError> openDesignFile(Design& d, DocumentState& s, const std::filesystem::path& file);
 
 // True when Save must first ask for a name, as Save As does.

@@ -9,9 +9,10 @@ namespace larkspan {
 
 namespace {
 
+// A number that a float cannot hold reads 0, which every level refuses.
 float fieldValue(const std::string& text)
 {
-    return static_cast<float>(textToNumber(text));
+    return textToSingle(text).value_or(0.0F);
 }
 
 }  // namespace
@@ -95,12 +96,21 @@ void AttenuatorSheet::backUp()
 
 bool AttenuatorSheet::readEntry()
 {
-    attenuation() = fieldValue(field10);
+    // Any attenuation that a float holds is taken; one that it cannot hold is
+    // refused like a power that is not above 0.
+    const auto att = textToSingle(field10);
+    if (att) attenuation() = *att;
     power() = fieldValue(field11);
-    if (power() > 0) return true;
-    power() = powerBackup();
-    field11 = correctionFieldText(power());
-    return false;
+    const bool powerValid = power() > 0;
+    if (!powerValid) {
+        power() = powerBackup();
+        field11 = correctionFieldText(power());
+    }
+    if (!att) {
+        attenuation() = driver_ == AttenuatedDriver::High ? d_.AttHbak : d_.AttMbak;
+        field10 = correctionFieldText(attenuation());
+    }
+    return powerValid && att;
 }
 
 SheetOutcome AttenuatorSheet::ok()

@@ -46,20 +46,25 @@ std::optional<SpacingLimits> limitsFor(int order, const std::string& type)
 std::optional<Alert> FrequencyCheck(Design& d)
 {
     const float product = d.FXL * d.FXH;  // formed in single precision
-    d.F0 = static_cast<float>(std::pow(static_cast<double>(product), 0.5));
+    // A product that single precision cannot hold (two large or two tiny
+    // frequencies) would make the ratio 0 or infinite and call any spacing
+    // too near or too far; it is formed in double then, where it always fits.
+    const bool productFits = std::isnormal(product) || !std::isnormal(d.FXL) || !std::isnormal(d.FXH);
+    const double wideProduct = productFits ? product : static_cast<double>(d.FXL) * d.FXH;
+    d.F0 = static_cast<float>(std::pow(wideProduct, 0.5));
     d.R1 = static_cast<float>(static_cast<double>(d.FXL) / d.F0);
     d.R2 = static_cast<float>(static_cast<double>(d.FXH) / d.F0);
 
     const auto limits = limitsFor(d.order, d.s_Type);
     if (!limits) return std::nullopt;
 
-    // NaN ratios pass both tests, as the comparisons are false for them.
     if (d.R2 < limits->nearR2) {
         d.FXH = limits->nearFactor * d.FXL;
         d.FreqCheckFlag = 1;
         return Alert{"ALERT!      Frequencis are too near.", limits->nearMessage};
     }
-    if (d.R2 > limits->farR2) {
+    // Written so that a NaN ratio (an infinite or NaN frequency) fails too.
+    if (!(d.R2 <= limits->farR2)) {
         d.FXH = limits->farFactor * d.FXL;
         d.FreqCheckFlag = 1;
         return Alert{"ALERT!      Frequencis are too far.", limits->farMessage};

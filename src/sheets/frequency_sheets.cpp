@@ -9,10 +9,11 @@ namespace larkspan {
 
 namespace {
 
-// Reads a field as the runtime does; text that is not a number reads as 0.
+// Reads a field as the runtime does; text that is not a number reads as 0,
+// and so does a number that a float cannot hold, so that both are refused.
 float fieldValue(const std::string& text)
 {
-    return static_cast<float>(textToNumber(text));
+    return textToSingle(text).value_or(0.0F);
 }
 
 bool positive(float v)

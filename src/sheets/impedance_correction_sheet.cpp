@@ -127,8 +127,9 @@ void ImpedanceCorrectionSheet::restoreDrivers()
 
 bool ImpedanceCorrectionSheet::readDriver()
 {
-    resistance() = static_cast<float>(textToNumber(field10));
-    inductance() = static_cast<float>(textToNumber(field11));
+    // A number that a float cannot hold reads 0 and is refused.
+    resistance() = textToSingle(field10).value_or(0.0F);
+    inductance() = textToSingle(field11).value_or(0.0F);
     if (resistance() > 0 && inductance() > 0) return true;
     // Only the edited driver changed, so restoring all six brings back its
     // previous pair.

@@ -16,10 +16,13 @@ std::string roundedText(float v, double scale)
 }
 
 // A field read as the runtime reads numbers: text that is not one reads 0.
-float readField(const std::string& field, std::string& keptText)
+// A number that a float cannot hold clears `fits`.
+float readField(const std::string& field, std::string& keptText, bool& fits)
 {
     keptText = field;
-    return static_cast<float>(textToNumber(field));
+    const auto value = textToSingle(field);
+    fits = fits && value.has_value();
+    return value.value_or(0.0F);
 }
 
 }  // namespace
@@ -113,17 +116,18 @@ SheetOutcome NotchSheet::ok()
     NotchWorkingSet& w = d_.notchSet;
     // The model name is a length-byte string.
     w.s_SP = field51.substr(0, 255);
-    w.SPL = readField(field52, w.s_SPL);
-    w.FS = readField(field53, w.s_FS);
-    w.VAS = readField(field54, w.s_VAS);
-    w.QES = readField(field56, w.s_QES);
-    w.QMS = readField(field57, w.s_QMS);
-    w.REE = readField(field58, w.s_REE);
-    w.LEE = readField(field59, w.s_LEE);
-    w.VB = readField(field60, w.s_VB);
+    bool fits = true;
+    w.SPL = readField(field52, w.s_SPL, fits);
+    w.FS = readField(field53, w.s_FS, fits);
+    w.VAS = readField(field54, w.s_VAS, fits);
+    w.QES = readField(field56, w.s_QES, fits);
+    w.QMS = readField(field57, w.s_QMS, fits);
+    w.REE = readField(field58, w.s_REE, fits);
+    w.LEE = readField(field59, w.s_LEE, fits);
+    w.VB = readField(field60, w.s_VB, fits);
 
     // Written so that a NaN fails too; the box volume matters only with Vas.
-    bool valid = w.FS > 0 && w.QES > 0 && w.QMS > 0 && w.REE > 0;
+    bool valid = fits && w.FS > 0 && w.QES > 0 && w.QMS > 0 && w.REE > 0;
     if (w.VAS > 0) valid = valid && w.VB > 0;
     if (!valid) return SheetOutcome::refusedWithBeep();
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/number_text.h"
+#include "model/text_encoding.h"
 
 namespace larkspan {
 
@@ -17,6 +18,7 @@ class FieldReader {
 public:
     explicit FieldReader(std::string_view text) : text_(text) {}
 
+    // The next field, its Mac Roman bytes decoded.
     std::string next()
     {
         const std::size_t end = text_.find(kSeparator, pos_);
@@ -24,7 +26,7 @@ public:
             pos_ = text_.size();
             return {};
         }
-        std::string field(text_.substr(pos_, end - pos_));
+        std::string field = macRomanToUtf8(text_.substr(pos_, end - pos_));
         pos_ = end + kSeparator.size();
         return field;
     }
@@ -64,25 +66,30 @@ void Paste(NotchWorkingSet& w, std::optional<std::string_view> clipboard)
     if (clipboard && clipboard->size() < 256) w.ClipText.assign(*clipboard);
 }
 
-void PicUpTextToParam(NotchWorkingSet& w)
+bool PicUpTextToParam(NotchWorkingSet& w)
 {
     FieldReader reader(w.ClipText);
     w.s_DUMMY = reader.next();
-    if (w.s_DUMMY != kPasteMarker) return;
-    w.s_SP = reader.next();
+    if (w.s_DUMMY != kPasteMarker) return false;
+    // Read into a copy so that a value a float cannot hold changes nothing.
+    NotchWorkingSet read = w;
+    read.s_SP = reader.next();
     for (const auto& f : kNumberFields) {
-        w.*f.text = reader.next();
-        w.*f.value = static_cast<float>(textToNumber(w.*f.text));
+        read.*f.text = reader.next();
+        const auto value = textToSingle(read.*f.text);
+        if (!value) return false;
+        read.*f.value = *value;
     }
-    w.NotchGrp = w.VAS != 0 ? 1 : 2;
-    w.QAPopItem = qaPopItemFor(w.QA, w.QAPopItem);
+    read.NotchGrp = read.VAS != 0 ? 1 : 2;
+    read.QAPopItem = qaPopItemFor(read.QA, read.QAPopItem);
+    w = std::move(read);
+    return true;
 }
 
 SheetOutcome PasteParameters(NotchWorkingSet& w, std::optional<std::string_view> clipboard, int SoundCheck)
 {
     Paste(w, clipboard);
-    PicUpTextToParam(w);
-    if (w.s_DUMMY != kPasteMarker) return SheetOutcome::refusedWithAlert(Alert{std::string(kPasteMismatchAlert), {}});
+    if (!PicUpTextToParam(w)) return SheetOutcome::refusedWithAlert(Alert{std::string(kPasteMismatchAlert), {}});
     SheetOutcome outcome;
     if (SoundCheck == 1) outcome.sound = kPasteSound;
     return outcome;

@@ -128,20 +128,7 @@ constexpr UnitShape kFth2Way{
     Fth2WaycofCal,
     2,
     Sum::FromHighest,
-    {{
-        {{&Design::A05},
-         {&Design::A01, &Design::A02, &Design::A03, &Design::A04, &Design::A05},
-         {&Design::B01, &Design::B02, &Design::B03, &Design::B04, &Design::B05},
-         {&Design::B06, &Design::B07, &Design::B08, &Design::B09},
-         {.offset = -180, .wrap = true},
-         {}},
-        {{&Design::A11, 0, 0, 0, 0},
-         {&Design::A11, &Design::A12, &Design::A13, &Design::A14, &Design::A15},
-         {&Design::B11, &Design::B12, &Design::B13, &Design::B14, &Design::B15},
-         {&Design::B16, &Design::B17, &Design::B18, &Design::B19, 0},
-         {.offset = 180, .wrap = true},
-         {}},
-    }},
+    {{fthLow, fthHigh}},
     // Both drivers in the same polarity: the total is the plain sum.
     {.phase = {.wrap = true}, .nyquist = {.shift = PI2}},
 };

@@ -1,6 +1,7 @@
 // The fourth-order 3-way unit's table: each branch's transfer function and
 // input impedance over the coefficients that Fth3WaycofCal sets, and where its
 // phase and Nyquist curves sit. The phase offsets are float sums.
+#include "synthesis/fth2way.h"
 #include "synthesis/fth3way.h"
 #include "synthesis/unit_evaluators.h"
 
@@ -8,18 +9,25 @@ namespace larkspan {
 
 constexpr Placement kBelow{.offset = -180, .chain = Chain::Single, .wrap = true};
 
-// All three drivers share one polarity; every numerator is real and positive.
+namespace {
+
+// A 2-way unit's branch with this unit's phase placement.
+constexpr Branch withPhase(Branch b, const Placement& phase)
+{
+    b.phase = phase;
+    return b;
+}
+
+}  // namespace
+
+// Lo and Hi are the 2-way unit's branches. All three drivers share one
+// polarity; every numerator is real and positive.
 constexpr UnitShape kFth3Way{
     Fth3WaycofCal,
     3,
     Sum::FromLowest,
     {{
-        {{&Design::A05},
-         {&Design::A01, &Design::A02, &Design::A03, &Design::A04, &Design::A05},
-         {&Design::B01, &Design::B02, &Design::B03, &Design::B04, &Design::B05},
-         {&Design::B06, &Design::B07, &Design::B08, &Design::B09},
-         kBelow,
-         {}},
+        withPhase(fthLow, kBelow),
         {{&Design::A30, 0, 0, 0, 0},
          {&Design::A21, &Design::A22, &Design::A23, &Design::A24, &Design::A25, &Design::A26, &Design::A27,
           &Design::A28, &Design::A29},
@@ -28,12 +36,7 @@ constexpr UnitShape kFth3Way{
          {&Design::B21, &Design::B22, &Design::B23, &Design::B24, &Design::B25, &Design::B26, &Design::B27, 0},
          kBelow,
          {}},
-        {{&Design::A11, 0, 0, 0, 0},
-         {&Design::A11, &Design::A12, &Design::A13, &Design::A14, &Design::A15},
-         {&Design::B11, &Design::B12, &Design::B13, &Design::B14, &Design::B15},
-         {&Design::B16, &Design::B17, &Design::B18, &Design::B19, 0},
-         {.offset = 180, .chain = Chain::Single, .wrap = true},
-         {}},
+        withPhase(fthHigh, {.offset = 180, .chain = Chain::Single, .wrap = true}),
     }},
     {.phase = kBelow},
 };

@@ -158,11 +158,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TextRow{"sixty_two_shortened", std::string(62, 'y'), std::string(61, 'y'), std::string(61, 'y')},
                     TextRow{"long_shortened", std::string(60, 'z') + "0123456789", std::string(60, 'z') + "0",
                             std::string(60, 'z') + "0"},
-                    // 60 ASCII bytes then "é" (2 bytes): cutting at 61 would split it.
-                    TextRow{"utf8_not_split", std::string(60, 'a') + "\xC3\xA9" + "b", std::string(60, 'a'),
-                            std::string(60, 'a')},
-                    TextRow{"utf8_fits", std::string(59, 'a') + "\xC3\xA9", std::string(59, 'a') + "\xC3\xA9",
-                            std::string(59, 'a') + "\xC3\xA9"},
+                    // Mac Roman in the file: "é" is one byte there, so it fits as the 61st.
+                    TextRow{"mac_roman_one_byte_each", std::string(60, 'a') + "\xC3\xA9" + "b",
+                            std::string(60, 'a') + "\x8E", std::string(60, 'a') + "\xC3\xA9"},
+                    TextRow{"not_in_mac_roman", "Mid \xE6\x97\xA5", "Mid ?", "Mid ?"},
                     // The file keeps the whole name; the marker search cuts it.
                     TextRow{"two_blanks_cut", "Mid  Range 5", "Mid  Range 5", "Mid"},
                     TextRow{"single_blanks_kept", "Mid Range 5", "Mid Range 5", "Mid Range 5"},

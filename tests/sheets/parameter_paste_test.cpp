@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <string>
 
@@ -63,10 +64,11 @@ TEST(ParameterPaste, FieldsReadFromTheText)
         {"last field without its blanks", kGoodText.substr(0, kGoodText.size() - 2),
          "DUMMY%|Vifa D26 NE|91.5=91.5|650.25=650.25|0.05=0.05|0.81=0.81|1.2=1.2|2.5=2.5|0.3=0.3|6=6|0.05=0.05|7.5=7.5|"
          "1200=1200|0.7=0.7|=0| grp 1 item 2"},
-        // Bytes are kept; a number stops at a control character, and a field
-        // that starts with a NUL is not one.
+        // Mac Roman text is decoded and control characters kept; a number
+        // stops at a control character, and a field that starts with a NUL
+        // is not one.
         {"control characters",
-         "DUMMY%  Sc\xC3\xA9nic\tH\r\n  9\x01"
+         "DUMMY%  Sc\x8Enic\tH\r\n  9\x01"
          "0  \0"
          "55  "s,
          "DUMMY%|Sc\xC3\xA9nic\tH\r\n|9\x01"
@@ -189,8 +191,13 @@ TEST(ParameterPasteRandom, ThousandsOfTextsReadSafely)
         ASSERT_LE(w.ClipText.size(), 255U);
         ASSERT_TRUE(w.NotchGrp == 1 || w.NotchGrp == 2);
         ASSERT_TRUE(w.QAPopItem >= 1 && w.QAPopItem <= 5);
-        ASSERT_EQ(out.alert.has_value(), w.s_DUMMY != "DUMMY%");
-        if (!out.alert) ++matched;
+        if (w.s_DUMMY != "DUMMY%") {
+            ASSERT_TRUE(out.alert);
+        }
+        if (out.alert) continue;
+        for (const float v : {w.SPL, w.FS, w.VAS, w.QTS, w.QES, w.QMS, w.EFI, w.REE, w.LEE, w.VB, w.FC, w.QTC, w.QA})
+            ASSERT_TRUE(v == 0 || std::isnormal(v)) << "a value a float cannot hold was taken";
+        ++matched;
     }
     // The mix must exercise both outcomes.
     EXPECT_GT(matched, 1000);

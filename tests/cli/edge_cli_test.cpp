@@ -1,0 +1,162 @@
+// larkspan-cli at the edges: numbers a float cannot hold, damaged and
+// foreign-encoded documents, values that are not finite, hostile bytes in
+// what it echoes.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "model/raw_record.h"
+#include "support/run_tool.h"
+#include "support/scratch_folder.h"
+#include "support/xml_check.h"
+
+namespace larkspan {
+namespace {
+
+using test::cli;
+using test::defaultRecordByHand;
+using test::RawRecord;
+using test::ScratchFolder;
+
+constexpr std::uint32_t kNaN = 0x7FC00000;
+constexpr std::uint32_t kInf = 0x7F800000;
+
+// A notch text with one field changed: 0 SPL, 1 Fs, ..., 5 Qms, 12 Qa.
+std::string notchText(std::size_t field, const std::string& value)
+{
+    std::vector<std::string> v{"90", "60", "10", "0.4", "0.5", "3", "1", "6", "0.5", "5", "0", "0", "10"};
+    v.at(field) = value;
+    std::string text = "DUMMY%  Tweeter  ";
+    for (const auto& s : v) text += s + "  ";
+    return text;
+}
+
+struct EdgeRow {
+    const char* name;
+    std::function<RawRecord()> doc;  // opened with --doc before the arguments, when set
+    std::vector<std::string> args;   // "@" stands for the scratch folder
+    int status;
+    std::string errorText;  // what standard error must hold
+
+    friend void PrintTo(const EdgeRow& r, std::ostream* os) { *os << r.name; }
+};
+
+test::RunResult run(const EdgeRow& row, const ScratchFolder& folder)
+{
+    std::vector<std::string> args;
+    if (row.doc) {
+        test::writeBytes(folder / "d.xvrdoc", row.doc().bytes);
+        args = {"--doc", (folder / "d.xvrdoc").string()};
+    }
+    for (std::string a : row.args) args.push_back(a == "@" ? folder.path().string() : a);
+    return cli(args);
+}
+
+class CliEdges : public testing::TestWithParam<EdgeRow> {};
+
+TEST_P(CliEdges, StatusAndMessage)
+{
+    ScratchFolder folder;
+    const auto r = run(GetParam(), folder);
+    EXPECT_EQ(r.status, GetParam().status) << r.err;
+    EXPECT_NE(r.err.find(GetParam().errorText), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\x1b'), std::string::npos) << "a terminal escape reached standard error";
+}
+
+RawRecord withU16(std::size_t at, std::uint16_t v, const char* key = "Butter")
+{
+    return defaultRecordByHand().text(0, key).u16(at, v);
+}
+
+const std::string kRange = "' is outside the range of single-precision numbers";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliEdges,
+    testing::Values(
+        EdgeRow{"fx_overflows", {}, {"--fx", "1e39", "values"}, 2, "--fx: '1e39" + kRange},
+        EdgeRow{"fx_subnormal", {}, {"--fx", "1e-45", "values"}, 2, "--fx: '1e-45" + kRange},
+        EdgeRow{"fxh_overflows", {}, {"--fxl", "200", "--fxh", "1e39", "values"}, 2, "--fxh: '1e39" + kRange},
+        EdgeRow{"product_overflow_is_too_far",
+                {},
+                {"--ways", "3", "--order", "2", "--fxl", "200", "--fxh", "1e38", "values"},
+                2,
+                "too far"},
+        EdgeRow{"large_but_near_enough",
+                {},
+                {"--ways", "3", "--order", "2", "--fxl", "1e20", "--fxh", "1e21", "values"},
+                0,
+                ""},
+        EdgeRow{"resistance_overflows", {}, {"--re", "1e39", "values"}, 2, "--re: '1e39" + kRange},
+        EdgeRow{"inductance_subnormal", {}, {"--ways", "3", "--lm", "1e-40", "values"}, 2, "--lm: '1e-40" + kRange},
+        EdgeRow{"spl_overflows", {}, {"--spl-low", "-1e39", "values"}, 2, "--spl-low: '-1e39" + kRange},
+        EdgeRow{"attenuation_overflows", {}, {"--att-high", "1e39", "values"}, 2, "--att-high: '1e39" + kRange},
+        EdgeRow{"power_subnormal", {}, {"--pin-high", "1e-45", "values"}, 2, "--pin-high: '1e-45" + kRange},
+        EdgeRow{"pasted_overflow_is_a_mismatch",
+                {},
+                {"--notch-high", notchText(5, "1e39"), "values"},
+                2,
+                "Paste Data is Mismatched"},
+        EdgeRow{"labels_apart_from_values", {}, {"--notch-high", notchText(1, "-5"), "values"}, 2, "(Fs -5, Qes 0.5"},
+        EdgeRow{"echoed_escape_bytes", {}, {"--fx", "\x1b[31m\x07", "values"}, 2, "not '\\x1B[31m\\x07'"},
+        EdgeRow{"channel_7", [] { return withU16(63, 7); }, {"values"}, 1, "not a Larkspan design: channel 7"},
+        EdgeRow{"channel_ffff", [] { return withU16(63, 0xFFFF); }, {"values"}, 1, "not a Larkspan design: channel -1"},
+        EdgeRow{"order_0", [] { return withU16(65, 0); }, {"values"}, 1, "not a Larkspan design: order 0"},
+        EdgeRow{"key_not_offered",
+                [] { return withU16(65, 3, "Linkwi"); },
+                {"values"},
+                1,
+                "not a Larkspan design: alignment 'Linkwi' at order 3"},
+        EdgeRow{"absurd_values_open",
+                [] { return defaultRecordByHand().u32(67, kNaN).u32(79, 0x7149F2CA).u32(83, 0xBF800000); },
+                {"values"},
+                0,
+                ""},
+        EdgeRow{"nan_is_not_saved",
+                [] { return defaultRecordByHand().u32(67, kNaN); },
+                {"save", "@/out.xvrdoc"},
+                1,
+                "FX is not a finite number"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliValues, JsonCarriesTheSheetAndNamesWhatIsNotFinite)
+{
+    auto r = cli({"values", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(", \"sheet\": [{\"id\": 102, \"text\": "), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("nonFinite"), std::string::npos);
+
+    ScratchFolder folder;
+    const std::vector<std::string> doc{"--doc", (folder / "d.xvrdoc").string()};
+    test::writeBytes(folder / "d.xvrdoc", defaultRecordByHand().u32(67, kNaN).bytes);
+    r = cli({doc[0], doc[1], "values", "--json"});
+    EXPECT_NE(r.out.find("\"FX\": null"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"nonFinite\": [\"FX\", "), std::string::npos) << r.out;
+    // The table tells NaN from infinity.
+    EXPECT_NE(cli({doc[0], doc[1], "values"}).out.find(" NaN Hz"), std::string::npos);
+    test::writeBytes(folder / "d.xvrdoc", defaultRecordByHand().u32(67, kInf).bytes);
+    EXPECT_NE(cli({doc[0], doc[1], "values"}).out.find(" Inf Hz"), std::string::npos);
+}
+
+// A model name in Mac Roman with a control byte: "Café" and U+0001, shown
+// as "Café␁" wherever it is written as text.
+TEST(CliValues, ForeignBytesInANameGiveWellFormedOutput)
+{
+    ScratchFolder folder;
+    test::writeBytes(folder / "d.xvrdoc", defaultRecordByHand().text(255, "Caf\x8E\x01  ").bytes);
+    const std::vector<std::string> doc{"--doc", (folder / "d.xvrdoc").string()};
+    const std::string shown = "Model : Caf\xC3\xA9\xE2\x90\x81";
+
+    const auto json = cli({doc[0], doc[1], "values", "--json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_NE(json.out.find(shown), std::string::npos) << json.out;
+    EXPECT_EQ(test::xmlProblem("<j>" + json.out + "</j>"), "") << "control or non-UTF-8 bytes in the JSON";
+
+    const auto svg = cli({doc[0], doc[1], "render", "--view", "schema", "--out", (folder / "s.svg").string()});
+    ASSERT_EQ(svg.status, 0) << svg.err;
+    const std::string text = test::readText(folder / "s.svg");
+    EXPECT_EQ(test::xmlProblem(text), "");
+    EXPECT_NE(text.find(shown), std::string::npos);
+}
+
+}  // namespace
+}  // namespace larkspan
