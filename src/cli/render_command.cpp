@@ -2,7 +2,7 @@
 // printed page (PDF).
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <span>
 
 #include "cli/build_options.h"
 #include "cli/cli.h"
@@ -11,6 +11,7 @@
 #include "drawing/response_window_text.h"
 #include "drawing/svg_canvas.h"
 #include "model/resource_folder.h"
+#include "model/safe_write.h"
 
 #if LARKSPAN_CLI_HAS_QT
 #include "drawing/qt/render_files.h"
@@ -135,11 +136,9 @@ int renderCommand(Design& d, const std::vector<std::string>& commandArgs, std::o
     if (*format == Format::Svg) {
         SvgCanvas svg(size.width, size.height);
         drawScreen(svg, d, imagesDir, asBuilt);
-        std::ofstream outFile(file, std::ios::binary | std::ios::trunc);
-        if (!outFile) return ioFailure(err, file, "the file cannot be opened");
-        outFile << svg.document();
-        outFile.close();
-        if (!outFile) return ioFailure(err, file, "the file could not be written");
+        const std::string text = svg.document();
+        const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+        if (const auto error = writeFileSafely(file, bytes)) return ioFailure(err, file, fileErrorReason(*error));
         return kOk;
     }
 #if LARKSPAN_CLI_HAS_QT

@@ -57,17 +57,6 @@ TEST(WriteFile, NewFileGetsTheUsualPermissions)
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
 }
 
-TEST(WriteFile, ThroughASymbolicLinkUpdatesItsTarget)
-{
-    ScratchFolder folder;
-    writeBytes(folder / "real.xvrdoc", Bytes(10, 'x'));
-    fs::create_symlink("real.xvrdoc", folder / "link.xvrdoc");
-    Design d;
-    ASSERT_EQ(WriteFile(d, folder / "link.xvrdoc"), std::nullopt);
-    EXPECT_TRUE(fs::is_symlink(folder / "link.xvrdoc"));
-    EXPECT_EQ(readBytes(folder / "real.xvrdoc").size(), 450U);
-}
-
 TEST(WriteFile, TextFieldsInMemoryEndAsTheyWillReadBack)
 {
     ScratchFolder folder;
@@ -81,42 +70,6 @@ TEST(WriteFile, TextFieldsInMemoryEndAsTheyWillReadBack)
     const Bytes bytes = readBytes(folder / "a.xvrdoc");
     EXPECT_EQ(std::string(bytes.begin() + 129, bytes.begin() + 140), "Woofer  Pro");
 }
-
-// Saves that the system refuses: each reports the file as named and the
-// system's reason, and leaves the folder as it was.
-struct RefusedSave {
-    const char* name;
-    const char* file;  // inside the scratch folder
-    const char* reason;
-
-    friend void PrintTo(const RefusedSave& r, std::ostream* os) { *os << r.name; }
-};
-
-class WriteFileRefused : public testing::TestWithParam<RefusedSave> {};
-
-TEST_P(WriteFileRefused, ReportsAndLeavesTheFolderAlone)
-{
-    ScratchFolder folder;
-    writeBytes(folder / "plain", Bytes(5, 'p'));
-    fs::create_directory(folder / "sub.xvrdoc");
-    writeBytes(folder / "sub.xvrdoc" / "inside", Bytes(7, 'i'));
-    const auto before = folder.entries();
-
-    Design d;
-    const fs::path target = folder / GetParam().file;
-    const auto error = WriteFile(d, target);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->file, target.string());
-    EXPECT_EQ(error->reason, GetParam().reason);
-    EXPECT_EQ(folder.entries(), before);
-    EXPECT_EQ(readBytes(folder / "plain"), Bytes(5, 'p'));
-    EXPECT_EQ(readBytes(folder / "sub.xvrdoc" / "inside"), Bytes(7, 'i'));
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, WriteFileRefused,
-                         testing::Values(RefusedSave{"parent_is_a_file", "plain/a.xvrdoc", "Not a directory"},
-                                         RefusedSave{"target_is_a_folder", "sub.xvrdoc", "Is a directory"}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // In a child process: limits the size of any file written to 100 bytes, so
 // that the 450-byte record fails part way, and checks that the old document

@@ -18,11 +18,13 @@
 #include "support/run_tool.h"
 #include "support/scratch_folder.h"
 #include "synthesis/cofcal.h"
+#include "synthesis/ladder_checks.h"
 
 namespace larkspan {
 namespace {
 
-constexpr double kDegPerRad = 180.0 / pi;
+using test::kDegPerRad;
+using test::wrapped;
 
 // Unequal driver resistances, so that a part wired to the wrong branch or a
 // coefficient using the wrong driver shows. `highSpl` above the woofer's 90
@@ -53,11 +55,6 @@ Circuit circuitOf(const Design& d, CircuitModel model, const SeriesChoice& choic
     auto built = buildCircuit(d, parts, model);
     EXPECT_EQ(built.error, "");
     return built.circuit;
-}
-
-double wrapped(double x, double period)
-{
-    return x - period * std::ceil(x / period - 0.5);
 }
 
 // Every ways × order × alignment: the circuit of drivers as resistances, and

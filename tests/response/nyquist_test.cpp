@@ -4,15 +4,17 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
 
 #include "response/group_delay.h"
-#include "support/nodal.h"
+#include "response/step_response.h"
+#include "synthesis/ladder_checks.h"
 
 namespace larkspan {
 namespace {
 
 using test::cplx;
-using test::Ladder;
 
 TEST(NyquistCurve, FiveHundredPointsFromOneHundredKilohertzToAboutOneHertz)
 {
@@ -35,64 +37,25 @@ TEST(NyquistCurve, FiveHundredPointsFromOneHundredKilohertzToAboutOneHertz)
     }
 }
 
-// First-order branches, solved as ladders: the series element into the
-// driver, the 3-way mid branch as L2, C1 and RAN in series into RM.
-struct LadderRow {
-    const char* name;
-    int ways;
-    std::size_t curve;
-    Ladder (*ladder)(const Design&);
-    int outNode;
-
-    friend void PrintTo(const LadderRow& r, std::ostream* os) { *os << r.name; }
-};
-
-Ladder lowLadder(const Design& d)
-{
-    return Ladder().L(1, 2, d.L1).R(2, 0, d.RE);
-}
-Ladder high2WayLadder(const Design& d)
-{
-    return Ladder().C(1, 2, d.C1).R(2, 0, d.RH);
-}
-Ladder high3WayLadder(const Design& d)
-{
-    return Ladder().C(1, 2, d.C2).R(2, 0, d.RH);
-}
-Ladder midLadder(const Design& d)
-{
-    return Ladder().L(1, 2, d.L2).C(2, 3, d.C1).R(3, 4, d.RAN).R(4, 0, d.RM);
-}
-
-class NyquistFirstOrder : public testing::TestWithParam<LadderRow> {};
-
 // The branch evaluators place −H, but each curve's first point, at 100 kHz,
 // is unwrapped against a previous phase of zero: that turns the phase by π
-// once and for all, so the whole curve traces H(jω) itself (the low branch
-// from the origin, the high branch from (1, 0)).
-TEST_P(NyquistFirstOrder, TracesTheBranchTransferFunction)
+// once and for all, so the whole curve of each first-order branch traces
+// H(jω) itself (the low branch from the origin, the high branch from (1, 0)).
+TEST(NyquistCurve, FirstOrderBranchesTraceTheirTransferFunctions)
 {
-    const LadderRow& row = GetParam();
-    Design d;
-    d.channel = static_cast<std::int16_t>(row.ways);
-    const auto curves = nqPlot(d);  // runs the synthesis
-    const Ladder ladder = row.ladder(d);
-    double worst = 0;
-    for (const auto& p : curves[row.curve].points) {
-        const double w = std::pow(10.0, static_cast<double>(p.k)) * 2 * 3.141592653589793;
-        const cplx h = ladder.transfer(w, row.outNode);
-        worst = std::max(worst, std::abs(cplx(p.re, p.im) - h));
+    for (const int ways : {2, 3}) {
+        Design d;
+        d.channel = static_cast<std::int16_t>(ways);
+        const auto curves = nqPlot(d);  // runs the synthesis
+        const test::Network net = test::networkOf(d);
+        for (int ii = 1; ii <= ways; ++ii) {
+            for (const auto& p : curves[static_cast<std::size_t>(ii - 1)].points) {
+                const cplx h = net.transfer(ii, std::pow(10.0, static_cast<double>(p.k)) * PI2);
+                ASSERT_LT(std::abs(cplx(p.re, p.im) - h), 1e-5) << ways << "-way branch " << ii << " at k " << p.k;
+            }
+        }
     }
-    EXPECT_LT(worst, 1e-5) << row.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, NyquistFirstOrder,
-                         testing::Values(LadderRow{"two_way_lo", 2, 0, lowLadder, 2},
-                                         LadderRow{"two_way_hi", 2, 1, high2WayLadder, 2},
-                                         LadderRow{"three_way_lo", 3, 0, lowLadder, 2},
-                                         LadderRow{"three_way_mid", 3, 1, midLadder, 4},
-                                         LadderRow{"three_way_hi", 3, 2, high3WayLadder, 2}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // Equal resistances: Lo + Hi = 1 at every frequency, a point on the unit
 // circle all along.
@@ -103,12 +66,13 @@ TEST(NyquistCurve, FirstOrderTotalStaysOnTheUnitCircle)
     for (const auto& p : curves[2].points) EXPECT_NEAR(std::hypot(p.re, p.im), 1, 1e-5);
 }
 
-// Group delay and Nyquist with coefficients that are not numbers: the
-// sweeps end after their counts, draw nothing non-finite, and the scale
-// falls back to its largest entry.
+// Coefficients that are not numbers: every sweep ends after its count (the
+// step response within its largest window), draws nothing non-finite, and
+// the group-delay scale falls back to its largest entry where the delays are
+// not numbers.
 TEST(FrequencyViews, NonFiniteCoefficientsAreNotDrawn)
 {
-    const auto finiteWhereDrawn = [](const std::vector<Curve>& curves, const char* what) {
+    const auto finiteWhereDrawn = [](const std::vector<Curve>& curves, const std::string& what) {
         for (const Curve& c : curves)
             for (std::size_t i = 0; i < c.points.size(); ++i)
                 if (c.points[i].drawn) {
@@ -116,23 +80,34 @@ TEST(FrequencyViews, NonFiniteCoefficientsAreNotDrawn)
                     ASSERT_TRUE(std::isfinite(c.points[i - 1].y)) << what << " " << i;
                 }
     };
-    Design nanFx;
-    nanFx.FX = std::numeric_limits<float>::quiet_NaN();
-    Design infRe;
+    Design nanFx, infRe, equal, zeroFx, equalFourth;
+    nanFx.FX = std::numeric_limits<float>::quiet_NaN();  // no step window at all
     infRe.RE = std::numeric_limits<float>::infinity();
-    Design equal;
-    equal.channel = 3;
+    equal.channel = equalFourth.channel = 3;
     equal.FXH = equal.FXL;  // the mid level resistor becomes infinite
-    for (Design* d : {&nanFx, &infRe, &equal}) {
+    zeroFx.FX = 0;
+    equalFourth.order = 4;
+    equalFourth.s_Type = "Linkwi";
+    equalFourth.FXH = equalFourth.FXL;
+    for (auto [d, what] : {std::pair{nanFx, "FX not a number"},
+                           {infRe, "infinite RE"},
+                           {equal, "equal 3-way"},
+                           {zeroFx, "zero FX"},
+                           {equalFourth, "equal 4th-order 3-way"}}) {
         GroupDelayState s;
-        gdOpt(*d, s);
-        EXPECT_EQ(s.GDscl, 25.0F);
-        const auto gd = gdPlot(*d, s);
-        for (const Curve& c : gd) EXPECT_EQ(c.points.size(), 3700U);
-        finiteWhereDrawn(gd, "group delay");
-        const auto nq = nqPlot(*d);
-        for (const Curve& c : nq) EXPECT_EQ(c.points.size(), 500U);
-        finiteWhereDrawn(nq, "Nyquist");
+        gdOpt(d, s);
+        if (d.order == 1 && d.FX != 0) {
+            EXPECT_EQ(s.GDscl, 25.0F) << what;
+        }
+        const auto gd = gdPlot(d, s);
+        for (const Curve& c : gd) EXPECT_EQ(c.points.size(), 3700U) << what;
+        finiteWhereDrawn(gd, std::string(what) + " group delay");
+        const auto nq = nqPlot(d);
+        for (const Curve& c : nq) EXPECT_EQ(c.points.size(), 500U) << what;
+        finiteWhereDrawn(nq, std::string(what) + " Nyquist");
+        const auto step = StepPlot(d);
+        for (const Curve& c : step) EXPECT_LE(c.points.size(), 50000U) << what;
+        finiteWhereDrawn(step, std::string(what) + " step");
     }
 }
 

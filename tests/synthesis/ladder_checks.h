@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <complex>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,6 +52,16 @@ struct Network {
         return 1.0 / (1.0 / lo.impedance(w) + (ways == 3 ? 1.0 / mid.impedance(w) : 0.0) + 1.0 / hi.impedance(w));
     }
 };
+
+// 2-way first order: L1 to the woofer, C1 to the tweeter.
+inline Network firstOrder2WayNetwork(const Design& d)
+{
+    Network n;
+    n.ways = 2;
+    n.lo = {Ladder().L(1, 2, d.L1).R(2, 0, d.RE), 2};
+    n.hi = {Ladder().C(1, 2, d.C1).R(2, 0, d.RH), 2};
+    return n;
+}
 
 // 2-way second order: series L1 with C1 across the woofer; series C2 with L2
 // across the tweeter, which is connected in inverted polarity.
@@ -159,6 +170,7 @@ inline Network fourthOrder3WayNetwork(const Design& d)
 inline Network networkOf(const Design& d)
 {
     if (d.channel == 2) {
+        if (d.order == 1) return firstOrder2WayNetwork(d);
         return d.order == 2   ? secondOrder2WayNetwork(d)
                : d.order == 3 ? thirdOrder2WayNetwork(d)
                               : fourthOrder2WayNetwork(d);
@@ -211,22 +223,13 @@ inline std::pair<double, double> printedValue(const std::string& text)
     return {std::stod(text), std::pow(10.0, -static_cast<double>(decimals))};
 }
 
-// Difference of two angles in degrees, reduced into (−period/2, period/2].
-inline double angleGap(double a, double b, double period)
-{
-    double g = std::fmod(a - b, period);
-    if (g > period / 2) g -= period;
-    if (g <= -period / 2) g += period;
-    return g;
-}
-
 // One evaluator call with fresh sweep state at angular frequency w.
-inline EvalState evaluateAt(const Design& d, EvalKind kind, int ii, double w)
+inline float evaluate(const Design& d, EvalKind kind, int ii, double w)
 {
     EvalState e;
     e.f = static_cast<float>(w);
     evaluatorFor(d, kind, ii)(d, e);
-    return e;
+    return e.yy;
 }
 
 // The frequency, relative to FX, where branch ii (1 Lo, 2 Hi) is 3.01 dB
@@ -236,7 +239,7 @@ inline double halfPowerRatio(const Design& d, int ii)
     double lo = 0.1, hi = 10;
     for (int i = 0; i < 80; ++i) {
         const double mid = std::sqrt(lo * hi);
-        const bool below = evaluateAt(d, EvalKind::Fr, ii, PI2 * d.FX * mid).yy > 10 * std::log10(2.0);
+        const bool below = evaluate(d, EvalKind::Fr, ii, PI2 * d.FX * mid) > 10 * std::log10(2.0);
         // The low-pass falls with frequency, the high-pass rises.
         if ((ii == 1) == below)
             hi = mid;
@@ -254,20 +257,7 @@ inline double componentValue(const Design& d, const char* name)
     return std::nan("");
 }
 
-inline double degreesArg(cplx z)
-{
-    return std::arg(z) * 180.0 / 3.141592653589793;
-}
-
 inline constexpr double kDegPerRad = 180.0 / 3.141592653589793;
-
-inline float evaluate(const Design& d, EvalKind kind, int ii, double w)
-{
-    EvalState e;
-    e.f = static_cast<float>(w);
-    evaluatorFor(d, kind, ii)(d, e);
-    return e.yy;
-}
 
 // x reduced into (−period/2, period/2].
 inline double wrapped(double x, double period)
@@ -359,6 +349,19 @@ inline void expectNyquistFollows(const Design& d, const Network& n, int ii, cplx
             << evaluatorLabel(d, EvalKind::Nq, ii) << " at " << std::pow(10.0, k) << " Hz: (" << e.xx << ", " << e.yy
             << ") against " << h;
     }
+}
+
+// Checks that two networks share their denominator: the ratio of their
+// transfer functions is one real constant at every frequency of `hz`, which
+// it returns.
+inline double expectRealRatio(const Ladder& a, int outA, const Ladder& b, int outB, std::initializer_list<double> hz,
+                              double tolerance)
+{
+    const auto ratio = [&](double f) { return a.transfer(PI2 * f, outA) / b.transfer(PI2 * f, outB); };
+    const cplx k = ratio(*hz.begin());
+    EXPECT_NEAR(k.imag() / k.real(), 0.0, tolerance);
+    for (const double f : hz) EXPECT_NEAR(std::abs(ratio(f) / k - 1.0), 0.0, tolerance) << "at " << f << " Hz";
+    return k.real();
 }
 
 // H(s)/s handed to the inverse transform, with s scaled by 10^4: evaluating

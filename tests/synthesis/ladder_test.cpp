@@ -1,5 +1,5 @@
 // Every evaluator of the 2-way networks of orders 2 to 4 and of the 3-way
-// networks of orders 2 to 4 against the network it describes, solved by nodal
+// networks of orders 1 to 4 against the network it describes, solved by nodal
 // analysis from the SI component values (see ladder_checks.h). Unequal driver
 // resistances in most rows, so that a coefficient that uses the wrong one
 // shows.
@@ -75,14 +75,15 @@ TEST_P(Ladders, GroupDelay)
 
 // Starting from a cleared state at 100 kHz, the unwrap settles every branch
 // on its own transfer function. The 3-way total follows its own too, placed
-// opposite it for a reversed third-order mid. The 2-way total is turned by a
-// quarter turn where its phase carries 90 degrees; from the third order on
-// its folded angle is raised by a full turn, which the first step's unwrap
-// against a previous angle of 0 takes back by half a turn: the curve is −H.
+// opposite it in the first order and for a reversed third-order mid. The
+// 2-way total is turned by a quarter turn where its phase carries 90
+// degrees; from the third order on its folded angle is raised by a full
+// turn, which the first step's unwrap against a previous angle of 0 takes
+// back by half a turn: the curve is −H.
 TEST_P(Ladders, NyquistPoints)
 {
     for (int ii = 1; ii < net.total(); ++ii) test::expectNyquistFollows(d, net, ii, 1);
-    cplx factor = d.order == 3 && d.pole == -1 ? -1 : 1;
+    cplx factor = (d.order == 3 && d.pole == -1) || d.order == 1 ? -1 : 1;
     if (d.channel == 2) factor = (turnedTotal() ? cplx(0, 1) : cplx(1)) * (d.order == 2 ? 1.0 : -1.0);
     test::expectNyquistFollows(d, net, net.total(), factor);
 }
@@ -96,7 +97,8 @@ TEST_P(Ladders, StepSubstitutions)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Ladders,
-                         testing::Values(LadderRow{"second_2way_butter", 2, 2, "Butter", 1800, 0, 6.5F, 0, 4},
+                         testing::Values(LadderRow{"first_3way_butter", 3, 1, "Butter", 300, 3500, 8, 5, 4},
+                                         LadderRow{"second_2way_butter", 2, 2, "Butter", 1800, 0, 6.5F, 0, 4},
                                          LadderRow{"second_2way_butasy", 2, 2, "ButAsy", 1800, 0, 6.5F, 0, 4},
                                          LadderRow{"second_2way_linkwi", 2, 2, "Linkwi", 1800, 0, 6.5F, 0, 4},
                                          LadderRow{"second_2way_bessel", 2, 2, "Bessel", 1800, 0, 6.5F, 0, 4},

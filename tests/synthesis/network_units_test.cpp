@@ -45,6 +45,16 @@ TEST(NetworkUnits, ValueSheetComponentsInOrder)
                                            "CM4", "CH1", "CH2", "LH1", "LH2"}));
 }
 
+TEST(NetworkUnits, UnknownChannelOrOrderComputesNothing)
+{
+    Design d;
+    d.channel = 5;
+    cofCal(d);
+    EXPECT_EQ(d.L1, 0.0F);
+    EXPECT_EQ(unitFor(2, 0), nullptr);
+    EXPECT_EQ(evaluatorFor(d, EvalKind::Fr, 1), nullptr);
+}
+
 // A key without formulas for the order keeps the components, the mid level
 // resistor and the polarity flag; the coefficients are recomputed from the
 // kept components and the current driver data (here a new RE and an L1 set

@@ -1,13 +1,20 @@
-// A strict enough reading of an SVG file: well-formed XML in UTF-8, with
-// every attribute free of NaN and infinity.
+// What the fuzz targets check after each input: every view of the design
+// drawn as the window shows it, into SVG that must be well-formed with every
+// coordinate finite. Any finding aborts, for libFuzzer to report.
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
+#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace larkspan::test {
+#include "corrections/notch.h"
+#include "drawing/response_view.h"
+#include "drawing/svg_canvas.h"
+
+namespace larkspan::fuzz {
 
 // Why `s` is not text that XML and JSON admit (UTF-8 without control
 // characters other than tab and line breaks), or "" when it is.
@@ -92,4 +99,34 @@ inline std::string xmlProblem(std::string_view s)
     return roots == 1 ? "" : "not one root element";
 }
 
-}  // namespace larkspan::test
+inline void check(bool ok, const std::string& what)
+{
+    if (ok) return;
+    std::cerr << "finding: " << what << "\n";
+    std::abort();
+}
+
+// Every view, the corrected-impedance ones where a notch is in force.
+inline void drawEveryView(const Design& design)
+{
+    for (const char* view : {"amp", "imp", "ph", "gd", "nq", "st", "schema", "HigCorrImp", "MidCorrImp"}) {
+        Design d = design;
+        const std::string key = view;
+        if (key == "HigCorrImp" || key == "MidCorrImp") {
+            const int notch = key == "HigCorrImp" ? 1 : 2;
+            if (!corrImpViewEnabled(d, notch)) continue;
+            selectCorrImpView(d, notch);
+        }
+        d.s_Resp = key;
+        const ViewSize size = viewSize(key);
+        SvgCanvas svg(size.width, size.height);
+        DrawTarget target{svg, {}, {}};
+        ViewState state;
+        ResponsePlot(target, d, state);
+        drawStaticTexts(svg, target.controls, Overflow::Elide);
+        const std::string problem = xmlProblem(svg.document());
+        check(problem.empty(), key + ": " + problem);
+    }
+}
+
+}  // namespace larkspan::fuzz
