@@ -16,6 +16,8 @@ DocumentFlow::DocumentFlow(Design& design, ShellState& shell, Prompts& prompts, 
 void DocumentFlow::newDesign()
 {
     larkspan::newDesign(design_, shell_.doc);
+    shell_.GPrintScale = 100.0;
+    shell_.PMOrientFlag = 0;
     host_.setMenus(Menus::NewDesign);
     host_.openResponseWindow();
     host_.plot();
@@ -41,6 +43,8 @@ bool DocumentFlow::openFile(const QString& path)
 
 bool DocumentFlow::load(const QString& path)
 {
+    shell_.GPrintScale = 100.0;
+    shell_.PMOrientFlag = 0;
     const auto error = openDesignFile(design_, shell_.doc, path.toStdString());
     host_.setMenus(Menus::DesignOpen);
     host_.openResponseWindow();

@@ -13,6 +13,7 @@
 #include "app/menu_ids.h"
 #include "app/notch_sheet_dialog.h"
 #include "app/preferences_dialog.h"
+#include "app/printing.h"
 #include "app/response_view.h"
 #include "app/update_check.h"
 #include "corrections/attenuators.h"
@@ -51,7 +52,12 @@ MainWindow::MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent)
     host.menusBack = [this] { restoreMenus(); };
     host.quit = [this] { documents_.quit(); };
     updates_ = new UpdateChecker(shell_, std::move(host), this);
+    printing_ = std::make_unique<PrintCommands>(
+        PrintShell{this, &design_, &shell_, &prompts_, view_, [this] { setMenus(Menus::Modal); },
+                   [this] { setMenus(Menus::DesignOpen); }, [this] { documents_.quit(); }});
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::run(menu::Command command, int item)
 {
@@ -130,10 +136,13 @@ void MainWindow::run(menu::Command command, int item)
         case C::MailTo:
             QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + makerMailAddress()));
             return;
-        case C::None:
         case C::PageSetup:
+            return printing_->MyDoPageSetup();
         case C::Print:
+            return printing_->MyDoPrint();
         case C::Snapshot:
+            return printing_->SnapShot();
+        case C::None:
             return;
     }
 }
@@ -236,6 +245,7 @@ void MainWindow::openResponseWindow()
 void MainWindow::closeResponseWindow()
 {
     view_->setShown(false);
+    printing_->releasePageFormat();
     shell_.RespWndOpenFlag = 0;
     shell_.doc.WndCloseFlag = 0;
     design_.DirtyFlag = 0;
@@ -286,6 +296,7 @@ void MainWindow::chooseResponse(int item)
     }
     design_.respID = static_cast<std::int16_t>(item);
     setMenus(Menus::DesignOpen);
+    shell_.PMOrientFlag = 0;  // the next print takes the new view's orientation
     plot();
 }
 

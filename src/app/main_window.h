@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 #include <string>
 
 #include "app/build_commands.h"
@@ -19,6 +20,7 @@
 
 namespace larkspan {
 
+class PrintCommands;
 class ResponseView;
 class UpdateChecker;
 
@@ -27,6 +29,7 @@ class MainWindow : public QMainWindow, private DocumentHost {
 
 public:
     MainWindow(ShellState& shell, Prompts& prompts, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Design& design() { return design_; }
     const MenuBarState& menuState() const { return menus_; }
@@ -36,6 +39,8 @@ public:
     ResponseView* view() const { return view_; }
     BuildCommands& build() { return build_; }
     UpdateChecker* updates() const { return updates_; }
+    // Page Setup, Print and Snapshot, with the window's page format.
+    PrintCommands& printing() { return *printing_; }
 
     // The start-up steps after the preferences are loaded: defaults, the menu
     // bar built and at once made modal, corrections of the default design.
@@ -100,6 +105,7 @@ private:
     WindowPlacement placement_;
     DocumentFlow documents_;
     BuildCommands build_;
+    std::unique_ptr<PrintCommands> printing_;
     QPointer<SheetDialog> sheet_;
     UpdateChecker* updates_ = nullptr;
     bool closingForQuit_ = false;

@@ -48,8 +48,8 @@ constexpr std::array kFileItems{
     Item{6, "Save As...", "Ctrl+Shift+S", C::SaveAs},
     Item{7, "Save As Stationery...", nullptr, C::SaveAsStationery},
     sep(8),
-    later(9, "Page Setup...", "Ctrl+Shift+P", C::PageSetup),
-    later(10, "Print...", "Ctrl+P", C::Print),
+    Item{9, "Page Setup...", "Ctrl+Shift+P", C::PageSetup},
+    Item{10, "Print...", "Ctrl+P", C::Print},
 };
 // Edit commands reach no editable text in the response window: they are
 // offered for the sheets' fields and otherwise do nothing.
@@ -71,7 +71,7 @@ constexpr std::array kResponseItems{
     check(10, "High Imp. Correct", nullptr, C::Response),
     check(11, "Mid Imp. Correct", nullptr, C::Response),
     sep(12),
-    later(13, "Snapshot Response...", "Ctrl+Alt+S", C::Snapshot),
+    Item{13, "Snapshot Response...", "Ctrl+Alt+S", C::Snapshot},
 };
 constexpr std::array kChannelItems{
     check(1, "2wey", "Ctrl+Alt+2", C::Channel),

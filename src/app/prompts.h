@@ -1,6 +1,6 @@
 // Everything the program asks or tells the user in a window of its own: the
-// beep, alerts, the save-changes question, the file-error alert and the file
-// dialogs. The window and the sheets talk to this interface, so that tests
+// beep, sounds, alerts, the save-changes question, the file-error alert, the
+// file dialogs and the page setup and print sheets. The window and the sheets talk to this interface, so that tests
 // answer in place of the user.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+class QPrinter;
 class QWidget;
 
 namespace larkspan {
@@ -20,7 +21,7 @@ public:
     virtual ~Prompts() = default;
 
     virtual void beep() = 0;
-    // A sound a sheet asks for (a file of the resource folder "Sounds").
+    // A sound of the resource folder "Images", played to its end.
     virtual void playSound(const QString& soundFile) = 0;
     // A caution alert with an OK button, over the window `over`.
     virtual void alert(QWidget* over, const QString& title, const QString& message) = 0;
@@ -31,6 +32,14 @@ public:
     // The file chosen to open or to save into; "" when the user cancels.
     virtual QString openPath(QWidget* over) = 0;
     virtual QString savePath(QWidget* over, const QString& prompt, const QString& proposedName) = 0;
+    // The page setup sheet on the printer's page layout, with the user's
+    // scale in percent; true when the user confirmed it.
+    virtual bool pageSetup(QWidget* over, QPrinter& printer, double& scale) = 0;
+    // The print sheet; true for Print.
+    virtual bool print(QWidget* over, QPrinter& printer) = 0;
+    // A stop alert (print errors, a failed picture write) with Stop and
+    // Continue.
+    virtual FileErrorChoice stopAlert(QWidget* over, const QString& title, const QString& message) = 0;
 };
 
 }  // namespace larkspan

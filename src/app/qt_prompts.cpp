@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/sound_player.h"
+
 namespace larkspan {
 
 void QtPrompts::beep()
@@ -13,9 +15,9 @@ void QtPrompts::beep()
     QApplication::beep();
 }
 
-void QtPrompts::playSound(const QString&)
+void QtPrompts::playSound(const QString& soundFile)
 {
-    // The program has no sound output yet: the sheets' sounds stay silent.
+    PlayMovieSoundFromSupportFilename(soundFile, QStringLiteral("Images"));
 }
 
 void QtPrompts::alert(QWidget* over, const QString& title, const QString& message)

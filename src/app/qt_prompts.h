@@ -14,6 +14,10 @@ public:
     FileErrorChoice fileError(QWidget* over, const std::array<std::string, 3>& lines) override;
     QString openPath(QWidget* over) override;
     QString savePath(QWidget* over, const QString& prompt, const QString& proposedName) override;
+    // These three in print_dialogs.cpp.
+    bool pageSetup(QWidget* over, QPrinter& printer, double& scale) override;
+    bool print(QWidget* over, QPrinter& printer) override;
+    FileErrorChoice stopAlert(QWidget* over, const QString& title, const QString& message) override;
 };
 
 }  // namespace larkspan

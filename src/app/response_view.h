@@ -33,6 +33,9 @@ public:
     void setShown(bool shown);
     bool isShowingDesign() const { return shown_; }
     const std::string& currentView() const { return view_; }
+    // The drawing state the view on screen was drawn from, so that a print
+    // of it draws the same.
+    const ViewState& drawnFrom() const { return paintState_; }
     // How many times the view has been drawn since it was created.
     int drawCount() const { return drawCount_; }
 

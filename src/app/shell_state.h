@@ -18,6 +18,9 @@ struct ShellState {
     std::uint8_t CheckForUpFlag = 0;   // the launch update check has run
     std::uint8_t BoundBiasFlag = 0;
     std::int32_t BoundBias = 0;
+    double GPrintScale = 100.0;     // the user's print scale, percent; New and Open set it back
+    std::uint8_t PMOrientFlag = 0;  // the page's orientation has been chosen for this view
+    std::int16_t SnapNum = 0;       // snapshots saved in this run
     std::string s_Corr;
     std::int16_t Notch = 1;
     Preferences prefs;

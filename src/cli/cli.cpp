@@ -203,6 +203,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (cl.command == "parts") return partsCommand(d, cl.commandArgs, out, err);
     if (cl.command == "netlist") return netlistCommand(d, cl.commandArgs, out, err);
     if (cl.command == "check-update") return checkUpdateCommand(cl.commandArgs, out, err);
+    if (cl.command == "print") return printCommand(d, cl.commandArgs, out, err);
     if (cl.command == "render") {
         err << "larkspan-cli: the command '" << cl.command << "' is not available in this version\n";
         return kRefused;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/design.h"
+#include "network/standard_values.h"
 
 namespace larkspan::cli {
 
@@ -60,10 +61,19 @@ std::optional<Failure> applyNotchOptions(Design& d, const CommandLine& cl);
 // driver `notch` (1 high, 2 mid), or nothing when it does.
 std::optional<std::string> corrImpViewUnavailable(const Design& d, int notch);
 
+// Makes `view` the design's current view as the Response menu would, or
+// refuses it (a view that does not exist, or a corrected-impedance view
+// without its notch) with the exit status; kOk when chosen.
+int chooseView(Design& d, const std::string& view, const std::string& command, std::ostream& err);
+
 // The commands; each returns the exit status.
 int valuesCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int renderCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int printCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The page Print gives with its defaults for the design's current view, into
+// `file`; `asBuilt` adds the as-built curves as the view would.
+int printDefaultPage(Design& d, const std::string& file, const std::optional<SeriesChoice>& asBuilt, std::ostream& err);
 int saveCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int partsCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int netlistCommand(Design& d, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

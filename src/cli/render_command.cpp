@@ -1,5 +1,5 @@
 // `render`: the view as the response window shows it (PNG, SVG) or as the
-// printed page (PDF).
+// printed page (PDF, through `print`).
 #include <algorithm>
 #include <cctype>
 #include <span>
@@ -35,16 +35,6 @@ std::optional<Format> formatOf(const std::string& file)
     return std::nullopt;
 }
 
-// The print job's name: the document name with ".xvrdoc" replaced by "_"
-// and the view title.
-std::string jobName(const Design& d)
-{
-    std::string name = d.fileName1;
-    const std::string ext = ".xvrdoc";
-    if (const auto at = name.rfind(ext); at != std::string::npos) name.erase(at, ext.size());
-    return name + "_" + SetResponseTitle(d.s_Resp);
-}
-
 // The window's content with its static texts, as a picture of it shows them.
 void drawScreen(Canvas& canvas, Design& d, const std::string& imagesDir, const std::optional<SeriesChoice>& asBuilt)
 {
@@ -53,14 +43,6 @@ void drawScreen(Canvas& canvas, Design& d, const std::string& imagesDir, const s
     state.asBuilt = asBuilt;
     ResponsePlot(target, d, state);
     drawStaticTexts(canvas, target.controls, Overflow::Elide);
-}
-
-void drawPrinted(Canvas& canvas, Design& d, const std::string& imagesDir, const std::optional<SeriesChoice>& asBuilt)
-{
-    DrawTarget target{canvas, {}, imagesDir};
-    ViewState state;
-    state.asBuilt = asBuilt;
-    ResponsePrint(target, d, state);
 }
 
 int ioFailure(std::ostream& err, const std::string& file, const std::string& reason)
@@ -76,6 +58,27 @@ int refusedWith(std::ostream& err, const std::string& message)
 }
 
 }  // namespace
+
+int chooseView(Design& d, const std::string& view, const std::string& command, std::ostream& err)
+{
+    if (!isDrawnView(view)) {
+        if (!SetResponseTitle(view).empty())
+            return refusedWith(err, "the view '" + view + "' is not available in this version");
+        return refusedWith(err, command + ": unknown view '" + view +
+                                    "' (amp, imp, ph, gd, nq, st, schema, HigCorrImp or MidCorrImp)");
+    }
+    if (view == "HigCorrImp" || view == "MidCorrImp") {
+        // As the Response menu offers these views: only with a notch in force.
+        const int notch = view == "HigCorrImp" ? 1 : 2;
+        if (!corrImpViewEnabled(d, notch))
+            return refusedWith(err, "the view '" + view + "' needs a " + (notch == 1 ? "high" : "mid") +
+                                        "-range notch correction in force" + (notch == 2 ? " in a 3-way design" : "") +
+                                        " (--notch-" + (notch == 1 ? "high" : "mid") + " TEXT)");
+        selectCorrImpView(d, notch);
+    }
+    d.s_Resp = view;
+    return kOk;
+}
 
 int renderCommand(Design& d, const std::vector<std::string>& commandArgs, std::ostream&, std::ostream& err)
 {
@@ -104,14 +107,11 @@ int renderCommand(Design& d, const std::vector<std::string>& commandArgs, std::o
                 err, "render takes --view VIEW --out FILE.png|FILE.svg|FILE.pdf [--scale 1|2], not '" + args[i] + "'");
     }
     if (view.empty() || file.empty()) return refusedWith(err, "render needs --view VIEW and --out FILE");
-    if (!isDrawnView(view)) {
-        if (!SetResponseTitle(view).empty())
-            return refusedWith(err, "the view '" + view + "' is not available in this version");
-        return refusedWith(
-            err, "render: unknown view '" + view + "' (amp, imp, ph, gd, nq, st, schema, HigCorrImp or MidCorrImp)");
-    }
     const auto format = formatOf(file);
     if (!format) return refusedWith(err, "render writes .png, .svg or .pdf files, not '" + file + "'");
+    if (const int status = chooseView(d, view, "render", err); status != kOk) return status;
+    // A PDF is the printed page: `print` with its defaults.
+    if (*format == Format::Pdf && scaleText.empty()) return printDefaultPage(d, file, asBuilt, err);
     double scale = 1;
     if (!scaleText.empty()) {
         if (*format != Format::Png) return refusedWith(err, "--scale applies to PNG pictures only");
@@ -120,16 +120,6 @@ int renderCommand(Design& d, const std::vector<std::string>& commandArgs, std::o
         scale = scaleText == "2" ? 2 : 1;
     }
 
-    if (view == "HigCorrImp" || view == "MidCorrImp") {
-        // As the Response menu offers these views: only with a notch in force.
-        const int notch = view == "HigCorrImp" ? 1 : 2;
-        if (!corrImpViewEnabled(d, notch))
-            return refusedWith(err, "the view '" + view + "' needs a " + (notch == 1 ? "high" : "mid") +
-                                        "-range notch correction in force" + (notch == 2 ? " in a 3-way design" : "") +
-                                        " (--notch-" + (notch == 1 ? "high" : "mid") + " TEXT)");
-        selectCorrImpView(d, notch);
-    }
-    d.s_Resp = view;
     const ViewSize size = viewSize(view);
     const std::string imagesDir = resourceFolder("Images");
 
@@ -142,20 +132,13 @@ int renderCommand(Design& d, const std::vector<std::string>& commandArgs, std::o
         return kOk;
     }
 #if LARKSPAN_CLI_HAS_QT
-    std::optional<std::string> failure;
-    if (*format == Format::Png)
-        failure = qt::writePng(file, size.width, size.height, scale,
-                               [&](Canvas& canvas) { drawScreen(canvas, d, imagesDir, asBuilt); });
-    else
-        failure = qt::writePdfPage(file, size.width, size.height, view == "schema", jobName(d),
-                                   [&](Canvas& canvas) { drawPrinted(canvas, d, imagesDir, asBuilt); });
-    if (failure) return ioFailure(err, file, *failure);
+    if (const auto failure = qt::writePng(file, size.width, size.height, scale,
+                                          [&](Canvas& canvas) { drawScreen(canvas, d, imagesDir, asBuilt); }))
+        return ioFailure(err, file, *failure);
     return kOk;
 #else
     (void)scale;
-    (void)jobName;
-    (void)drawPrinted;
-    return refusedWith(err, "PNG and PDF output need a larkspan-cli built with Qt (LARKSPAN_BUILD_APP=ON)");
+    return refusedWith(err, "PNG output needs a larkspan-cli built with Qt (LARKSPAN_BUILD_APP=ON)");
 #endif
 }
 

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,11 @@ struct FakePrompts : Prompts {
     FileErrorChoice fileErrorChoice = FileErrorChoice::Continue;
     QString pathToOpen;
     QString pathToSave;  // "" cancels the dialog
+    // The print sheets: what they do to the printer, and whether the user
+    // confirms; none set cancels them.
+    std::function<bool(QPrinter&, double&)> onPageSetup;
+    std::function<bool(QPrinter&)> onPrint;
+    QStringList stopAlerts;  // "title|message"
 
     void beep() override { ++beeps; }
     void playSound(const QString& s) override { sounds.push_back(s); }
@@ -44,6 +50,16 @@ struct FakePrompts : Prompts {
     {
         saveDialogs.push_back(prompt + "|" + proposed);
         return pathToSave;
+    }
+    bool pageSetup(QWidget*, QPrinter& printer, double& scale) override
+    {
+        return onPageSetup && onPageSetup(printer, scale);
+    }
+    bool print(QWidget*, QPrinter& printer) override { return onPrint && onPrint(printer); }
+    FileErrorChoice stopAlert(QWidget*, const QString& title, const QString& message) override
+    {
+        stopAlerts.push_back(title + "|" + message);
+        return fileErrorChoice;
     }
 };
 

@@ -1,7 +1,6 @@
 // End-to-end tests of `larkspan-cli render`.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -124,43 +123,6 @@ TEST(CliRender, SchematicCarriesTheDriverPicturesBuiltWithTheTool)
                   pictures)
             << ways << "-way";
         EXPECT_NE(svg.find("<image x=\"711\" y=\"416\" width=\"34\" height=\"68\""), std::string::npos);
-    }
-}
-
-// pdfinfo's answer for a file, or empty when the tool is missing.
-std::string pdfinfo(const fs::path& file)
-{
-    const std::string cmd = "pdfinfo " + test::shellQuote(file.string()) + " 2>/dev/null";
-    FILE* pipe = ::popen(cmd.c_str(), "r");
-    if (!pipe) return {};
-    std::string text;
-    char buf[256];
-    while (std::fgets(buf, sizeof buf, pipe)) text += buf;
-    ::pclose(pipe);
-    return text;
-}
-
-TEST(CliRender, PdfIsOnePrintedPageLandscapeOnlyForTheSchematic)
-{
-    struct Row {
-        const char* view;
-        bool landscape;
-    };
-    for (const Row& row : {Row{"amp", false}, Row{"st", false}, Row{"schema", true}}) {
-        SCOPED_TRACE(row.view);
-        test::ScratchFolder folder;
-        const auto r = cli({"render", "--view", row.view, "--out", (folder / "page.pdf").string()});
-        ASSERT_EQ(r.status, 0) << r.err;
-        const std::string info = pdfinfo(folder / "page.pdf");
-        const std::string pdf = test::readText(folder / "page.pdf");
-        EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
-        ASSERT_FALSE(info.empty()) << "pdfinfo (poppler-utils) is needed to read the page";
-        EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +1\\n"))) << info;
-        // "Page size:       595 x 842 pts (A4)": width first.
-        std::smatch m;
-        ASSERT_TRUE(std::regex_search(info, m, std::regex(R"(Page size: +([\d.]+) x ([\d.]+) pts \(A4\))"))) << info;
-        EXPECT_EQ(std::stod(m[1].str()) > std::stod(m[2].str()), row.landscape) << info;
-        EXPECT_NE(info.find("untitled_"), std::string::npos) << info;  // the print job's name as title
     }
 }
 

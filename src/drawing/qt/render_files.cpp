@@ -3,8 +3,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
@@ -13,6 +11,7 @@
 #include <memory>
 
 #include "drawing/qt/painter_canvas.h"
+#include "drawing/qt/printed_page_painter.h"
 
 namespace larkspan::qt {
 
@@ -69,32 +68,17 @@ std::optional<std::string> writePng(const std::string& path, float width, float 
     return std::nullopt;
 }
 
-std::optional<std::string> writePdfPage(const std::string& path, float width, float height, bool landscape,
-                                        const std::string& title, const Drawing& draw)
+std::optional<std::string> writePdfPage(const std::string& path, const PdfPageRequest& page, const Drawing& draw)
 {
-    if (!(width > 0) || !(height > 0)) return std::string("the drawing size is out of range");
     ensureGuiApplication();
     QPdfWriter writer(QString::fromStdString(path));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                     landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                     QMarginsF(36, 36, 36, 36), QPageLayout::Point));
-    writer.setTitle(QString::fromStdString(title));
+    writer.setPageLayout(defaultPageFormat(page.letter ? QPageSize::Letter : QPageSize::A4,
+                                           page.landscape ? PageOrientation::Landscape : PageOrientation::Portrait));
+    writer.setTitle(QString::fromStdString(page.title));
     writer.setCreator(QStringLiteral("Larkspan"));
-    QPainter painter;
-    if (!painter.begin(&writer)) return std::string("cannot write the file");
-    // The painter starts at the printable area's corner in device units.
-    const double toDevice = writer.resolution() / 72.0;
-    const QRectF area = writer.pageLayout().paintRect(QPageLayout::Point);
-    const double fit = std::min(area.width() / width, area.height() / height);
-    const double x = (area.width() - width * fit) / 2;
-    painter.scale(toDevice, toDevice);
-    painter.translate(x, 0);
-    painter.scale(fit, fit);
-    {
-        PainterCanvas canvas(painter);
-        draw(canvas);
-    }
-    if (!painter.end()) return std::string("cannot write the file");
+    const QSizeF area = adjustedPageSize(writer.pageLayout());
+    const double scale = CalcPrintPageScale(page.s_Resp, area.width(), area.height(), page.GPrintScale);
+    if (!paintPrintedPage(writer, scale, draw)) return std::string("cannot write the file");
     return std::nullopt;
 }
 

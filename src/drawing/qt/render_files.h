@@ -21,10 +21,17 @@ void ensureGuiApplication();
 std::optional<std::string> writePng(const std::string& path, float width, float height, double scale,
                                     const Drawing& draw);
 
-// One A4 page, portrait or landscape, with the drawing of width × height
-// points scaled to fill the printable area within half-inch margins, at the
-// top. `title` becomes the document's title. Returns the reason on failure.
-std::optional<std::string> writePdfPage(const std::string& path, float width, float height, bool landscape,
-                                        const std::string& title, const Drawing& draw);
+// The printed page of a view as a one-page PDF file, as Print gives it.
+struct PdfPageRequest {
+    bool letter = false;  // Letter paper instead of A4
+    bool landscape = false;
+    double GPrintScale = 100;  // the user's scale, percent
+    std::string s_Resp;        // the view, for the page scale
+    std::string title;         // the document's title: the print job name
+};
+
+// Paints the drawing in points onto the page at the view's page scale and
+// writes it. Returns the reason on failure.
+std::optional<std::string> writePdfPage(const std::string& path, const PdfPageRequest& page, const Drawing& draw);
 
 }  // namespace larkspan::qt

@@ -187,7 +187,7 @@ TEST(RenderFiles, UnwritablePathsAreReported)
 {
     const auto draw = [](Canvas& c) { c.line(0, 0, 5, 5, Pen{}); };
     EXPECT_TRUE(qt::writePng("/nonexistent-folder/x.png", 10, 10, 1, draw).has_value());
-    EXPECT_TRUE(qt::writePdfPage("/nonexistent-folder/x.pdf", 10, 10, false, "t", draw).has_value());
+    EXPECT_TRUE(qt::writePdfPage("/nonexistent-folder/x.pdf", qt::PdfPageRequest{}, draw).has_value());
 }
 
 }  // namespace
