@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/raw_record.h"
+#include "support/design_changes.h"
 #include "support/scratch_folder.h"
 
 namespace larkspan {
@@ -13,64 +14,36 @@ using test::readBytes;
 using test::ScratchFolder;
 using test::writeBytes;
 
-struct NameRow {
-    const char* name;
-    std::string fileName;
-    bool design;      // offered by Open, accepted from the desktop
-    bool stationery;  // opens untitled
-
-    friend void PrintTo(const NameRow& r, std::ostream* os) { *os << r.name; }
-};
-
-class FileNames : public testing::TestWithParam<NameRow> {};
-
-TEST_P(FileNames, ExtensionsCompareExactly)
+// Extensions compare exactly: a design name is offered by Open and accepted
+// from the desktop, a stationery name opens untitled; folders are always
+// listed. Stationery is proposed under the document's name.
+TEST(FileNames, ExtensionsCompareExactly)
 {
-    const NameRow& row = GetParam();
-    EXPECT_EQ(isDesignFileName(row.fileName), row.design);
-    EXPECT_EQ(OpenDialogFilter(row.fileName, false), row.design);
-    EXPECT_TRUE(OpenDialogFilter(row.fileName, true)) << "folders are always listed";
-    EXPECT_EQ(isStationeryName(row.fileName), row.stationery);
+    struct Row {
+        std::string fileName;
+        bool design, stationery;
+    };
+    const Row rows[] = {
+        {"Box A.xvrdoc", true, false},     {"Box A.xvrdocsta", true, true},  {"Box A.XVRDOC", false, false},
+        {"Box A.xvrDocSta", false, false}, {".xvrdoc", true, false},         {"xvrdoc", false, false},
+        {"Box.xvrdoc.bak", false, false},  {"Box.v2.xvrdocsta", true, true}, {"Box.xvrdocs", false, false},
+        {"Box.xvrdo", false, false},       {"Box.xvrdoc.", false, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.fileName);
+        EXPECT_EQ(isDesignFileName(row.fileName), row.design);
+        EXPECT_EQ(OpenDialogFilter(row.fileName, false), row.design);
+        EXPECT_TRUE(OpenDialogFilter(row.fileName, true));
+        EXPECT_EQ(isStationeryName(row.fileName), row.stationery);
+    }
+    const std::pair<const char*, const char*> proposed[] = {{"untitled.xvrdoc", "untitled.xvrdocsta"},
+                                                            {"Box.XvrDoc", "Box.xvrdocsta"},
+                                                            {"Box.xvrdocsta", "Box.xvrdocsta"},
+                                                            {"Box.design", "Box.design"},
+                                                            {"Box", "Box"},
+                                                            {"Box.xvrdoc.old", "Box.xvrdoc.old"},
+                                                            {"Box.v2.xvrdoc", "Box.v2.xvrdocsta"}};
+    for (const auto& [name, stationery] : proposed) EXPECT_EQ(stationeryProposedName(name), stationery) << name;
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, FileNames,
-                         testing::Values(NameRow{"document", "Box A.xvrdoc", true, false},
-                                         NameRow{"stationery", "Box A.xvrdocsta", true, true},
-                                         NameRow{"upper_case_document", "Box A.XVRDOC", false, false},
-                                         NameRow{"mixed_case_stationery", "Box A.xvrDocSta", false, false},
-                                         NameRow{"extension_only", ".xvrdoc", true, false},
-                                         NameRow{"no_dot", "xvrdoc", false, false},
-                                         NameRow{"later_extension_counts", "Box.xvrdoc.bak", false, false},
-                                         NameRow{"earlier_dots_ignored", "Box.v2.xvrdocsta", true, true},
-                                         NameRow{"longer_extension", "Box.xvrdocs", false, false},
-                                         NameRow{"shorter_extension", "Box.xvrdo", false, false},
-                                         NameRow{"trailing_dot", "Box.xvrdoc.", false, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct ProposedRow {
-    const char* name;
-    std::string fileName1;
-    std::string proposed;
-
-    friend void PrintTo(const ProposedRow& r, std::ostream* os) { *os << r.name; }
-};
-
-class StationeryName : public testing::TestWithParam<ProposedRow> {};
-
-TEST_P(StationeryName, Proposed)
-{
-    EXPECT_EQ(stationeryProposedName(GetParam().fileName1), GetParam().proposed);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, StationeryName,
-                         testing::Values(ProposedRow{"untitled", "untitled.xvrdoc", "untitled.xvrdocsta"},
-                                         ProposedRow{"any_case", "Box.XvrDoc", "Box.xvrdocsta"},
-                                         ProposedRow{"already_stationery", "Box.xvrdocsta", "Box.xvrdocsta"},
-                                         ProposedRow{"other_extension", "Box.design", "Box.design"},
-                                         ProposedRow{"no_extension", "Box", "Box"},
-                                         ProposedRow{"only_last_extension", "Box.xvrdoc.old", "Box.xvrdoc.old"},
-                                         ProposedRow{"dots_in_name", "Box.v2.xvrdoc", "Box.v2.xvrdocsta"}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // A record on disk with values that differ from the defaults, written byte by
 // byte: 3-way, order 2 "Bessel", RE 4 ohm, LE 0.6 mH, LowSPL 87.5 dB, MidSPL
@@ -101,61 +74,56 @@ Design editedDesign()
     return d;
 }
 
-TEST(OpenDesignFile, DocumentKeepsItsNameAndFile)
+// The document state on one line: the file Save writes to (relative to the
+// scratch folder) and the flags.
+std::string shown(const DocumentState& s, const fs::path& folder)
+{
+    return "url \"" + s.fileUrl.lexically_relative(folder).string() + "\" open " + std::to_string(s.FileOpenFlag) +
+           " close " + std::to_string(s.WndCloseFlag) + " quit " + std::to_string(s.QuitAppFlag);
+}
+
+// Opening a document binds the design to its name and file; stationery opens
+// untitled with its values. Either way the file's values replace the
+// design's, the unsaved ones are reset, the attenuations are recomputed from
+// the file's levels (98.5 − 87.5 and 91.25 − 87.5 dB, kept negative by the
+// L-pad computation, positive in the accepted copies) and so is the
+// correction capacitor: 0.6 mH / (4 ohm)² = 37.5 µF.
+TEST(OpenDesignFile, DocumentAndStationery)
 {
     ScratchFolder folder;
     writeSample(folder / "Box A.xvrdoc");
-    Design d = editedDesign();
-    DocumentState s;
-    ASSERT_EQ(openDesignFile(d, s, folder / "Box A.xvrdoc"), std::nullopt);
-
-    EXPECT_EQ(d.fileName1, "Box A.xvrdoc");
-    EXPECT_EQ(s.fileUrl, folder / "Box A.xvrdoc");
-    EXPECT_EQ(d.SaveAsFlag, 1);
-    EXPECT_EQ(s.FileOpenFlag, 1);
-    EXPECT_EQ(d.DirtyFlag, 0);
-    EXPECT_FALSE(saveNeedsName(d));
-    // The file's values, and the unsaved ones reset.
-    EXPECT_EQ(d.channel, 3);
-    EXPECT_EQ(d.s_Type, "Bessel");
-    EXPECT_EQ(d.s_SPE, "Woofer W-18");
-    EXPECT_EQ(d.FX, 650.0F);
-    EXPECT_EQ(d.s_Resp, "amp");
-    EXPECT_EQ(d.respID, 1);
-    EXPECT_EQ(d.FXbak, 650.0F);
-    EXPECT_EQ(d.REbak, 4.0F);
-    // Attenuations recomputed from the file's levels: 98.5 − 87.5 and
-    // 91.25 − 87.5 dB, which the L-pad computation then keeps as negative
-    // values (the accepted copies keep the positive ones).
-    EXPECT_EQ(d.AttHbak, 11.0F);
-    EXPECT_EQ(d.AttMbak, 3.75F);
-    EXPECT_EQ(d.AttH, -11.0F);
-    EXPECT_EQ(d.AttM, -3.75F);
-    EXPECT_EQ(d.HigSPLbak, 98.5F);
-    // Correction capacitor recomputed: 0.6 mH / (4 ohm)² = 37.5 µF.
-    EXPECT_FLOAT_EQ(d.CEQL, 37.5F);
-}
-
-TEST(OpenDesignFile, StationeryOpensUntitledWithItsValues)
-{
-    ScratchFolder folder;
     writeSample(folder / "Template.xvrdocsta");
-    Design d = editedDesign();
-    DocumentState s;
-    s.fileUrl = "/somewhere/else.xvrdoc";
-    s.FileOpenFlag = 1;
-    d.SaveAsFlag = 1;
-    ASSERT_EQ(openDesignFile(d, s, folder / "Template.xvrdocsta"), std::nullopt);
-
-    EXPECT_EQ(d.fileName1, "untitled.xvrdoc");
-    EXPECT_EQ(d.SaveAsFlag, 0);
-    EXPECT_EQ(s.FileOpenFlag, 0);
-    EXPECT_TRUE(s.fileUrl.empty());
-    EXPECT_EQ(d.DirtyFlag, 0);
-    EXPECT_TRUE(saveNeedsName(d)) << "Save must ask for a name";
-    EXPECT_EQ(d.channel, 3);
-    EXPECT_EQ(d.s_SPE, "Woofer W-18");
-    EXPECT_EQ(d.AttHbak, 11.0F);
+    const std::pair<const char*, const char*> rows[] = {
+        {"Box A.xvrdoc",
+         "url \"Box A.xvrdoc\" open 1 close 0 quit 0 | s_Type \"Butter\"→\"Bessel\" channel 2→3 order 1→2 chnelID 1→2 "
+         "orderID 1→2 filtrID 1→4 FX 900→650 RE 6→4 LE 0.5→0.6 LowSPL 90→87.5 MidSPL 96→91.25 HigSPL 100→98.5 s_SPE "
+         "\"Default Low\"→\"Woofer W-18\" AttH 99→-11 AttM 0→-3.75 REQL 0→4 CEQL 99→37.5 REQM 0→6 CEQM 0→6.9444447 "
+         "REQH 0→6 CEQH 0→3.4722223 RSH 0→4.3089705 RPH 0→2.3546643 PRSH 0→7.181618 PRPH 0→2.024055 RSM 0→2.1037102 "
+         "RPM 0→11.112623 PRSM 0→3.506184 PRPM 0→2.2768517 RST 0→2.1037102 PRT 0→3.506184 fileName1 "
+         "\"untitled.xvrdoc\"→\"Box A.xvrdoc\" DirtyFlag 1→0 SaveAsFlag 0→1 s_Resp \"schema\"→\"amp\" respID 8→1 FXbak "
+         "1→650 REbak 6→4 LEbak 0.5→0.6 LowSPLbak 90→87.5 MidSPLbak 96→91.25 HigSPLbak 100→98.5 AttHbak 0→11 AttMbak "
+         "0→3.75"},
+        {"Template.xvrdocsta",
+         "url \"\" open 0 close 0 quit 0 needs a name | s_Type \"Butter\"→\"Bessel\" channel 2→3 order 1→2 chnelID 1→2 "
+         "orderID 1→2 filtrID 1→4 FX 900→650 RE 6→4 LE 0.5→0.6 LowSPL 90→87.5 MidSPL 96→91.25 HigSPL 100→98.5 s_SPE "
+         "\"Default Low\"→\"Woofer W-18\" AttH 99→-11 AttM 0→-3.75 REQL 0→4 CEQL 99→37.5 REQM 0→6 CEQM 0→6.9444447 "
+         "REQH 0→6 CEQH 0→3.4722223 RSH 0→4.3089705 RPH 0→2.3546643 PRSH 0→7.181618 PRPH 0→2.024055 RSM 0→2.1037102 "
+         "RPM 0→11.112623 PRSM 0→3.506184 PRPM 0→2.2768517 RST 0→2.1037102 PRT 0→3.506184 DirtyFlag 1→0 s_Resp "
+         "\"schema\"→\"amp\" respID 8→1 FXbak 1→650 REbak 6→4 LEbak 0.5→0.6 LowSPLbak 90→87.5 MidSPLbak 96→91.25 "
+         "HigSPLbak 100→98.5 AttHbak 0→11 AttMbak 0→3.75"}};
+    for (const auto& [file, expected] : rows) {
+        const Design edited = editedDesign();
+        Design d = edited;
+        d.SaveAsFlag = 1;
+        DocumentState s;
+        s.fileUrl = folder / "else.xvrdoc";
+        s.FileOpenFlag = 1;
+        ASSERT_EQ(openDesignFile(d, s, folder / file), std::nullopt);
+        EXPECT_EQ(shown(s, folder.path()) + (saveNeedsName(d) ? " needs a name | " : " | ") + test::changes(edited, d),
+                  expected)
+            << "\n"
+            << file;
+    }
 }
 
 TEST(OpenDesignFile, UnreadableFileIsReportedAndNothingIsRead)
