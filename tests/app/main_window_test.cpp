@@ -587,7 +587,7 @@ private slots:
         QVERIFY(sheet);
         QCOMPARE(sheet->size(), QSize(300, 170));
         QVERIFY(!f.menuEnabled(menu::kFile));  // modal while the sheet is open
-        QCOMPARE(sheet->field(10)->text(), QStringLiteral(" 650"));
+        QCOMPARE(sheet->field(10)->text(), QStringLiteral("650"));
         QCOMPARE(sheet->edtFldID(), 10);
         // Escape restores the frequency and does not redraw.
         sheet->field(10)->setText(QStringLiteral("1234"));
@@ -604,7 +604,7 @@ private slots:
         fx->setText(QStringLiteral("-3"));  // the sheet model's tests hold the other refused entries
         QTest::keyClick(fx, Qt::Key_Return);
         QVERIFY(sheet->isVisible());
-        QCOMPARE(fx->text(), QStringLiteral(" 650"));
+        QCOMPARE(fx->text(), QStringLiteral("650"));
         QCOMPARE(f.prompts.beeps, 1);
         QVERIFY(!f.window.isWindowModified());
         fx->setText(QStringLiteral("800"));
@@ -631,8 +631,8 @@ private slots:
         QCOMPARE(f.prompts.alerts.size(), std::size_t{1});
         QCOMPARE(f.prompts.alerts[0], QStringLiteral("ALERT!      Frequencis are too near.|"
                                                      "Enter more separate frequencis.   FXL x 3  \u2264  FXH"));
-        QCOMPARE(sheet->field(10)->text(), QStringLiteral(" 200"));
-        QCOMPARE(sheet->field(11)->text(), QStringLiteral(" 2000"));
+        QCOMPARE(sheet->field(10)->text(), QStringLiteral("200"));
+        QCOMPARE(sheet->field(11)->text(), QStringLiteral("2000"));
         sheet->pressCancel();
     }
 
@@ -645,15 +645,15 @@ private slots:
         QVERIFY(sheet);
         QCOMPARE(sheet->size(), QSize(300, 357));
         QCOMPARE(sheet->edtFldID(), 12);
-        QCOMPARE(sheet->field(10)->text(), QStringLiteral(" 6"));
-        QCOMPARE(sheet->field(11)->text(), QStringLiteral(" 0.5"));
+        QCOMPARE(sheet->field(10)->text(), QStringLiteral("6"));
+        QCOMPARE(sheet->field(11)->text(), QStringLiteral("0.5"));
         // Req = Re and Ceq = Le/Re²: 8 ohm and 0.5 mH give 7.8125 µF.
         sheet->field(10)->setText(QStringLiteral("8"));
         sheet->pressCalc();
         QVERIFY(sheet->isVisible());
-        QCOMPARE(sheet->field(51)->text(), QStringLiteral(" 8"));
+        QCOMPARE(sheet->field(51)->text(), QStringLiteral("8"));
         // Shown as rint(x·1000)/1000: 7812.5 rounds to the even 7812.
-        QCOMPARE(sheet->field(52)->text(), QStringLiteral(" 7.812"));
+        QCOMPARE(sheet->field(52)->text(), QStringLiteral("7.812"));
         QCOMPARE(f.d().RE, 8.0F);
 
         sheet->field(11)->setText(QStringLiteral("-1"));
@@ -765,19 +765,20 @@ private slots:
     }
 
     // A refused entry beeps, marks its field and shows the reason until the
-    // next keystroke, in every sheet.
+    // next keystroke, in every sheet; the field shows its last value again,
+    // without the blank the model writes before a number.
     void refusalsAreShownInTheSheet()
     {
         struct Row {
             int menuId, item, field;
-            const char* text;
+            const char *text, *back;
         };
         const Row rows[] = {
-            {menu::kCorrection3Way, 1, 11, "-3"},
-            {menu::kCorrection3Way, 3, 11, "0"},
-            {menu::kImpedanceIncrease3Way, 2, 11, "-1"},
-            {menu::kAttenuator3Way, 1, 11, "0"},
-            {menu::kNotch3Way, 1, 53, "0"},
+            {menu::kCorrection3Way, 1, 11, "-3", "2000"},
+            {menu::kCorrection3Way, 3, 11, "0", "0"},
+            {menu::kImpedanceIncrease3Way, 2, 11, "-1", "0.25"},
+            {menu::kAttenuator3Way, 1, 11, "0", "10"},
+            {menu::kNotch3Way, 1, 53, "0", "0"},
         };
         for (const Row& row : rows) {
             Fixture f;
@@ -790,6 +791,7 @@ private slots:
             QVERIFY(sheet->isVisible());
             QCOMPARE(f.prompts.beeps, 1);
             QCOMPARE(sheet->refusalShown(), QStringLiteral("Enter a number greater than 0"));
+            QCOMPARE(sheet->field(row.field)->text(), QString::fromLatin1(row.back));
             for (const int other : {10, 11, 12, 51, 52, 53, 54})
                 if (sheet->field(other)) QCOMPARE(sheet->isMarkedRefused(sheet->field(other)), other == row.field);
             QTest::keyClick(sheet->field(row.field), Qt::Key_5);
