@@ -39,50 +39,6 @@ TEST(CliRender, SvgFiles)
     for (const auto& [args, name] : rows) test::expectGolden(name, render(args, "view.svg"));
 }
 
-struct RefusalRow {
-    const char* name;
-    std::vector<std::string> args;
-    const char* errorText;
-    friend void PrintTo(const RefusalRow& r, std::ostream* os) { *os << r.name; }
-};
-
-class CliRenderRefusals : public testing::TestWithParam<RefusalRow> {};
-
-TEST_P(CliRenderRefusals, ExitTwoAndNoFile)
-{
-    test::ScratchFolder folder;
-    const fs::path out = folder / "refused.svg";
-    std::vector<std::string> args = GetParam().args;
-    for (auto& a : args)
-        if (a == "OUT") a = out.string();
-    const auto r = cli(args);
-    EXPECT_EQ(r.status, 2) << r.err;
-    EXPECT_NE(r.err.find(GetParam().errorText), std::string::npos) << r.err;
-    EXPECT_FALSE(fs::exists(out));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CliRenderRefusals,
-    testing::Values(
-        RefusalRow{"NoView", {"render", "--out", "OUT"}, "render needs --view VIEW and --out FILE"},
-        RefusalRow{"NoOut", {"render", "--view", "amp"}, "render needs --view VIEW and --out FILE"},
-        RefusalRow{"UnknownView", {"render", "--view", "bode", "--out", "OUT"}, "unknown view 'bode'"},
-        RefusalRow{"ViewKeysAreCaseSensitive", {"render", "--view", "AMP", "--out", "OUT"}, "unknown view 'AMP'"},
-        RefusalRow{"OtherFormat", {"render", "--view", "amp", "--out", "picture.jpg"}, "'picture.jpg'"},
-        RefusalRow{"ScaleThree", {"render", "--view", "amp", "--out", "x.png", "--scale", "3"}, "--scale takes 1 or 2"},
-        RefusalRow{"ScaleOnSvg",
-                   {"render", "--view", "amp", "--out", "OUT", "--scale", "2"},
-                   "--scale applies to PNG pictures only"},
-        RefusalRow{"StrayArgument", {"render", "--view", "amp", "--out", "OUT", "--dpi"}, "'--dpi'"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CliRender, UnwritableFileIsAnIoError)
-{
-    const auto r = cli({"render", "--view", "ph", "--out", "/nonexistent-folder/ph.svg"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("/nonexistent-folder/ph.svg"), std::string::npos) << r.err;
-}
-
 #if LARKSPAN_CLI_HAS_QT
 
 // Width and height from a PNG's IHDR chunk (bytes 16..23, big-endian).

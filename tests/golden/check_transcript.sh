@@ -9,11 +9,13 @@
 #   check_transcript.sh CLI CASES GOLDEN
 #
 # A case line is the arguments as a shell would split them. `@OUT@` stands for
-# a scratch file, whose contents follow the output (documents as hex bytes).
+# a scratch file, whose contents follow the output (documents as hex bytes);
+# `@DIR@` for the folder of CASES. Both are written back in their place.
 # A line ending in `| every N` keeps the first line of the output and every
 # Nth after it, and the count of lines. Lines starting with # are comments.
 set -euo pipefail
 cli=$1 cases=$2 golden=$3
+dir=$(cd "$(dirname "$cases")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -27,13 +29,14 @@ transcript() {
         fi
         out="$scratch/written"
         args=${args//@OUT@/$out}
+        args=${args//@DIR@/$dir}
         eval "set -- $args"
         echo "\$ $line"
         status=0
         "$cli" "$@" >"$scratch/stdout" 2>"$scratch/stderr" || status=$?
         # One JSON member per line, so that a difference names its key.
-        sed 's/, "/,\n"/g' "$scratch/stdout" | awk -v n="$every" 'NR == 1 || NR % n == 0 { print } END { if (n > 1) print "(" NR " lines)" }'
-        sed 's/^/stderr: /' "$scratch/stderr"
+        sed "s/, \"/,\n\"/g; s|$out|@OUT@|g; s|$dir|@DIR@|g" "$scratch/stdout" | awk -v n="$every" 'NR == 1 || NR % n == 0 { print } END { if (n > 1) print "(" NR " lines)" }'
+        sed "s/^/stderr: /; s|$out|@OUT@|g; s|$dir|@DIR@|g" "$scratch/stderr"
         echo "exit $status"
         for file in "$out"*; do
             [[ -f $file ]] || continue

@@ -138,139 +138,106 @@ TEST(OpenDesignFile, UnreadableFileIsReportedAndNothingIsRead)
     EXPECT_EQ(d.FX, 900.0F) << "nothing was read";
 }
 
-TEST(SaveFile, WritesTheOwnFileAndLetsAWaitingCloseGoOn)
+// The save steps and New (which forgets the opened file and starts from the
+// defaults), each from a prepared design and state: the
+// error, the document state after the step, what the step changed in the
+// design, and the FX that the files Save writes to and the stationery hold
+// read back as.
+struct StepRow {
+    const char* name;
+    void (*prepare)(Design&, DocumentState&, const fs::path& folder);
+    std::optional<FileError> (*step)(Design&, DocumentState&, const fs::path& folder);
+    std::string expected;
+};
+
+void openSample(Design& d, DocumentState& s, const fs::path& folder)
 {
-    ScratchFolder folder;
-    writeSample(folder / "Box A.xvrdoc");
-    Design d;
-    DocumentState s;
-    ASSERT_EQ(openDesignFile(d, s, folder / "Box A.xvrdoc"), std::nullopt);
-    d.FXH = 3000;
-    d.DirtyFlag = 1;
-    s.WndCloseFlag = 1;
-
-    ASSERT_EQ(SaveFile(d, s), std::nullopt);
-    EXPECT_EQ(d.DirtyFlag, 0);
-    EXPECT_EQ(s.WndCloseFlag, 1);
-    // FXH sits at offset 75: 3000 is 0x453B8000 as a single.
-    const auto bytes = readBytes(folder / "Box A.xvrdoc");
-    ASSERT_EQ(bytes.size(), 450U);
-    EXPECT_EQ((std::vector<std::uint8_t>(bytes.begin() + 75, bytes.begin() + 79)),
-              (std::vector<std::uint8_t>{0x45, 0x3B, 0x80, 0x00}));
-}
-
-TEST(SaveFile, FailureKeepsTheChangesAndDropsTheWaitingQuit)
-{
-    ScratchFolder folder;
-    writeBytes(folder / "plain", {1, 2, 3});
-    Design d;
-    d.fileName1 = "a.xvrdoc";
-    d.SaveAsFlag = 1;
-    d.DirtyFlag = 1;
-    DocumentState s;
-    s.fileUrl = folder / "plain" / "a.xvrdoc";
-    s.QuitAppFlag = 1;
-    s.WndCloseFlag = 1;
-
-    const auto error = SaveFile(d, s);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->reason, "Not a directory");
-    EXPECT_EQ(d.DirtyFlag, 1);
-    EXPECT_EQ(s.QuitAppFlag, 0);
-    EXPECT_EQ(s.WndCloseFlag, 0);
-    EXPECT_EQ(d.fileName1, "a.xvrdoc");
-}
-
-TEST(SaveFile, EmptyNameWritesNothing)
-{
-    ScratchFolder folder;
-    Design d;
-    d.fileName1 = "";
-    d.DirtyFlag = 1;
-    DocumentState s;
-    s.fileUrl = folder / "a.xvrdoc";
-    EXPECT_EQ(SaveFile(d, s), std::nullopt);
-    EXPECT_FALSE(fs::exists(folder / "a.xvrdoc"));
-    EXPECT_EQ(d.DirtyFlag, 1);
-}
-
-TEST(SaveAs, BindsTheDesignToTheNameAsTyped)
-{
-    ScratchFolder folder;
-    Design d;
-    DocumentState s;
-    newDesign(d, s);
-    d.DirtyFlag = 1;
-    // No extension is added to what the user typed.
-    ASSERT_EQ(saveAsChosen(d, s, folder / "Speaker"), std::nullopt);
-    EXPECT_EQ(d.fileName1, "Speaker");
-    EXPECT_EQ(s.fileUrl, folder / "Speaker");
-    EXPECT_EQ(d.SaveAsFlag, 1);
-    EXPECT_EQ(s.FileOpenFlag, 1);
-    EXPECT_EQ(d.DirtyFlag, 0);
-    EXPECT_EQ(readBytes(folder / "Speaker").size(), 450U);
-}
-
-TEST(SaveAs, FailureLeavesTheIdentity)
-{
-    ScratchFolder folder;
-    Design d;
-    DocumentState s;
-    newDesign(d, s);
-    d.DirtyFlag = 1;
-    s.WndCloseFlag = 1;
-    const auto error = saveAsChosen(d, s, folder / "missing" / "Speaker.xvrdoc");
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(d.fileName1, "untitled.xvrdoc");
-    EXPECT_TRUE(s.fileUrl.empty());
-    EXPECT_EQ(d.SaveAsFlag, 0);
-    EXPECT_EQ(d.DirtyFlag, 1);
-    EXPECT_EQ(s.WndCloseFlag, 0);
-}
-
-TEST(SaveAsStationery, WritesTheTemplateAndKeepsTheDocument)
-{
-    ScratchFolder folder;
-    writeSample(folder / "Box A.xvrdoc");
-    Design d;
-    DocumentState s;
     ASSERT_EQ(openDesignFile(d, s, folder / "Box A.xvrdoc"), std::nullopt);
     d.FX = 800;
     d.DirtyFlag = 1;
-    const DocumentState before = s;
-
-    const fs::path stationery = folder / stationeryProposedName(d.fileName1);
-    ASSERT_EQ(saveStationeryChosen(d, stationery), std::nullopt);
-    EXPECT_EQ(s, before);
-    EXPECT_EQ(d.fileName1, "Box A.xvrdoc");
-    EXPECT_EQ(d.SaveAsFlag, 1);
-    EXPECT_EQ(d.DirtyFlag, 1);
-
-    // Opening the template gives a new, untitled design with its values.
-    Design fromTemplate;
-    DocumentState t;
-    ASSERT_EQ(openDesignFile(fromTemplate, t, stationery), std::nullopt);
-    EXPECT_EQ(fromTemplate.fileName1, "untitled.xvrdoc");
-    EXPECT_EQ(fromTemplate.FX, 800.0F);
-    EXPECT_EQ(fromTemplate.channel, 3);
+    s.WndCloseFlag = 1;
 }
 
-TEST(NewDesign, ForgetsTheOpenedFile)
+void newDirty(Design& d, DocumentState& s, const fs::path&)
 {
-    ScratchFolder folder;
-    writeSample(folder / "Box A.xvrdoc");
-    Design d;
-    DocumentState s;
-    ASSERT_EQ(openDesignFile(d, s, folder / "Box A.xvrdoc"), std::nullopt);
-    d.DirtyFlag = 1;
     newDesign(d, s);
-    EXPECT_EQ(d.fileName1, "untitled.xvrdoc");
-    EXPECT_EQ(d.SaveAsFlag, 0);
-    EXPECT_EQ(d.DirtyFlag, 0);
-    EXPECT_EQ(s.FileOpenFlag, 0);
-    EXPECT_TRUE(s.fileUrl.empty());
-    EXPECT_EQ(d.channel, 2);
-    EXPECT_EQ(d.AttHbak, 10.0F);  // 100 − 90 dB
+    d.DirtyFlag = 1;
+    s.WndCloseFlag = 1;
+}
+
+std::string readBackFx(const fs::path& file)
+{
+    Design read;
+    return fs::is_regular_file(file) && !ReadFile(read, file) ? test::shown(read.FX) : "-";
+}
+
+TEST(DocumentSteps, SaveSaveAsStationeryAndNew)
+{
+    const StepRow rows[] = {
+        // Save writes the own file and lets a waiting close go on.
+        {"save", openSample, [](Design& d, DocumentState& s, const fs::path&) { return SaveFile(d, s); },
+         "ok | url \"Box A.xvrdoc\" open 1 close 1 quit 0 | DirtyFlag 1→0 | 800 -"},
+        // A failed save keeps the changes and drops the waiting close and quit.
+        {"save_fails",
+         [](Design& d, DocumentState& s, const fs::path& folder) {
+             d.fileName1 = "a.xvrdoc";
+             d.SaveAsFlag = d.DirtyFlag = s.QuitAppFlag = s.WndCloseFlag = 1;
+             s.fileUrl = folder / "plain" / "a.xvrdoc";
+         },
+         [](Design& d, DocumentState& s, const fs::path&) { return SaveFile(d, s); },
+         "Not a directory | url \"plain/a.xvrdoc\" open 0 close 0 quit 0 |  | - -"},
+        {"save_without_name",
+         [](Design& d, DocumentState& s, const fs::path& folder) {
+             d.fileName1 = "";
+             d.DirtyFlag = 1;
+             s.fileUrl = folder / "a.xvrdoc";
+         },
+         [](Design& d, DocumentState& s, const fs::path&) { return SaveFile(d, s); },
+         "ok | url \"a.xvrdoc\" open 0 close 0 quit 0 |  | - -"},
+        // No extension is added to the name as typed.
+        {"save_as", newDirty,
+         [](Design& d, DocumentState& s, const fs::path& folder) { return saveAsChosen(d, s, folder / "Speaker"); },
+         "ok | url \"Speaker\" open 1 close 1 quit 0 | fileName1 \"untitled.xvrdoc\"→\"Speaker\" DirtyFlag 1→0 "
+         "SaveAsFlag 0→1 | 650 -"},
+        {"save_as_fails", newDirty,
+         [](Design& d, DocumentState& s, const fs::path& folder) {
+             return saveAsChosen(d, s, folder / "missing" / "Speaker.xvrdoc");
+         },
+         "No such file or directory | url \"\" open 0 close 0 quit 0 |  | - -"},
+        // Stationery leaves the document as it is; it opens untitled.
+        {"stationery", openSample,
+         [](Design& d, DocumentState&, const fs::path& folder) {
+             return saveStationeryChosen(d, folder / stationeryProposedName(d.fileName1));
+         },
+         "ok | url \"Box A.xvrdoc\" open 1 close 1 quit 0 |  | 650 800"},
+        {"new_design", openSample,
+         [](Design& d, DocumentState& s, const fs::path&) {
+             newDesign(d, s);
+             return std::optional<FileError>{};
+         },
+         "ok | url \"\" open 0 close 1 quit 0 | s_Type \"Bessel\"→\"Butter\" channel 3→2 order 2→1 chnelID 2→1 orderID "
+         "2→1 "
+         "filtrID 4→1 FX 800→650 RE 4→6 LE 0.6→0.5 LowSPL 87.5→90 MidSPL 91.25→96 HigSPL 98.5→100 s_SPE \"Woofer "
+         "W-18\"→\"Default Low\" AttH -11→-10 AttM -3.75→-6 REQL 4→6 CEQL 37.5→13.888889 RSH 4.3089705→4.1026335 RPH "
+         "2.3546643→2.7748518 PRSH 7.181618→6.8377233 PRPH 2.024055→2.162278 RSM 2.1037102→2.9928768 RPM "
+         "11.112623→6.028561 PRSM 3.506184→4.9881287 PRPM 2.2768517→2.4999864 RST 2.1037102→2.9928768 PRT "
+         "3.506184→4.9881287 fileName1 \"Box A.xvrdoc\"→\"untitled.xvrdoc\" DirtyFlag 1→0 SaveAsFlag 1→0 REbak 4→6 "
+         "LEbak 0.6→0.5 LowSPLbak 87.5→90 MidSPLbak 91.25→96 HigSPLbak 98.5→100 AttHbak 11→10 AttMbak 3.75→6 | - -"},
+    };
+    for (const StepRow& row : rows) {
+        ScratchFolder folder;
+        writeSample(folder / "Box A.xvrdoc");
+        writeBytes(folder / "plain", {1, 2, 3});
+        Design d;
+        DocumentState s;
+        row.prepare(d, s, folder.path());
+        const Design before = d;
+        const auto error = row.step(d, s, folder.path());
+        EXPECT_EQ((error ? error->reason : "ok") + " | " + shown(s, folder.path()) + " | " + test::changes(before, d) +
+                      " | " + readBackFx(s.fileUrl) + " " + readBackFx(folder / "Box A.xvrdocsta"),
+                  row.expected)
+            << row.name;
+    }
 }
 
 }  // namespace
