@@ -134,7 +134,10 @@ private slots:
         }
     }
 
-    void documentAtLaunchMeansNoUntitledDesign()
+    // A document opened at launch is the first design shown; a name of
+    // another extension (the case counts) is ignored, an unreadable one shows
+    // the file error; either way the window keeps its design.
+    void documentsOpenedFromTheDesktop()
     {
         const QString doc = writeDocument("launch.xvrdoc", 2500);
         Fixture f;
@@ -142,18 +145,14 @@ private slots:
         QVERIFY(f.window.documents().openFile(doc));
         f.window.startUpTimerFired();  // finds the window already open
         QCOMPARE(f.window.windowTitle(), QStringLiteral("launch.xvrdoc[*]"));
-        QCOMPARE(f.d().FXH, 2500.0F);
         QCOMPARE(f.d().channel, std::int16_t{3});
         QVERIFY(f.checked(menu::kFilterEven, 4));  // Bessel
-    }
-
-    void filesOfOtherExtensionsAreIgnored()
-    {
-        Fixture f;
-        f.start();
-        const QString wrongCase = writeDocument("upper.XVRDOC", 3000);
-        QVERIFY(!f.window.documents().openFile(wrongCase));
-        QCOMPARE(f.d().FXH, 2000.0F);
+        QVERIFY(!f.window.documents().openFile(writeDocument("upper.XVRDOC", 3000)));
+        QVERIFY(f.prompts.fileErrors.empty());
+        QVERIFY(!f.window.documents().openFile(path("missing.xvrdoc")));
+        QCOMPARE(f.prompts.fileErrors.size(), std::size_t{1});
+        QVERIFY(f.window.view()->isShowingDesign());
+        QCOMPARE(f.d().FXH, 2500.0F);
     }
 
     void eachViewPaintsItsOwnPictureAndRepaintsItTheSame()
@@ -340,52 +339,43 @@ private slots:
         QCOMPARE(content(next.window), moved);
     }
 
-    void saveAsThenSaveWritesTheFileAndClearsTheMark()
+    // Stationery leaves the document untitled and changed; Save without a
+    // file asks for a name, then writes without asking; opened from File >
+    // Open, the stationery gives an untitled design that Save asks a name for.
+    void saveStationeryAndSaveAgain()
     {
         Fixture f;
         f.start();
-        f.trigger(menu::kOrder, 2);
+        f.trigger(menu::kOrder, 3);
+        const QString stationery = path("template.xvrdocsta"), target = path("saved.xvrdoc");
+        f.prompts.pathToSave = stationery;
+        f.trigger(menu::kFile, 7);
+        QVERIFY(QFileInfo::exists(stationery));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
         QVERIFY(f.window.isWindowModified());
-        const QString target = path("saved.xvrdoc");
         f.prompts.pathToSave = target;
-        f.trigger(menu::kFile, 5);  // Save without a file asks for a name
-        QCOMPARE(f.prompts.saveDialogs, QStringList{"Save This File As...|untitled.xvrdoc"});
+        f.trigger(menu::kFile, 5);
+        QCOMPARE(f.prompts.saveDialogs, QStringList({"Save This Stationery File As...|untitled.xvrdocsta",
+                                                     "Save This File As...|untitled.xvrdoc"}));
         QCOMPARE(QFileInfo(target).size(), qint64{450});
         QCOMPARE(f.window.windowTitle(), QStringLiteral("saved.xvrdoc[*]"));
         QVERIFY(!f.window.isWindowModified());
         QCOMPARE(f.window.windowFilePath(), target);
 
         f.trigger(menu::kOrder, 4);
-        f.trigger(menu::kFile, 5);  // now Save writes without asking
-        QCOMPARE(f.prompts.saveDialogs.size(), 1);
+        f.trigger(menu::kFile, 5);
+        QCOMPARE(f.prompts.saveDialogs.size(), 2);
         Design read;
         QVERIFY(!ReadFile(read, target.toStdString()));
         QCOMPARE(read.order, std::int16_t{4});
-    }
 
-    void saveAsStationeryLeavesTheDocumentAsItWas()
-    {
-        Fixture f;
-        f.start();
-        f.trigger(menu::kOrder, 3);
-        f.prompts.pathToSave = path("template.xvrdocsta");
-        f.trigger(menu::kFile, 7);
-        QCOMPARE(f.prompts.saveDialogs, QStringList{"Save This Stationery File As...|untitled.xvrdocsta"});
-        QVERIFY(QFileInfo::exists(path("template.xvrdocsta")));
+        f.trigger(menu::kFile, 3);
+        f.prompts.pathToOpen = stationery;
+        f.trigger(menu::kFile, 2);
         QCOMPARE(f.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
-        QVERIFY(f.window.isWindowModified());
-
-        // Opening the stationery from File > Open gives an untitled design
-        // that Save asks a name for.
-        Fixture g;
-        g.start();
-        g.trigger(menu::kFile, 3);
-        g.prompts.pathToOpen = path("template.xvrdocsta");
-        g.trigger(menu::kFile, 2);
-        QCOMPARE(g.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
-        QCOMPARE(g.d().order, std::int16_t{3});
-        g.trigger(menu::kFile, 5);
-        QCOMPARE(g.prompts.saveDialogs.size(), 1);
+        QCOMPARE(f.d().order, std::int16_t{3});
+        f.trigger(menu::kFile, 5);
+        QCOMPARE(f.prompts.saveDialogs.size(), 3);
     }
 
     // Close, Quit, and a document handed over while a changed design is open
@@ -453,15 +443,6 @@ private slots:
             if (row.request == OpenOther && row.designGoes) QCOMPARE(f.d().FXH, 2500.0F);
             if (row.answer == A::Save && row.designGoes) QVERIFY(QFileInfo::exists(path(row.saveTo)));
         }
-    }
-
-    void unreadableDocumentShowsTheFileErrorAndKeepsTheWindow()
-    {
-        Fixture f;
-        f.start();
-        QVERIFY(!f.window.documents().openFile(path("missing.xvrdoc")));
-        QCOMPARE(f.prompts.fileErrors.size(), std::size_t{1});
-        QVERIFY(f.window.view()->isShowingDesign());
     }
 
     void documentWithAbsurdValuesOpensAndEveryViewDraws()
