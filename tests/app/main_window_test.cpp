@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -28,8 +29,11 @@
 #include "app/qt_prompts.h"
 #include "app/response_view.h"
 #include "app/single_instance.h"
+#include "drawing/qt/painter_canvas.h"
+#include "drawing/response_view.h"
 #include "model/document_file.h"
 #include "model/document_record.h"
+#include "model/resource_folder.h"
 #include "support/design_changes.h"
 #include "window_fixture.h"
 
@@ -130,7 +134,10 @@ private slots:
         }
     }
 
-    void documentAtLaunchMeansNoUntitledDesign()
+    // A document opened at launch is the first design shown; a name of
+    // another extension (the case counts) is ignored, an unreadable one shows
+    // the file error; either way the window keeps its design.
+    void documentsOpenedFromTheDesktop()
     {
         const QString doc = writeDocument("launch.xvrdoc", 2500);
         Fixture f;
@@ -138,18 +145,14 @@ private slots:
         QVERIFY(f.window.documents().openFile(doc));
         f.window.startUpTimerFired();  // finds the window already open
         QCOMPARE(f.window.windowTitle(), QStringLiteral("launch.xvrdoc[*]"));
-        QCOMPARE(f.d().FXH, 2500.0F);
         QCOMPARE(f.d().channel, std::int16_t{3});
         QVERIFY(f.checked(menu::kFilterEven, 4));  // Bessel
-    }
-
-    void filesOfOtherExtensionsAreIgnored()
-    {
-        Fixture f;
-        f.start();
-        const QString wrongCase = writeDocument("upper.XVRDOC", 3000);
-        QVERIFY(!f.window.documents().openFile(wrongCase));
-        QCOMPARE(f.d().FXH, 2000.0F);
+        QVERIFY(!f.window.documents().openFile(writeDocument("upper.XVRDOC", 3000)));
+        QVERIFY(f.prompts.fileErrors.empty());
+        QVERIFY(!f.window.documents().openFile(path("missing.xvrdoc")));
+        QCOMPARE(f.prompts.fileErrors.size(), std::size_t{1});
+        QVERIFY(f.window.view()->isShowingDesign());
+        QCOMPARE(f.d().FXH, 2500.0F);
     }
 
     void eachViewPaintsItsOwnPictureAndRepaintsItTheSame()
@@ -225,6 +228,77 @@ private slots:
         }
     }
 
+    // Resized, the window shows the whole view at one scale, centred, with
+    // the labels over it at the same scale; the remembered place keeps the
+    // view's own size; the next view puts the window back to that size.
+    void viewScalesToFitTheWindow()
+    {
+        Fixture f;
+        f.window.placement().setTransitionMillis(0);
+        f.shell.FastOpenFlag = 0;
+        f.start();
+        ResponseView* view = f.window.view();
+        struct Row {
+            QSize content;
+            double scale;
+            QPointF offset;
+            QRect legend;  // the label "Total" (71)
+        };
+        const Row rows[] = {
+            {{540, 390}, 1, {0, 0}, {102, 352, 50, 16}},
+            {{1080, 780}, 2, {0, 0}, {204, 704, 100, 32}},
+            {{270, 600}, 0.5, {0, 202}, {51, 378, 25, 8}},
+            {{1280, 700}, 700 / 390.0, {155, 0}, {338, 631, 90, 30}},
+        };
+        for (const Row& row : rows) {
+            f.window.resize(row.content + QSize(0, view->y()));
+            QTRY_COMPARE(view->size(), row.content);
+            QCOMPARE(view->drawingFit().scale, row.scale);
+            QCOMPARE(view->drawingFit().offset, row.offset);
+            QCOMPARE(view->control(71)->geometry(), row.legend);
+            QCOMPARE(view->control(71)->font().pixelSize(), qRound(12 * row.scale));
+        }
+        // A redraw keeps the user's size; moving the window moves the
+        // remembered graph place, whose size stays the view's.
+        f.trigger(menu::kChannel, 2);
+        QCOMPARE(view->size(), rows[3].content);
+        f.window.move(f.window.pos() + QPoint(7, 5));
+        QTRY_COMPARE(QPoint(f.shell.prefs.Bounds.left, f.shell.prefs.Bounds.top), content(f.window).topLeft());
+        QCOMPARE(f.shell.prefs.Bounds.right - f.shell.prefs.Bounds.left, 540);
+        QCOMPARE(f.shell.prefs.Bounds.bottom - f.shell.prefs.Bounds.top, 390);
+        const Bounds16 before = f.shell.prefs.Bounds;
+        f.window.showMaximized();
+        QTRY_VERIFY(view->width() > 540);
+        QCOMPARE(f.shell.prefs.Bounds, before);  // a maximized window is not a place
+        f.trigger(menu::kResponse, 8);
+        QTRY_COMPARE(view->size(), QSize(810, 566));
+        QVERIFY(!f.window.isMaximized());
+    }
+
+    // At the view's own size the screen shows the view exactly as drawn
+    // without any transform, in every view.
+    void viewAtItsOwnSizeIsDrawnUnscaled()
+    {
+        Fixture f;
+        f.window.placement().setTransitionMillis(0);
+        f.start();
+        ResponseView* view = f.window.view();
+        for (const int item : {1, 2, 3, 8}) {
+            f.trigger(menu::kResponse, item);
+            QTRY_VERIFY(view->size() == (item == 8 ? QSize(810, 566) : QSize(540, 390)));
+            for (QWidget* label : view->findChildren<QLabel*>()) label->hide();
+            QImage direct(view->size(), QImage::Format_ARGB32_Premultiplied);
+            direct.fill(Qt::white);
+            QPainter painter(&direct);
+            qt::PainterCanvas canvas(painter);
+            DrawTarget target{canvas, {}, resourceFolder("Images")};
+            ViewState state = view->drawnFrom();
+            ResponsePlot(target, f.d(), state);
+            painter.end();
+            QCOMPARE(view->grab().toImage().convertToFormat(direct.format()), direct);
+        }
+    }
+
     void firstRunBoundsCheckOffAndALostScreenCentreTheWindow()
     {
         const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
@@ -265,52 +339,43 @@ private slots:
         QCOMPARE(content(next.window), moved);
     }
 
-    void saveAsThenSaveWritesTheFileAndClearsTheMark()
+    // Stationery leaves the document untitled and changed; Save without a
+    // file asks for a name, then writes without asking; opened from File >
+    // Open, the stationery gives an untitled design that Save asks a name for.
+    void saveStationeryAndSaveAgain()
     {
         Fixture f;
         f.start();
-        f.trigger(menu::kOrder, 2);
+        f.trigger(menu::kOrder, 3);
+        const QString stationery = path("template.xvrdocsta"), target = path("saved.xvrdoc");
+        f.prompts.pathToSave = stationery;
+        f.trigger(menu::kFile, 7);
+        QVERIFY(QFileInfo::exists(stationery));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
         QVERIFY(f.window.isWindowModified());
-        const QString target = path("saved.xvrdoc");
         f.prompts.pathToSave = target;
-        f.trigger(menu::kFile, 5);  // Save without a file asks for a name
-        QCOMPARE(f.prompts.saveDialogs, QStringList{"Save This File As...|untitled.xvrdoc"});
+        f.trigger(menu::kFile, 5);
+        QCOMPARE(f.prompts.saveDialogs, QStringList({"Save This Stationery File As...|untitled.xvrdocsta",
+                                                     "Save This File As...|untitled.xvrdoc"}));
         QCOMPARE(QFileInfo(target).size(), qint64{450});
         QCOMPARE(f.window.windowTitle(), QStringLiteral("saved.xvrdoc[*]"));
         QVERIFY(!f.window.isWindowModified());
         QCOMPARE(f.window.windowFilePath(), target);
 
         f.trigger(menu::kOrder, 4);
-        f.trigger(menu::kFile, 5);  // now Save writes without asking
-        QCOMPARE(f.prompts.saveDialogs.size(), 1);
+        f.trigger(menu::kFile, 5);
+        QCOMPARE(f.prompts.saveDialogs.size(), 2);
         Design read;
         QVERIFY(!ReadFile(read, target.toStdString()));
         QCOMPARE(read.order, std::int16_t{4});
-    }
 
-    void saveAsStationeryLeavesTheDocumentAsItWas()
-    {
-        Fixture f;
-        f.start();
-        f.trigger(menu::kOrder, 3);
-        f.prompts.pathToSave = path("template.xvrdocsta");
-        f.trigger(menu::kFile, 7);
-        QCOMPARE(f.prompts.saveDialogs, QStringList{"Save This Stationery File As...|untitled.xvrdocsta"});
-        QVERIFY(QFileInfo::exists(path("template.xvrdocsta")));
+        f.trigger(menu::kFile, 3);
+        f.prompts.pathToOpen = stationery;
+        f.trigger(menu::kFile, 2);
         QCOMPARE(f.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
-        QVERIFY(f.window.isWindowModified());
-
-        // Opening the stationery from File > Open gives an untitled design
-        // that Save asks a name for.
-        Fixture g;
-        g.start();
-        g.trigger(menu::kFile, 3);
-        g.prompts.pathToOpen = path("template.xvrdocsta");
-        g.trigger(menu::kFile, 2);
-        QCOMPARE(g.window.windowTitle(), QStringLiteral("untitled.xvrdoc[*]"));
-        QCOMPARE(g.d().order, std::int16_t{3});
-        g.trigger(menu::kFile, 5);
-        QCOMPARE(g.prompts.saveDialogs.size(), 1);
+        QCOMPARE(f.d().order, std::int16_t{3});
+        f.trigger(menu::kFile, 5);
+        QCOMPARE(f.prompts.saveDialogs.size(), 3);
     }
 
     // Close, Quit, and a document handed over while a changed design is open
@@ -378,15 +443,6 @@ private slots:
             if (row.request == OpenOther && row.designGoes) QCOMPARE(f.d().FXH, 2500.0F);
             if (row.answer == A::Save && row.designGoes) QVERIFY(QFileInfo::exists(path(row.saveTo)));
         }
-    }
-
-    void unreadableDocumentShowsTheFileErrorAndKeepsTheWindow()
-    {
-        Fixture f;
-        f.start();
-        QVERIFY(!f.window.documents().openFile(path("missing.xvrdoc")));
-        QCOMPARE(f.prompts.fileErrors.size(), std::size_t{1});
-        QVERIFY(f.window.view()->isShowingDesign());
     }
 
     void documentWithAbsurdValuesOpensAndEveryViewDraws()
@@ -576,8 +632,8 @@ private slots:
         QCOMPARE(f.prompts.alerts, std::vector<QString>{QStringLiteral("ALERT!      Frequencis are too near.|"
                                                                        "Enter more separate frequencis.   FXL x 3  "
                                                                        "\u2264  FXH")});
-        QCOMPARE(sheet->field(10)->text(), QStringLiteral(" 200"));
-        QCOMPARE(sheet->field(11)->text(), QStringLiteral(" 2000"));
+        QCOMPARE(sheet->field(10)->text(), QStringLiteral("200"));
+        QCOMPARE(sheet->field(11)->text(), QStringLiteral("2000"));
         sheet->pressCancel();
     }
 
@@ -594,8 +650,8 @@ private slots:
         sheet->field(10)->setText(QStringLiteral("8"));
         sheet->pressCalc();
         QVERIFY(sheet->isVisible());
-        QCOMPARE(sheet->field(51)->text(), QStringLiteral(" 8"));
-        QCOMPARE(sheet->field(52)->text(), QStringLiteral(" 7.812"));
+        QCOMPARE(sheet->field(51)->text(), QStringLiteral("8"));
+        QCOMPARE(sheet->field(52)->text(), QStringLiteral("7.812"));
         sheet->field(11)->setText(QStringLiteral("-1"));
         sheet->pressOk();  // refused: the sheet stays
         QTest::keyClick(sheet->field(10), Qt::Key_Escape);
@@ -665,9 +721,9 @@ private slots:
             const char* shown;
         };
         const Row rows[] = {
-            {menu::kCorrection2Way, 1, 10, "-3", " 650"}, {menu::kCorrection3Way, 1, 11, "-3", " 2000"},
-            {menu::kCorrection3Way, 3, 11, "0", "0"},     {menu::kImpedanceIncrease3Way, 2, 11, "-1", " 0.25"},
-            {menu::kAttenuator3Way, 1, 11, "0", " 10"},   {menu::kNotch3Way, 1, 53, "0", "0"},
+            {menu::kCorrection2Way, 1, 10, "-3", "650"}, {menu::kCorrection3Way, 1, 11, "-3", "2000"},
+            {menu::kCorrection3Way, 3, 11, "0", "0"},    {menu::kImpedanceIncrease3Way, 2, 11, "-1", "0.25"},
+            {menu::kAttenuator3Way, 1, 11, "0", "10"},   {menu::kNotch3Way, 1, 53, "0", "0"},
         };
         for (const Row& row : rows) {
             Fixture f;
