@@ -194,6 +194,11 @@ std::vector<GoldenRow> schematicsAndViews()
             const ViewSize size = viewSize(v);
             rows.push_back({"view_" + std::to_string(ways) + "way_" + v, view(d), size.width, size.height});
         }
+    // A 2nd-order Bessel design, whose factors differ from the others' only
+    // in the fifth digit.
+    for (const int ways : {2, 3})
+        rows.push_back({"view_" + std::to_string(ways) + "way_2Bessel_amp",
+                        view(design().ways(ways).order(2).align("Bessel").view("amp"))});
     rows.push_back({"view_2way_st", view(design().view("st"))});
     rows.push_back({"view_unknown_key", view(design().view("bogus")), 810, 565});
     rows.push_back({"view_2way_amp_printed", printed([](DrawTarget& t) {

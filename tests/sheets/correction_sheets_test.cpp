@@ -1,4 +1,4 @@
-// The impedance-correction, SPL and attenuator sheets as models: what their
+// The frequency, impedance-correction, SPL and attenuator sheets as models: what their
 // buttons do to the design and to the texts they show. Each row types into a
 // sheet opened on a new design, presses buttons, and compares the outcomes,
 // the sheet's texts and every design field that changed.
@@ -9,6 +9,7 @@
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "sheets/attenuator_sheets.h"
+#include "sheets/frequency_sheets.h"
 #include "sheets/impedance_correction_sheet.h"
 #include "support/design_changes.h"
 
@@ -44,6 +45,7 @@ std::string outcome(const SheetOutcome& o)
     if (o == SheetOutcome::cancelled()) return "cancelled";
     if (o == SheetOutcome::refusedWithBeep()) return "beep";
     if (o == SheetOutcome{}) return "open";
+    if (o.alert && !o.closed && o.beeps == 1) return "alert \"" + o.alert->message + "\"";
     return "?";
 }
 
@@ -51,7 +53,8 @@ template <typename Sheet>
 std::string press(Sheet& s, const Entry& e)
 {
     if (e.field10) s.field10 = e.field10;
-    if (e.field11) s.field11 = e.field11;
+    if constexpr (requires { s.field11; })
+        if (e.field11) s.field11 = e.field11;
     if constexpr (requires { s.field12; })
         if (e.field12) s.field12 = e.field12;
     if (e.button == Button::Ok) return outcome(s.ok());
@@ -63,7 +66,8 @@ std::string press(Sheet& s, const Entry& e)
 template <typename Sheet>
 std::string shownBy(const Sheet& s)
 {
-    std::string text = "[" + s.field10 + "|" + s.field11;
+    std::string text = "[" + s.field10;
+    if constexpr (requires { s.field11; }) text += "|" + s.field11;
     if constexpr (requires { s.field12; }) text += "|" + s.field12;
     if constexpr (requires { s.result51(); }) text += "|" + s.result51() + "|" + s.result52();
     return text + "]";
@@ -101,12 +105,34 @@ const SheetRun low = on<ImpedanceCorrectionSheet>(CorrectedDriver::Low);
 const SheetRun mid = on<ImpedanceCorrectionSheet>(CorrectedDriver::Mid);
 const SheetRun high = on<ImpedanceCorrectionSheet>(CorrectedDriver::High);
 const SheetRun spl = on<SplSheet>();
+const SheetRun fx = on<FrequencySheet2Way>();
+const SheetRun fxlFxh = on<FrequencySheet3Way>();
 const SheetRun highPad = on<AttenuatorSheet>(AttenuatedDriver::High);
 const SheetRun midPad = on<AttenuatorSheet>(AttenuatedDriver::Mid);
 
 constexpr auto Ok = Button::Ok;
 constexpr auto Calc = Button::Calc;
 constexpr auto Cancel = Button::Cancel;
+
+// Any positive frequency is taken; a 2-way entry that is not positive beeps
+// and goes back; a 3-way pair beeps before any spacing check, and a spacing
+// outside the limits alerts, both going back. Cancel returns to the last
+// accepted pair whatever was typed.
+TEST(FrequencySheets, OkAndCancel)
+{
+    check("2-way ok", 2, fx, {{"0.5", nullptr, nullptr, Ok}},
+          "[ 650] accepted [0.5] | FX 650→0.5 DirtyFlag 0→1 FXbak 650→0.5");
+    for (const char* entry : {"0", "-20", "abc", ""})
+        check(entry, 2, fx, {{entry, nullptr, nullptr, Ok}}, "[ 650] beep [ 650] | ");
+    check("3-way non-positive", 3, fxlFxh, {{"500", "x", nullptr, Ok}}, "[ 200| 2000] beep [ 200| 2000] | ");
+    check("3-way too near", 3, fxlFxh, {{"500", "1400", nullptr, Ok}},
+          "[ 200| 2000] alert \"Enter more separate frequencis.   FXL x 3  \u2264  FXH\" [ 200| 2000] | FreqCheckFlag "
+          "0→1");
+    check("3-way ok, cancel", 3, fxlFxh, {{"300", "3000", nullptr, Ok}, {"1", "2", nullptr, Cancel}},
+          "[ 200| 2000] accepted cancelled [1|2] | FXL 200→300 FXH 2000→3000 DirtyFlag 0→1 FXLbak 200→300 FXHbak "
+          "2000→3000");
+    EXPECT_EQ(frequencyFieldText(1234.5678F), " 1234.57");
+}
 
 // A sheet opens with the driver's values: 0.5 mH / (6 ohm)² = 13.889 µF.
 // OK applies only the selected driver and takes the leading number of a field.
