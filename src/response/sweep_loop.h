@@ -67,8 +67,12 @@ void risingSweep(Curve& curve, Omega omega, Eval eval, ToY toY, Drawable drawabl
         p.k = step.k;
         p.value = e.yy;
         p.x = step.x;
-        p.y = toY(e.yy);
-        p.drawn = &step != &steps.front() && drawable(p.y);
+    }
+    // Placed in a loop of their own, where one point's division need not
+    // wait for the next evaluation.
+    for (CurvePoint& p : curve.points) {
+        p.y = toY(static_cast<float>(p.value));
+        p.drawn = &p != &curve.points.front() && drawable(p.y);
     }
     dropNonFiniteSegments(curve);
 }
