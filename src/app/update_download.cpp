@@ -32,20 +32,9 @@ bool UpdateDownload::start(QNetworkAccessManager& manager, const QUrl& url, cons
     cap_ = cap;
     written_ = 0;
     QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    request.setMaximumRedirectsAllowed(5);
     request.setTransferTimeout(timeoutMillis);
-    reply_ = manager.get(request);
-    connect(reply_, &QNetworkReply::redirected, this, [this](const QUrl& to) {
-        if (acceptedRedirect(to))
-            emit reply_->redirectAllowed();
-        else
-            fail(QStringLiteral("redirected to %1, which is not https").arg(to.toString()));
-    });
-    connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
-        if (reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong() > cap_)
-            fail(QStringLiteral("the archive is larger than %1 bytes").arg(cap_));
-    });
+    reply_ = guardedGet(manager, request, cap_, QStringLiteral("the archive is larger than %1 bytes").arg(cap_), this,
+                        [this](const QString& reason) { fail(reason); });
     connect(reply_, &QNetworkReply::readyRead, this, &UpdateDownload::writeSome);
     connect(reply_, &QNetworkReply::finished, this, &UpdateDownload::done);
     return true;

@@ -1,6 +1,8 @@
 #include "update/update_address.h"
 
 #include <QHostAddress>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QSettings>
 
 #include "rules/update_rules.h"
@@ -47,6 +49,24 @@ bool acceptedAddress(const QUrl& url)
 bool acceptedRedirect(const QUrl& url)
 {
     return url.isValid() && url.scheme() == QLatin1String("https") && !url.host().isEmpty();
+}
+
+QNetworkReply* guardedGet(QNetworkAccessManager& manager, QNetworkRequest request, qint64 cap, const QString& tooLong,
+                          QObject* context, const std::function<void(const QString&)>& fail)
+{
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setMaximumRedirectsAllowed(5);
+    QNetworkReply* reply = manager.get(request);
+    QObject::connect(reply, &QNetworkReply::redirected, context, [reply, fail](const QUrl& to) {
+        if (acceptedRedirect(to))
+            emit reply->redirectAllowed();
+        else
+            fail(QStringLiteral("redirected to %1, which is not https").arg(to.toString()));
+    });
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, context, [reply, cap, tooLong, fail] {
+        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > cap) fail(tooLong);
+    });
+    return reply;
 }
 
 }  // namespace larkspan

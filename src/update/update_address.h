@@ -2,7 +2,14 @@
 // settings store or the build, with the version text and the archive below it.
 #pragma once
 
+#include <QNetworkRequest>
 #include <QUrl>
+
+#include <functional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QObject;
 
 namespace larkspan {
 
@@ -20,5 +27,12 @@ bool acceptedAddress(const QUrl& url);
 
 // A redirect is followed only to https.
 bool acceptedRedirect(const QUrl& url);
+
+// Sends a GET that follows at most five redirects, each only to https. A
+// redirect elsewhere, or a length announced over `cap` bytes, calls `fail`
+// with the reason (`tooLong` for the length). The connections live as long as
+// `context`; the caller owns the reply.
+QNetworkReply* guardedGet(QNetworkAccessManager& manager, QNetworkRequest request, qint64 cap, const QString& tooLong,
+                          QObject* context, const std::function<void(const QString&)>& fail);
 
 }  // namespace larkspan

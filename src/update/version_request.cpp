@@ -38,21 +38,10 @@ void VersionRequest::start(QNetworkAccessManager& manager, const QUrl& url, int 
         return;
     }
     QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    request.setMaximumRedirectsAllowed(5);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    reply_ = manager.get(request);
-    connect(reply_, &QNetworkReply::redirected, this, [this](const QUrl& to) {
-        if (acceptedRedirect(to))
-            emit reply_->redirectAllowed();
-        else
-            fail(QStringLiteral("redirected to %1, which is not https").arg(to.toString()));
-    });
-    connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
-        const qint64 announced = reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-        if (announced > kVersionTextCap)
-            fail(QStringLiteral("the answer is longer than %1 bytes").arg(kVersionTextCap));
-    });
+    reply_ = guardedGet(manager, request, kVersionTextCap,
+                        QStringLiteral("the answer is longer than %1 bytes").arg(kVersionTextCap), this,
+                        [this](const QString& reason) { fail(reason); });
     connect(reply_, &QNetworkReply::readyRead, this, &VersionRequest::readSome);
     connect(reply_, &QNetworkReply::finished, this, &VersionRequest::done);
     deadline_.start(timeoutMillis);

@@ -1,6 +1,5 @@
-// larkspan-cli at the edges: numbers a float cannot hold, damaged and
-// foreign-encoded documents, values that are not finite, hostile bytes in
-// what it echoes.
+// larkspan-cli at the edges: damaged and foreign-encoded documents and
+// values that are not finite.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -19,16 +18,6 @@ using test::ScratchFolder;
 
 constexpr std::uint32_t kNaN = 0x7FC00000;
 constexpr std::uint32_t kInf = 0x7F800000;
-
-// A notch text with one field changed: 0 SPL, 1 Fs, ..., 5 Qms, 12 Qa.
-std::string notchText(std::size_t field, const std::string& value)
-{
-    std::vector<std::string> v{"90", "60", "10", "0.4", "0.5", "3", "1", "6", "0.5", "5", "0", "0", "10"};
-    v.at(field) = value;
-    std::string text = "DUMMY%  Tweeter  ";
-    for (const auto& s : v) text += s + "  ";
-    return text;
-}
 
 struct EdgeRow {
     const char* name;
@@ -67,54 +56,31 @@ RawRecord withU16(std::size_t at, std::uint16_t v, const char* key = "Butter")
     return defaultRecordByHand().text(0, key).u16(at, v);
 }
 
-const std::string kRange = "' is outside the range of single-precision numbers";
-
 INSTANTIATE_TEST_SUITE_P(
     Rows, CliEdges,
-    testing::Values(
-        EdgeRow{"fx_overflows", {}, {"--fx", "1e39", "values"}, 2, "--fx: '1e39" + kRange},
-        EdgeRow{"fxh_overflows", {}, {"--fxl", "200", "--fxh", "1e39", "values"}, 2, "--fxh: '1e39" + kRange},
-        EdgeRow{"product_overflow_is_too_far",
-                {},
-                {"--ways", "3", "--order", "2", "--fxl", "200", "--fxh", "1e38", "values"},
-                2,
-                "too far"},
-        EdgeRow{"nan_ratio_is_too_far",
-                [] { return defaultRecordByHand().u16(63, 3).u32(75, kInf); },
-                {"--order", "2", "--align", "Bessel", "values"},
-                0,
-                "too far"},
-        EdgeRow{"large_but_near_enough",
-                {},
-                {"--ways", "3", "--order", "2", "--fxl", "1e20", "--fxh", "1e21", "values"},
-                0,
-                ""},
-        EdgeRow{"spl_overflows", {}, {"--spl-low", "-1e39", "values"}, 2, "--spl-low: '-1e39" + kRange},
-        EdgeRow{"attenuation_overflows", {}, {"--att-high", "1e39", "values"}, 2, "--att-high: '1e39" + kRange},
-        EdgeRow{"pasted_overflow_is_a_mismatch",
-                {},
-                {"--notch-high", notchText(5, "1e39"), "values"},
-                2,
-                "Paste Data is Mismatched"},
-        EdgeRow{"labels_apart_from_values", {}, {"--notch-high", notchText(1, "-5"), "values"}, 2, "(Fs -5, Qes 0.5"},
-        EdgeRow{"echoed_escape_bytes", {}, {"--fx", "\x1b[31m\x07", "values"}, 2, "not '\\x1B[31m\\x07'"},
-        EdgeRow{"channel_7", [] { return withU16(63, 7); }, {"values"}, 1, "not a Larkspan design: channel 7"},
-        EdgeRow{"order_0", [] { return withU16(65, 0); }, {"values"}, 1, "not a Larkspan design: order 0"},
-        EdgeRow{"key_not_offered",
-                [] { return withU16(65, 3, "Linkwi"); },
-                {"values"},
-                1,
-                "not a Larkspan design: alignment 'Linkwi' at order 3"},
-        EdgeRow{"absurd_values_open",
-                [] { return defaultRecordByHand().u32(67, kNaN).u32(79, 0x7149F2CA).u32(83, 0xBF800000); },
-                {"values"},
-                0,
-                ""},
-        EdgeRow{"nan_is_not_saved",
-                [] { return defaultRecordByHand().u32(67, kNaN); },
-                {"save", "@/out.xvrdoc"},
-                1,
-                "FX is not a finite number"}),
+    testing::Values(EdgeRow{"nan_ratio_is_too_far",
+                            [] { return defaultRecordByHand().u16(63, 3).u32(75, kInf); },
+                            {"--order", "2", "--align", "Bessel", "values"},
+                            0,
+                            "too far"},
+                    EdgeRow{
+                        "channel_7", [] { return withU16(63, 7); }, {"values"}, 1, "not a Larkspan design: channel 7"},
+                    EdgeRow{"order_0", [] { return withU16(65, 0); }, {"values"}, 1, "not a Larkspan design: order 0"},
+                    EdgeRow{"key_not_offered",
+                            [] { return withU16(65, 3, "Linkwi"); },
+                            {"values"},
+                            1,
+                            "not a Larkspan design: alignment 'Linkwi' at order 3"},
+                    EdgeRow{"absurd_values_open",
+                            [] { return defaultRecordByHand().u32(67, kNaN).u32(79, 0x7149F2CA).u32(83, 0xBF800000); },
+                            {"values"},
+                            0,
+                            ""},
+                    EdgeRow{"nan_is_not_saved",
+                            [] { return defaultRecordByHand().u32(67, kNaN); },
+                            {"save", "@/out.xvrdoc"},
+                            1,
+                            "FX is not a finite number"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliValues, JsonCarriesTheSheetAndNamesWhatIsNotFinite)

@@ -16,23 +16,44 @@ namespace {
 using test::cplx;
 using test::Ladder;
 
-// Half a unit of the last printed digit.
-constexpr double kHalf4 = 0.00005;
-constexpr double kHalf3 = 0.0005;
-constexpr double kHalf2 = 0.005;
-
-TEST(ImpedanceCorrection, PublishedExampleValues)
+// The published examples, to half a unit of their last printed digit: the
+// correction of an 8 ohm / 0.5 mH woofer and a 6 ohm / 0.05 mH tweeter, the
+// 6 dB L-pad of an 8 ohm tweeter at 50 W (entered positive), and the mid
+// level resistor of 1 ohm rated without a pad (Vmax = 21.21 V and
+// iRAN = 2.357 A are internal; PRAN = iRAN²·RAN). Values left from an earlier
+// pad are cleared where there is none.
+TEST(Corrections, PublishedExamples)
 {
     Design d;
     d.RE = 8;
     d.LE = 0.5F;
     d.RH = 6;
     d.LH = 0.05F;
+    d.RSM = d.RPM = d.PRSM = d.PRPM = d.RSH = d.RPH = d.PRSH = d.PRPH = 99;
+    d.AttM = d.AttH = 0;
+    d.RAN = 1;
+    d.RM = 8;
+    d.PinM = 50;
     CalcImpIncAtt(d);
-    EXPECT_EQ(d.REQL, 8.0F);
-    EXPECT_NEAR(d.CEQL, 7.8125, 1e-5);
-    EXPECT_EQ(d.REQH, 6.0F);
-    EXPECT_NEAR(d.CEQH, 1.3889, kHalf4);
+    Design pad;
+    pad.AttH = 6;
+    pad.RH = 8;
+    pad.PinH = 50;
+    CalcImpIncAtt(pad);
+    const struct {
+        const Design& d;
+        float Design::*field;
+        double value, tolerance;
+    } rows[] = {
+        {d, &Design::REQL, 8, 0},          {d, &Design::CEQL, 7.8125, 1e-5}, {d, &Design::REQH, 6, 0},
+        {d, &Design::CEQH, 1.3889, 5e-5},  {d, &Design::RSM, 0, 0},          {d, &Design::RPM, 0, 0},
+        {d, &Design::PRSM, 0, 0},          {d, &Design::PRPM, 0, 0},         {d, &Design::PRAN, 5.56, 5e-3},
+        {d, &Design::RST, 1, 0},           {d, &Design::PRT, 5.56, 5e-3},    {pad, &Design::AttH, -6, 0},
+        {pad, &Design::RPH, 8.038, 5e-4},  {pad, &Design::RSH, 3.991, 5e-4}, {pad, &Design::PRSH, 24.94, 5e-3},
+        {pad, &Design::PRPH, 12.50, 5e-3}, {d, &Design::RSH, 0, 0},          {d, &Design::RPH, 0, 0},
+        {d, &Design::PRSH, 0, 0},          {d, &Design::PRPH, 0, 0},
+    };
+    for (const auto& r : rows) EXPECT_NEAR(r.d.*r.field, r.value, r.tolerance) << (&r - rows);
 }
 
 struct DriverRow {
@@ -73,60 +94,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, ZobelFlattensTheDriver,
                          testing::Values(DriverRow{"defaults_woofer", 6, 0.5F}, DriverRow{"tweeter", 6, 0.05F},
                                          DriverRow{"four_ohm_big_coil", 3.2F, 2.7F}));
 
-TEST(ImpedanceCorrection, ZeroResistanceDividesByZeroWithoutStopping)
-{
-    Design d;
-    d.RE = 0;
-    CalcImpIncAtt(d);
-    EXPECT_EQ(d.REQL, 0.0F);
-    EXPECT_TRUE(std::isinf(d.CEQL));
-    EXPECT_NEAR(d.CEQH, 3.4722, kHalf4);  // the other drivers are unaffected
-}
-
-TEST(HighLPad, PublishedExampleValues)
-{
-    Design d;
-    d.AttH = 6;  // entered positive
-    d.RH = 8;
-    d.PinH = 50;
-    CalcImpIncAtt(d);
-    EXPECT_EQ(d.AttH, -6.0F);
-    EXPECT_NEAR(d.RPH, 8.038, kHalf3);
-    EXPECT_NEAR(d.RSH, 3.991, kHalf3);
-    EXPECT_NEAR(d.PRSH, 24.94, kHalf2);
-    EXPECT_NEAR(d.PRPH, 12.50, kHalf2);
-}
-
-TEST(HighLPad, NegativeEntryAndRepeatedRunsGiveTheSamePad)
-{
-    Design a;
-    a.AttH = 6;
-    a.RH = 8;
-    CalcImpIncAtt(a);
-    Design b;
-    b.AttH = -6;
-    b.RH = 8;
-    CalcImpIncAtt(b);
-    CalcImpIncAtt(b);
-    EXPECT_EQ(b.AttH, -6.0F);
-    EXPECT_EQ(a.RSH, b.RSH);
-    EXPECT_EQ(a.RPH, b.RPH);
-    EXPECT_EQ(a.PRSH, b.PRSH);
-    EXPECT_EQ(a.PRPH, b.PRPH);
-}
-
-TEST(HighLPad, ZeroAttenuationClearsThePad)
-{
-    Design d;
-    d.AttH = 0;
-    d.RSH = d.RPH = d.PRSH = d.PRPH = 99;  // left from an earlier pad
-    CalcImpIncAtt(d);
-    EXPECT_EQ(d.RSH, 0.0F);
-    EXPECT_EQ(d.RPH, 0.0F);
-    EXPECT_EQ(d.PRSH, 0.0F);
-    EXPECT_EQ(d.PRPH, 0.0F);
-}
-
 struct PadRow {
     const char* name;
     float r;    // driver resistance, ohm
@@ -153,6 +120,8 @@ TEST_P(LPadCircuit, HighPadAttenuatesAndKeepsTheLoad)
     d.AttH = row.att;
     d.PinH = row.pin;
     CalcImpIncAtt(d);
+    CalcImpIncAtt(d);  // a second run keeps the pad
+    EXPECT_EQ(d.AttH, -std::fabs(row.att));
     const Ladder pad = Ladder().R(1, 2, d.RSH).R(2, 0, d.RPH).R(2, 0, row.r);
     const double w = 1000;  // resistors only: any frequency
     EXPECT_NEAR(test::attenuationDb(pad.transfer(w, 2)), std::fabs(row.att), 1e-5);
@@ -207,37 +176,9 @@ TEST_P(LPadCircuit, MidPadBehindTheLevelResistor)
 
 INSTANTIATE_TEST_SUITE_P(Rows, LPadCircuit, kPadRows, [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MidLevelResistor, RatedWithoutAPadPublishedExample)
-{
-    Design d;
-    d.AttM = 0;
-    d.RAN = 1;
-    d.RM = 8;
-    d.PinM = 50;
-    d.RSM = d.RPM = d.PRSM = d.PRPM = 99;  // left from an earlier pad
-    CalcImpIncAtt(d);
-    EXPECT_EQ(d.RSM, 0.0F);
-    EXPECT_EQ(d.RPM, 0.0F);
-    EXPECT_EQ(d.PRSM, 0.0F);
-    EXPECT_EQ(d.PRPM, 0.0F);
-    // Vmax = 21.21 V and iRAN = 2.357 A are internal; PRAN = iRAN²·RAN.
-    EXPECT_NEAR(d.PRAN, 5.56, kHalf2);
-    EXPECT_EQ(d.RST, 1.0F);
-    EXPECT_NEAR(d.PRT, 5.56, kHalf2);
-}
-
-TEST(MidLevelResistor, MidValuesAreComputedInATwoWayDesignToo)
-{
-    Design d;
-    ASSERT_EQ(d.channel, 2);
-    d.AttM = 6;
-    d.RM = 8;
-    CalcImpIncAtt(d);
-    EXPECT_NEAR(d.RSM, 3.991, kHalf3);  // as the 8 ohm / 6 dB high pad
-    EXPECT_NEAR(d.RPM, 8.038, kHalf3);
-}
-
-TEST(MidLevelResistor, NonFiniteInputFlowsThrough)
+// Non-finite input flows through instead of passing for "no L-pad": a NaN
+// level (from a damaged document) stays NaN.
+TEST(Corrections, NonFiniteInputFlowsThrough)
 {
     Design d;
     d.AttM = std::numeric_limits<float>::quiet_NaN();
@@ -248,7 +189,15 @@ TEST(MidLevelResistor, NonFiniteInputFlowsThrough)
     EXPECT_TRUE(std::isnan(d.PRT));
     EXPECT_TRUE(std::isinf(d.PRSH));
     // The pad itself stays finite: the 8 ohm / 6 dB pad scaled to 6 ohm.
-    EXPECT_NEAR(d.RSH, 3.9905 * 6 / 8, kHalf3);
+    EXPECT_NEAR(d.RSH, 3.9905 * 6 / 8, 5e-4);
+
+    Design level;
+    level.LowSPL = std::numeric_limits<float>::quiet_NaN();
+    CalcDiffAtt(level);
+    EXPECT_TRUE(std::isnan(level.AttH));
+    EXPECT_TRUE(std::isnan(level.AttM));
+    CalcImpIncAtt(level);
+    EXPECT_TRUE(std::isnan(level.RSH));
 }
 
 struct SplRow {
@@ -293,19 +242,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, AttenuationTargets,
                                          SplRow{"equal_levels", 90, 90, 90, 0, 0},
                                          SplRow{"just_louder", 90, 90.5F, 90.25F, 0.25F, 0.5F}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(LevelDifference, NonFiniteLevelFlowsThrough)
-{
-    // Only a difference of 0 or below is cleared; a NaN level (from a damaged
-    // document) stays NaN instead of passing for "no L-pad".
-    Design d;
-    d.LowSPL = std::numeric_limits<float>::quiet_NaN();
-    CalcDiffAtt(d);
-    EXPECT_TRUE(std::isnan(d.AttH));
-    EXPECT_TRUE(std::isnan(d.AttM));
-    CalcImpIncAtt(d);
-    EXPECT_TRUE(std::isnan(d.RSH));
-}
 
 }  // namespace
 }  // namespace larkspan

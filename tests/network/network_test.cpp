@@ -1,6 +1,6 @@
 // The network solved as a circuit against the closed-form responses, the
 // part stress of a first-order network worked out by hand, the SPICE deck run
-// through ngspice where it is installed, and the parts list's CSV.
+// through ngspice where it is installed.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -231,42 +231,6 @@ TEST(NetworkNetlist, RefusesWhatCannotBeBuilt)
     const auto net = spiceNetlist(c, "deck");
     EXPECT_EQ(net.deck, "");
     EXPECT_EQ(net.error, "LL1 has no finite positive value; the netlist is not written");
-}
-
-TEST(PartsList, CsvReadsBack)
-{
-    SeriesChoice e6;
-    e6.name = SeriesName::E6;
-    e6.pairs = true;
-    const auto list = makePartsList(designFor(3, 4, "Linkwi", 96), e6, StressSettings{});
-    std::istringstream csv(partsListCsv(list));
-    std::string line;
-    std::getline(csv, line);
-    EXPECT_EQ(line, kPartsListCsvHeader);
-    for (const auto& r : list.rows) {
-        ASSERT_TRUE(std::getline(csv, line));
-        std::vector<std::string> f;
-        std::istringstream fields(line);
-        for (std::string s; std::getline(fields, s, ',');) f.push_back(s);
-        ASSERT_EQ(f.size(), 17u) << line;
-        const auto& c = r.part.chosen;
-        EXPECT_EQ(f[0], r.part.name);
-        EXPECT_EQ(f[1], kindLetter(r.part.kind));
-        const std::vector<std::pair<std::size_t, double>> numbers{
-            {2, r.part.ideal},         {3, c.values[0]},         {6, c.total},
-            {7, c.deviationPercent},   {8, r.stress.vrms.value}, {9, r.stress.vrms.atHz},
-            {10, r.stress.irms.value}, {11, r.stress.irms.atHz}, {12, r.stress.watts.value},
-            {13, r.stress.watts.atHz}, {14, r.rating.value}};
-        for (const auto& [i, v] : numbers) EXPECT_EQ(std::stod(f[i]), v) << r.part.name << " column " << i;
-        EXPECT_EQ(f[4].empty(), c.values.size() == 1);
-        if (c.values.size() == 2) {
-            EXPECT_EQ(std::stod(f[4]), c.values[1]);
-            EXPECT_EQ(f[5], c.parallel ? "parallel" : "series");
-        }
-        EXPECT_EQ(f[15], r.rating.unit);
-        EXPECT_EQ(f[16], r.rating.ok ? "1" : "0");
-    }
-    EXPECT_FALSE(std::getline(csv, line));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <complex>
-#include <iostream>
 
 #include "rules/menu_rules.h"
 #include "support/designs.h"
@@ -90,92 +89,6 @@ INSTANTIATE_TEST_SUITE_P(
                     AxisRow{"three_way_reads_fxl", 3, 200, 0.00625, 106.67, 2134}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(StepTimeAxis, LowestBandHasAboutFortyTwoThousandSixHundredFiftyPoints)
-{
-    // 2133.34/0.05 would be 42 667 steps; t accumulates 0.05 in single
-    // precision, whose rounding at t near 2000 (ulp 2^-12) lengthens each step
-    // slightly, so a few dozen fewer fit.
-    Design d;
-    d.FX = 10;
-    const auto times = stepTimes(stepTimeAxis(d));
-    EXPECT_NEAR(static_cast<double>(times.size()), 42650, 25);
-    EXPECT_LE(times.back(), 2133.34);
-}
-
-TEST(StepCurve, PointsSpanTheGraphFromX46ToX506)
-{
-    const Design d = synthesized();  // FX = 650: 2.667 ms in 460 points
-    const auto curves = StepPlot(d);
-    ASSERT_EQ(curves.size(), 3U);
-    for (const Curve& c : curves) {
-        ASSERT_EQ(c.points.size(), 534U) << c.branch;
-        EXPECT_FALSE(c.points.front().drawn);
-        EXPECT_FLOAT_EQ(c.points.front().x, 46);
-        // The last time is 26.65 (26.70 lies past the window's end), give or
-        // take the single-precision sum of 533 steps; 17.25 points per 0.1 ms.
-        EXPECT_NEAR(c.points.back().k, 26.65, 5e-4);
-        EXPECT_NEAR(c.points.back().x, 26.65 * 17.25 + 46, 0.01);
-        // 140 points per unit, zero at y = 260.
-        for (const auto& p : c.points) EXPECT_NEAR(p.y, 260 - 140 * p.value, 1e-3);
-    }
-    EXPECT_EQ(curves[2].branch, "To");
-    EXPECT_EQ(curves[2].LineW, 2.0F);
-}
-
-// Every network, every alignment its order offers.
-struct NetworkRow {
-    int ways;
-    int order;
-    std::string align;
-};
-
-std::vector<NetworkRow> everyNetwork()
-{
-    std::vector<NetworkRow> rows;
-    for (int ways : {2, 3})
-        for (int order = 1; order <= 4; ++order)
-            for (const auto& key : filterKeysForOrder(order)) rows.push_back({ways, order, key});
-    return rows;
-}
-
-std::string rowName(const NetworkRow& r)
-{
-    return std::to_string(r.ways) + "way_order" + std::to_string(r.order) + "_" + r.align;
-}
-
-class StepEveryNetwork : public testing::TestWithParam<NetworkRow> {};
-
-TEST_P(StepEveryNetwork, StartsAtTheStepsEdgeAndTotalsThePlainSum)
-{
-    Design d = designOf(GetParam().ways, GetParam().order, GetParam().align);
-    const auto curves = StepPlot(d);
-    ASSERT_EQ(curves.size(), static_cast<std::size_t>(GetParam().ways + 1));
-    // A low-pass or band-pass branch cannot pass the step's edge, a high-pass
-    // branch passes all of it; the total adds them without any polarity.
-    for (const Curve& c : curves) {
-        ASSERT_FALSE(c.points.empty()) << c.branch;
-        EXPECT_EQ(c.points.front().k, 0.0F);
-        EXPECT_EQ(c.points.front().value, c.branch == "Hi" || c.branch == "To" ? 1.0 : 0.0) << c.branch;
-    }
-    const Curve& total = curves.back();
-    const EulerWeights Euler = EulerTransform();
-    for (std::size_t i = 0; i < total.points.size(); ++i) {
-        double sum = 0;
-        for (std::size_t b = 0; b + 1 < curves.size(); ++b) sum += curves[b].points[i].value;
-        ASSERT_EQ(total.points[i].value, sum) << i;
-        if (i % 50 == 0) {
-            ASSERT_EQ(TotalStepResponsePlot2(d, Euler, total.points[i].k), sum) << i;
-        }
-    }
-    // The low branch settles towards the step's height over the window's end
-    // and the others towards zero; the inversion itself stays bounded.
-    for (const Curve& c : curves)
-        for (const auto& p : c.points) ASSERT_LT(std::fabs(p.value), 2.0) << c.branch << " t=" << p.k;
-}
-
-INSTANTIATE_TEST_SUITE_P(Networks, StepEveryNetwork, testing::ValuesIn(everyNetwork()),
-                         [](const auto& info) { return rowName(info.param); });
-
 // Analytic step responses, from the component values the synthesis chose.
 // Time in seconds; the curves count t in units of 0.1 ms.
 using cplx = std::complex<double>;
@@ -259,22 +172,13 @@ TEST_P(StepAgainstAnalytic, OverTheWholeWindow)
     ASSERT_EQ(d.s_Type, row.align);
     const auto curves = StepPlot(d);
     ASSERT_LT(row.curve, curves.size());
-    double worst = 0;
-    float worstAt = 0;
-    for (const auto& p : curves[row.curve].points) {
-        if (p.k == 0) continue;  // the edge itself is set by the branch's kind
-        const double error = std::fabs(p.value - row.truth(d, p.k * 1e-4));
-        if (error > worst) {
-            worst = error;
-            worstAt = p.k;
-        }
-    }
-    std::cout << "[ step    ] " << row.name << ": largest error " << worst << " at t = " << worstAt * 0.1 << " ms over "
-              << curves[row.curve].points.size() << " points\n";
-    RecordProperty("largest_error", std::to_string(worst));
     // Eight direct and six Euler-weighted terms along Re s = 6/t resolve the
-    // step to about 1e-4 of its height.
-    EXPECT_LT(worst, 2e-4);
+    // step to about 1e-4 of its height; the edge itself is set by the
+    // branch's kind.
+    for (const auto& p : curves[row.curve].points) {
+        if (p.k == 0) continue;
+        ASSERT_NEAR(p.value, row.truth(d, p.k * 1e-4), 2e-4) << "t = " << p.k * 0.1 << " ms";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, StepAgainstAnalytic,

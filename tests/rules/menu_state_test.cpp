@@ -8,138 +8,102 @@
 namespace larkspan {
 namespace {
 
-std::vector<int> enabledResponseItems(const MenuBarState& m)
+// The whole bar on one line: "+" an enabled item or menu, "-" a disabled one,
+// "*" enabled and checked, "x" disabled and checked; items from 1.
+std::string shown(const MenuBarState& m)
 {
-    std::vector<int> items;
-    for (int i = 1; i <= 13; ++i)
-        if (m.response[static_cast<std::size_t>(i)].enabled) items.push_back(i);
-    return items;
+    const auto on = [](bool enabled) { return std::string(enabled ? "+" : "-"); };
+    const auto items = [](const auto& list) {
+        std::string s;
+        for (std::size_t i = 1; i < list.size(); ++i)
+            s += list[i].enabled ? (list[i].checked ? '*' : '+') : (list[i].checked ? 'x' : '-');
+        return s;
+    };
+    return "app" + on(m.appItemsEnabled) + " file" + on(m.fileEnabled) + items(m.file) + " edit" + on(m.editEnabled) +
+           on(m.editItemsEnabled) + " response" + on(m.responseEnabled) + items(m.response) + " channel" +
+           on(m.channelEnabled) + std::to_string(m.channelChecked) + " order" + on(m.orderEnabled) +
+           std::to_string(m.orderChecked) + " filter" + std::to_string(m.filterMenuId) + on(m.filterEnabled) +
+           std::to_string(m.filterChecked) + " correction" + std::to_string(m.correctionMenuId) +
+           on(m.correctionEnabled) + " notch" + on(m.notchHighEnabled) + on(m.notchMidEnabled) + " help" +
+           on(m.helpEnabled);
 }
 
-TEST(MenuStates, StartUpBuildsTheBarAndPutsItAtOnceIntoTheModalState)
+MenuBarState openOn(const Design& d)
 {
     MenuBarState m;
-    initMenu1(m);
-    initMenu2(m);
-    EXPECT_FALSE(m.appItemsEnabled);
-    EXPECT_FALSE(m.fileEnabled);
-    EXPECT_TRUE(m.editEnabled);
-    EXPECT_TRUE(enabledResponseItems(m).empty());
-    EXPECT_FALSE(m.channelEnabled || m.orderEnabled || m.filterEnabled || m.correctionEnabled || m.helpEnabled);
+    initMenu4(m, d);
+    return m;
 }
 
-TEST(MenuStates, NewDesignOffersCloseToPrintButNotNewOrOpen)
+// Start-up builds the bar and puts it at once into the modal state; a new
+// design offers Close to Print but not New or Open (first order: the filter
+// title disabled); an open design's bar follows the design (filter menu by
+// order parity, correction menu by ways, correction views only with their
+// notch and the mid one only in a 3-way design, the notch submenu offering
+// only the other driver while a correction view is shown); with no design
+// only New, Open, the application items and Help remain.
+TEST(MenuStates, EachStateOfTheBar)
 {
-    MenuBarState m;
-    initMenu1(m);
-    EXPECT_FALSE(m.file[1].enabled);
-    EXPECT_FALSE(m.file[2].enabled);
-    for (int i = 3; i <= 10; ++i) EXPECT_TRUE(m.file[static_cast<std::size_t>(i)].enabled) << i;
-    EXPECT_EQ(enabledResponseItems(m), (std::vector<int>{1, 2, 3, 4, 5, 6, 8, 13}));
-    EXPECT_TRUE(m.response[1].checked);
-    EXPECT_EQ(m.filterMenuId, 10);
-    EXPECT_FALSE(m.filterEnabled);  // first order: title disabled
-    EXPECT_EQ(m.correctionMenuId, 12);
-    EXPECT_FALSE(m.editItemsEnabled);
+    MenuBarState startUp;
+    initMenu1(startUp);
+    initMenu2(startUp);
+    MenuBarState fresh;
+    initMenu1(fresh);
+    Design second;
+    chooseChannel(second, 2);
+    chooseOrder(second, 2);
+    second.respID = 6;
+    Design third;
+    chooseOrder(third, 3);
+    Design midNotchTwoWay;
+    midNotchTwoWay.MidCorrDisp = 1;
+    Design notchesThreeWay;
+    notchesThreeWay.channel = 3;
+    notchesThreeWay.HigCorrDisp = notchesThreeWay.MidCorrDisp = 1;
+    Design highView;
+    highView.channel = 3;
+    highView.s_Resp = "HigCorrImp";
+    Design midView = highView;
+    midView.s_Resp = "MidCorrImp";
+    MenuBarState none = openOn(Design{});
+    initMenu3(none);
+    const std::pair<const char*, MenuBarState> rows[] = {
+        {"start-up", startUp},
+        {"new design", fresh},
+        {"3-way second order, view 6", openOn(second)},
+        {"third order", openOn(third)},
+        {"mid notch in a 2-way design", openOn(midNotchTwoWay)},
+        {"both notches in a 3-way design", openOn(notchesThreeWay)},
+        {"high correction view", openOn(highView)},
+        {"mid correction view", openOn(midView)},
+        {"no design", none},
+    };
+    const char* expected[] = {
+        "app- file---++++++++ edit+- response+x------------ channel-1 order-1 filter10-1 correction12- notch++ help-",
+        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction12+ notch++ help+",
+        "app+ file+--++++++++ edit+- response++++++*-+----+ channel+2 order+2 filter11+1 correction13+ notch++ help+",
+        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+3 filter10+1 correction12+ notch++ help+",
+        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction12+ notch++ help+",
+        "app+ file+--++++++++ edit+- response+*+++++-+-++-+ channel+1 order+1 filter10-1 correction13+ notch++ help+",
+        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction13+ notch+- help+",
+        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction13+ notch-+ help+",
+        "app+ file+++-------- edit-- response-*+++++-+----+ channel-1 order-1 filter10-1 correction12- notch++ help+",
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(shown(rows[i].second), expected[i]) << rows[i].first;
 }
 
-TEST(MenuStates, DesignOpenFollowsTheDesign)
+TEST(BoundsText, ReadsTheNumberAtTheStartAndAfterEachCommaAndWritesEachWithItsBlank)
 {
-    Design d;
-    chooseChannel(d, 2);
-    chooseOrder(d, 2);
-    d.respID = 6;
-    MenuBarState m;
-    initMenu4(m, d);
-    EXPECT_EQ(m.filterMenuId, 11);
-    EXPECT_TRUE(m.filterEnabled);
-    EXPECT_EQ(m.filterChecked, 1);
-    EXPECT_EQ(m.channelChecked, 2);
-    EXPECT_EQ(m.orderChecked, 2);
-    EXPECT_EQ(m.correctionMenuId, 13);
-    EXPECT_TRUE(m.response[6].checked);
-    EXPECT_FALSE(m.response[1].checked);
-
-    chooseOrder(d, 3);
-    initMenu4(m, d);
-    EXPECT_EQ(m.filterMenuId, 10);
-    EXPECT_TRUE(m.filterEnabled);
-}
-
-TEST(MenuStates, CorrectionViewsNeedTheirNotch)
-{
-    Design d;
-    d.MidCorrDisp = 1;
-    MenuBarState m;
-    initMenu4(m, d);
-    EXPECT_FALSE(m.response[10].enabled);
-    EXPECT_FALSE(m.response[11].enabled);  // a 2-way design never offers the mid view
-
-    d.channel = 3;
-    d.HigCorrDisp = 1;
-    initMenu4(m, d);
-    EXPECT_TRUE(m.response[10].enabled);
-    EXPECT_TRUE(m.response[11].enabled);
-}
-
-TEST(MenuStates, NotchSubmenuOffersOnlyTheOtherDriverWhileACorrectionViewIsShown)
-{
-    Design d;
-    d.channel = 3;
-    MenuBarState m;
-    d.s_Resp = "HigCorrImp";
-    initMenu4(m, d);
-    EXPECT_TRUE(m.notchHighEnabled);
-    EXPECT_FALSE(m.notchMidEnabled);
-    d.s_Resp = "MidCorrImp";
-    initMenu4(m, d);
-    EXPECT_FALSE(m.notchHighEnabled);
-    EXPECT_TRUE(m.notchMidEnabled);
-    d.s_Resp = "amp";
-    initMenu4(m, d);
-    EXPECT_TRUE(m.notchHighEnabled && m.notchMidEnabled);
-}
-
-TEST(MenuStates, NoDesignLeavesNewOpenApplicationAndHelp)
-{
-    Design d;
-    MenuBarState m;
-    initMenu4(m, d);
-    initMenu3(m);
-    EXPECT_TRUE(m.file[1].enabled && m.file[2].enabled);
-    for (int i = 3; i <= 10; ++i) EXPECT_FALSE(m.file[static_cast<std::size_t>(i)].enabled) << i;
-    EXPECT_FALSE(m.editEnabled || m.responseEnabled || m.channelEnabled || m.orderEnabled);
-    EXPECT_FALSE(m.filterEnabled || m.correctionEnabled);
-    EXPECT_TRUE(m.appItemsEnabled && m.helpEnabled);
-}
-
-struct BoundsRow {
-    const char* name;
-    const char* text;
-    Bounds16 bounds;
-    friend void PrintTo(const BoundsRow& r, std::ostream* os) { *os << r.name; }
-};
-
-class BoundsText : public testing::TestWithParam<BoundsRow> {};
-
-TEST_P(BoundsText, ReadsTheNumberAtTheStartAndAfterEachComma)
-{
-    const Bounds16 b = boundsFromText(GetParam().text);
-    EXPECT_EQ(b, GetParam().bounds) << b.top << "," << b.left << "," << b.bottom << "," << b.right;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, BoundsText,
-    testing::Values(BoundsRow{"written_form", " 44, 100, 434, 640", {44, 100, 434, 640}},
-                    BoundsRow{"negative", "-20, 5, 370, 545", {-20, 5, 370, 545}},
-                    BoundsRow{"garbage_is_zero", "top,left,bottom,right", {0, 0, 0, 0}},
-                    BoundsRow{"missing_values_are_zero", " 10, 20", {10, 20, 0, 0}},
-                    BoundsRow{"empty", "", {0, 0, 0, 0}}, BoundsRow{"extra_values_ignored", "1,2,3,4,5", {1, 2, 3, 4}},
-                    BoundsRow{"out_of_range_clamped", "99999,-99999,1e300,0", {32767, -32768, 32767, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(BoundsText, WritesEachValueWithItsLeadingBlank)
-{
+    const std::pair<const char*, Bounds16> rows[] = {
+        {" 44, 100, 434, 640", {44, 100, 434, 640}},
+        {"-20, 5, 370, 545", {-20, 5, 370, 545}},
+        {"top,left,bottom,right", {0, 0, 0, 0}},  // garbage is zero
+        {" 10, 20", {10, 20, 0, 0}},              // missing values are zero
+        {"", {0, 0, 0, 0}},
+        {"1,2,3,4,5", {1, 2, 3, 4}},                          // extra values ignored
+        {"99999,-99999,1e300,0", {32767, -32768, 32767, 0}},  // clamped
+    };
+    for (const auto& [text, bounds] : rows) EXPECT_EQ(boundsFromText(text), bounds) << text;
     EXPECT_EQ(boundsToText({0, 0, 390, 540}), " 0, 0, 390, 540");
     EXPECT_EQ(boundsToText({-3, 7, 380, 560}), "-3, 7, 380, 560");
     const Bounds16 b{123, -45, 678, 910};

@@ -1,17 +1,23 @@
-// The impedance-correction, SPL and attenuator sheets as models: what their
-// buttons do to the design and to the texts they show.
+// The frequency, impedance-correction, SPL and attenuator sheets as models: what their
+// buttons do to the design and to the texts they show. Each row types into a
+// sheet opened on a new design, presses buttons, and compares the outcomes,
+// the sheet's texts and every design field that changed.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "corrections/attenuators.h"
 #include "corrections/impedance_correction.h"
 #include "sheets/attenuator_sheets.h"
+#include "sheets/frequency_sheets.h"
 #include "sheets/impedance_correction_sheet.h"
+#include "support/design_changes.h"
 
 namespace larkspan {
 namespace {
 
 // A new design as the File menu makes it.
-Design newDesign(int channel = 2)
+Design newDesign(int channel)
 {
     Design d;
     InitSetupParaOnSave(d);
@@ -22,34 +28,143 @@ Design newDesign(int channel = 2)
     return d;
 }
 
-const SheetOutcome kStaysOpen{};
-const SheetOutcome kStaysOpenWithBeep = SheetOutcome::refusedWithBeep();
+enum class Button { Ok, Calc, Cancel };
 
-// ---------------------------------------------------------------------------
-// Impedance-increase correction sheet
+// What the user does at once: types into the fields (nullptr leaves one as it
+// is), then presses a button.
+struct Entry {
+    const char* field10;
+    const char* field11;
+    const char* field12;
+    Button button;
+};
 
-TEST(ImpedanceSheet, OpensWithTheDriversValues)
+std::string outcome(const SheetOutcome& o)
 {
-    Design d = newDesign();
-    ImpedanceCorrectionSheet sheet(d, CorrectedDriver::Low);
-    EXPECT_EQ(sheet.title(), "Low Range Imp. Increase Correction");
-    EXPECT_EQ(sheet.field10, " 6");
-    EXPECT_EQ(sheet.field11, " 0.5");
-    EXPECT_EQ(sheet.field12, "Default Low");
-    // 0.5 mH / (6 ohm)² = 13.8889 µF, shown to three decimals.
-    EXPECT_EQ(sheet.result51(), " 6");
-    EXPECT_EQ(sheet.result52(), " 13.889");
-    EXPECT_EQ(d.FreqCheckFlag, 1);
-
-    ImpedanceCorrectionSheet high(d, CorrectedDriver::High);
-    EXPECT_EQ(high.title(), "High Range Imp. Increase Correction");
-    EXPECT_EQ(high.field11, " 0.125");
-    EXPECT_EQ(high.result52(), " 3.472");  // 0.125 mH / 36 ohm²
-    EXPECT_EQ(ImpedanceCorrectionSheet(d, CorrectedDriver::Mid).title(), "Mid Range Imp. Increase Correction");
+    if (o == SheetOutcome::accepted()) return "accepted";
+    if (o == SheetOutcome::cancelled()) return "cancelled";
+    if (o == SheetOutcome::refusedWithBeep()) return "beep";
+    if (o == SheetOutcome{}) return "open";
+    if (o.alert && !o.closed && o.beeps == 1) return "alert \"" + o.alert->message + "\"";
+    return "?";
 }
 
-TEST(ImpedanceSheet, MenuKeysSelectTheDriver)
+template <typename Sheet>
+std::string press(Sheet& s, const Entry& e)
 {
+    if (e.field10) s.field10 = e.field10;
+    if constexpr (requires { s.field11; })
+        if (e.field11) s.field11 = e.field11;
+    if constexpr (requires { s.field12; })
+        if (e.field12) s.field12 = e.field12;
+    if (e.button == Button::Ok) return outcome(s.ok());
+    if (e.button == Button::Cancel) return outcome(s.cancel());
+    if constexpr (requires { s.calc(); }) return outcome(s.calc());
+    return "no calc";
+}
+
+template <typename Sheet>
+std::string shownBy(const Sheet& s)
+{
+    std::string text = "[" + s.field10;
+    if constexpr (requires { s.field11; }) text += "|" + s.field11;
+    if constexpr (requires { s.field12; }) text += "|" + s.field12;
+    if constexpr (requires { s.result51(); }) text += "|" + s.result51() + "|" + s.result52();
+    return text + "]";
+}
+
+using SheetRun = std::function<std::string(Design&, const std::vector<Entry>&)>;
+
+// Opens the sheet, notes its title and texts, makes the entries, and notes
+// each outcome and the texts at the end.
+template <typename Sheet, typename... Driver>
+SheetRun on(Driver... driver)
+{
+    return [=](Design& d, const std::vector<Entry>& entries) {
+        Sheet s(d, driver...);
+        std::string text;
+        if constexpr (requires { s.title(); }) text = std::string(s.title()) + " ";
+        text += shownBy(s);
+        for (const Entry& e : entries) text += " " + press(s, e);
+        return text + " " + shownBy(s);
+    };
+}
+
+// Runs the sheet on a new design with this many ways and compares the sheet's
+// texts, each outcome and the texts at the end, then every design field that
+// differs from a new design's.
+void check(const char* name, int ways, const SheetRun& sheet, const std::vector<Entry>& entries, const char* expected)
+{
+    const Design before = newDesign(ways);
+    Design d = before;
+    const std::string shown = sheet(d, entries);
+    EXPECT_EQ(shown + " | " + test::changes(before, d), expected) << "\n" << name;
+}
+
+const SheetRun low = on<ImpedanceCorrectionSheet>(CorrectedDriver::Low);
+const SheetRun mid = on<ImpedanceCorrectionSheet>(CorrectedDriver::Mid);
+const SheetRun high = on<ImpedanceCorrectionSheet>(CorrectedDriver::High);
+const SheetRun spl = on<SplSheet>();
+const SheetRun fx = on<FrequencySheet2Way>();
+const SheetRun fxlFxh = on<FrequencySheet3Way>();
+const SheetRun highPad = on<AttenuatorSheet>(AttenuatedDriver::High);
+const SheetRun midPad = on<AttenuatorSheet>(AttenuatedDriver::Mid);
+
+constexpr auto Ok = Button::Ok;
+constexpr auto Calc = Button::Calc;
+constexpr auto Cancel = Button::Cancel;
+
+// Any positive frequency is taken; a 2-way entry that is not positive beeps
+// and goes back; a 3-way pair beeps before any spacing check, and a spacing
+// outside the limits alerts, both going back. Cancel returns to the last
+// accepted pair whatever was typed.
+TEST(FrequencySheets, OkAndCancel)
+{
+    check("2-way ok", 2, fx, {{"0.5", nullptr, nullptr, Ok}},
+          "[ 650] accepted [0.5] | FX 650→0.5 DirtyFlag 0→1 FXbak 650→0.5");
+    for (const char* entry : {"0", "-20", "abc", ""})
+        check(entry, 2, fx, {{entry, nullptr, nullptr, Ok}}, "[ 650] beep [ 650] | ");
+    check("3-way non-positive", 3, fxlFxh, {{"500", "x", nullptr, Ok}}, "[ 200| 2000] beep [ 200| 2000] | ");
+    check("3-way too near", 3, fxlFxh, {{"500", "1400", nullptr, Ok}},
+          "[ 200| 2000] alert \"Enter more separate frequencis.   FXL x 3  \u2264  FXH\" [ 200| 2000] | FreqCheckFlag "
+          "0→1");
+    check("3-way ok, cancel", 3, fxlFxh, {{"300", "3000", nullptr, Ok}, {"1", "2", nullptr, Cancel}},
+          "[ 200| 2000] accepted cancelled [1|2] | FXL 200→300 FXH 2000→3000 DirtyFlag 0→1 FXLbak 200→300 FXHbak "
+          "2000→3000");
+    EXPECT_EQ(frequencyFieldText(1234.5678F), " 1234.57");
+}
+
+// A sheet opens with the driver's values: 0.5 mH / (6 ohm)² = 13.889 µF.
+// OK applies only the selected driver and takes the leading number of a field.
+// Calc applies and stays open, its backups holding what was in force before;
+// Cancel returns to the last Calc, or to the opening values without one.
+TEST(ImpedanceSheet, OpenOkCalcCancel)
+{
+    check("low opens", 2, low, {},
+          "Low Range Imp. Increase Correction [ 6| 0.5|Default Low| 6| 13.889] [ 6| 0.5|Default Low| 6| 13.889] | "
+          "FreqCheckFlag 0→1");
+    check("high opens", 2, high, {},
+          "High Range Imp. Increase Correction [ 6| 0.125|Default High| 6| 3.472] [ 6| 0.125|Default High| 6| 3.472] | "
+          "FreqCheckFlag 0→1");
+    check("mid ok", 3, mid, {{"8", "0.4 mH", "MR-100", Ok}},
+          "Mid Range Imp. Increase Correction [ 6| 0.25|Default Mid| 6| 6.944] accepted [8|0.4 mH|MR-100| 6| 6.944] | "
+          "RM 6→8 LM 0.25→0.4 s_SPM \"Default Mid\"→\"MR-100\" REQM 6→8 CEQM 6.9444447→6.25 RSM 2.9928768→3.9905019 "
+          "RPM 6.028561→8.038082 PRSM 4.9881287→4.9881277 PRPM 2.4999864→2.4999857 RST 2.9928768→3.9905019 PRT "
+          "4.9881287→4.9881277 DirtyFlag 0→1 RMbak 6→8 LMbak 0.25→0.4");
+    check("smallest positive entries", 2, low, {{"0.001", "1e-30", nullptr, Ok}},
+          "Low Range Imp. Increase Correction [ 6| 0.5|Default Low| 6| 13.889] accepted [0.001|1e-30|Default Low| 6| "
+          "13.889] | RE 6→0.001 LE 0.5→1e-30 REQL 6→0.001 CEQL 13.888889→9.999999e-22 DirtyFlag 0→1 REbak 6→0.001 "
+          "LEbak 0.5→1e-30");
+    check("calc stays open", 2, low, {{"5", "0.7", "ignored by Calc.", Calc}},
+          "Low Range Imp. Increase Correction [ 6| 0.5|Default Low| 6| 13.889] open [5|0.7|ignored by Calc.| 5| 28] | "
+          "RE 6→5 LE 0.5→0.7 REQL 6→5 CEQL 13.888889→28 FreqCheckFlag 0→1");
+    check("cancel after two calcs", 2, low,
+          {{"5", "0.7", nullptr, Calc}, {"4", "0.9", nullptr, Calc}, {nullptr, nullptr, nullptr, Cancel}},
+          "Low Range Imp. Increase Correction [ 6| 0.5|Default Low| 6| 13.889] open open cancelled [4|0.9|Default Low| "
+          "4| 56.25] | RE 6→5 LE 0.5→0.7 REQL 6→5 CEQL 13.888889→28 REbak 6→5 LEbak 0.5→0.7");
+    check("cancel without calc", 2, high, {{"0", nullptr, nullptr, Ok}, {"3", nullptr, nullptr, Cancel}},
+          "High Range Imp. Increase Correction [ 6| 0.125|Default High| 6| 3.472] beep cancelled [3| 0.125|Default "
+          "High| 6| 3.472] | corrImpFlg 0→1");
     EXPECT_EQ(correctedDriverForKey("LowInc"), CorrectedDriver::Low);
     EXPECT_EQ(correctedDriverForKey("MidInc"), CorrectedDriver::Mid);
     EXPECT_EQ(correctedDriverForKey("HighInc"), CorrectedDriver::High);
@@ -57,362 +172,114 @@ TEST(ImpedanceSheet, MenuKeysSelectTheDriver)
     EXPECT_FALSE(correctedDriverForKey("lowinc"));
 }
 
-TEST(ImpedanceSheet, OkAppliesOnlyTheSelectedDriver)
+// A pair that is not positive (1e-50 is positive as a double but 0 once
+// stored as a float) beeps and puts the previous pair back: OK keeps the
+// model name read and a later good entry clears the flag; Calc leaves the
+// results as they were.
+TEST(ImpedanceSheet, RefusedPairs)
 {
-    Design d = newDesign(3);
-    ImpedanceCorrectionSheet sheet(d, CorrectedDriver::Mid);
-    sheet.field10 = "8";
-    sheet.field11 = "0.4 mH";  // the leading number counts
-    sheet.field12 = "MR-100";
-    EXPECT_EQ(sheet.ok(), SheetOutcome::accepted());
-    EXPECT_EQ(d.RM, 8.0F);
-    EXPECT_EQ(d.LM, 0.4F);
-    EXPECT_EQ(d.s_SPM, "MR-100");
-    EXPECT_EQ(d.REQM, 8.0F);
-    EXPECT_NEAR(d.CEQM, 6.25, 1e-5);  // 0.4 mH / 64 ohm²
-    EXPECT_EQ(d.RMbak, 8.0F);
-    EXPECT_EQ(d.LMbak, 0.4F);
-    EXPECT_EQ(d.corrImpFlg, 0);
-    EXPECT_EQ(d.FreqCheckFlag, 0);
-    EXPECT_EQ(d.DirtyFlag, 1);
-    // The other drivers are untouched.
-    EXPECT_EQ(d.RE, 6.0F);
-    EXPECT_EQ(d.LH, 0.125F);
-    EXPECT_EQ(d.s_SPE, "Default Low");
+    const std::pair<const char*, const char*> pairs[] = {{"0", "0.5"},  {"eight", "0.5"}, {"8", "0"},
+                                                         {"8", "-0.1"}, {"8", "mH"},      {"8", "1e-50"}};
+    for (const auto& [r, l] : pairs) {
+        SCOPED_TRACE(std::string(r) + " ohm, " + l + " mH");
+        check("ok", 2, high, {{r, l, "T-25", Ok}},
+              "High Range Imp. Increase Correction [ 6| 0.125|Default High| 6| 3.472] beep [ 6| 0.125|T-25| 6| 3.472] "
+              "| s_SPH \"Default High\"→\"T-25\" FreqCheckFlag 0→1 corrImpFlg 0→1");
+        check("ok then good", 2, high, {{r, l, "T-25", Ok}, {"4", "0.064", nullptr, Ok}},
+              "High Range Imp. Increase Correction [ 6| 0.125|Default High| 6| 3.472] beep accepted [4|0.064|T-25| 6| "
+              "3.472] | RH 6→4 LH 0.125→0.064 s_SPH \"Default High\"→\"T-25\" REQH 6→4 CEQH 3.4722223→4 RSH "
+              "4.1026335→2.7350888 RPH 2.7748518→1.8499012 PRSH 6.8377233→6.8377223 PRPH 2.162278→2.1622777 DirtyFlag "
+              "0→1 RHbak 6→4 LHbak 0.125→0.064");
+        check("calc", 2, low, {{r, l, nullptr, Calc}},
+              "Low Range Imp. Increase Correction [ 6| 0.5|Default Low| 6| 13.889] beep [ 6| 0.5|Default Low| 6| "
+              "13.889] | FreqCheckFlag 0→1");
+    }
 }
 
-struct BadPairRow {
-    const char* name;
-    const char* resistance;
-    const char* inductance;
-    friend void PrintTo(const BadPairRow& r, std::ostream* os) { *os << r.name; }
-};
-
-const auto kBadPairs =
-    testing::Values(BadPairRow{"zero_resistance", "0", "0.5"}, BadPairRow{"text_resistance", "eight", "0.5"},
-                    BadPairRow{"zero_inductance", "8", "0"}, BadPairRow{"negative_inductance", "8", "-0.1"},
-                    BadPairRow{"text_inductance", "8", "mH"},
-                    // Positive as a double but 0 once stored as a float.
-                    BadPairRow{"underflows_to_zero", "8", "1e-50"});
-
-class ImpedanceSheetRefuses : public testing::TestWithParam<BadPairRow> {};
-
-TEST_P(ImpedanceSheetRefuses, OkBeepsAndPutsThePreviousPairBack)
+// The SPL sheet reads high and low (and mid in a 3-way design) and sets the
+// pads from the level differences, stored back negative; a quieter driver
+// than the woofer gets no pad. A bad entry sends the whole entry back with
+// one beep, the fields keeping what was typed.
+TEST(SplSheet, OkAndRefusals)
 {
-    Design d = newDesign();
-    ImpedanceCorrectionSheet sheet(d, CorrectedDriver::High);
-    sheet.field10 = GetParam().resistance;
-    sheet.field11 = GetParam().inductance;
-    sheet.field12 = "T-25";
-    EXPECT_EQ(sheet.ok(), kStaysOpenWithBeep);
-    EXPECT_EQ(d.RH, 6.0F);
-    EXPECT_EQ(d.LH, 0.125F);
-    EXPECT_EQ(sheet.field10, " 6");
-    EXPECT_EQ(sheet.field11, " 0.125");
-    EXPECT_EQ(sheet.result52(), " 3.472");
-    EXPECT_EQ(d.corrImpFlg, 1);
-    EXPECT_EQ(d.DirtyFlag, 0);
-    EXPECT_EQ(d.FreqCheckFlag, 1);  // still open
-    EXPECT_EQ(d.s_SPH, "T-25");     // the model name read is kept
-
-    // A good entry afterwards is accepted and clears the flag.
-    sheet.field10 = "4";
-    sheet.field11 = "0.064";
-    EXPECT_EQ(sheet.ok(), SheetOutcome::accepted());
-    EXPECT_EQ(d.corrImpFlg, 0);
-    EXPECT_NEAR(d.CEQH, 4.0, 1e-5);  // 0.064 mH / 16 ohm²
+    check("3-way opens", 3, spl, {}, "[ 100| 96| 90] [ 100| 96| 90] | ");
+    check("2-way reads high and low only", 2, spl, {{"95.5", "0", "88", Ok}},
+          "[ 100| 96| 90] accepted [95.5|0|88] | LowSPL 90→88 HigSPL 100→95.5 AttH -10→-7.5 AttM -6→-8 RSH "
+          "4.1026335→3.469821 RPH 2.7748518→4.375175 PRSH 6.8377233→5.7830358 PRPH 2.162278→2.4386857 RSM "
+          "2.9928768→3.611357 RPM 6.028561→3.968552 PRSM 4.9881287→6.018929 PRPM 2.4999864→2.396179 RST "
+          "2.9928768→3.611357 PRT 4.9881287→6.018929 DirtyFlag 0→1 LowSPLbak 90→88 HigSPLbak 100→95.5 AttHbak 10→7.5 "
+          "AttMbak 6→8");
+    check("3-way reads all three", 3, spl, {{"92", "89", "90", Ok}},
+          "[ 100| 96| 90] accepted [92|89|90] | MidSPL 96→89 HigSPL 100→92 AttH -10→-2 AttM -6→0 RSH "
+          "4.1026335→1.2340307 RPH 2.7748518→23.172699 PRSH 6.8377233→2.056718 PRPH 2.162278→1.6337091 RSM 2.9928768→0 "
+          "RPM 6.028561→0 PRSM 4.9881287→0 PRPM 2.4999864→0 RST 2.9928768→0 PRT 4.9881287→0 DirtyFlag 0→1 MidSPLbak "
+          "96→89 HigSPLbak 100→92 AttHbak 10→2 AttMbak 6→0");
+    check("zero high", 2, spl, {{"0", "96", "90", Ok}, {nullptr, nullptr, nullptr, Cancel}},
+          "[ 100| 96| 90] beep cancelled [0|96|90] | ");
+    check("negative low", 2, spl, {{"100", "96", "-90", Ok}}, "[ 100| 96| 90] beep [100|96|-90] | ");
+    check("text high", 2, spl, {{"loud", "96", "90", Ok}}, "[ 100| 96| 90] beep [loud|96|90] | ");
+    check("zero mid", 3, spl, {{"101", "0", "91", Ok}}, "[ 100| 96| 90] beep [101|0|91] | ");
+    check("text mid", 3, spl, {{"101", "dB", "91", Ok}}, "[ 100| 96| 90] beep [101|dB|91] | ");
+    check("empty low", 3, spl, {{"101", "95", "", Ok}, {nullptr, nullptr, nullptr, Cancel}},
+          "[ 100| 96| 90] beep cancelled [101|95|] | ");
 }
 
-TEST_P(ImpedanceSheetRefuses, CalcBeepsAndLeavesTheResultsAsTheyWere)
+// 10 dB into 6 ohm: Kp = 0.1, Rp = 6·(0.1 + 0.3162)/0.9 = 2.775 ohm,
+// Rs = 6 − (Rp ∥ 6) = 4.103 ohm; 3 dB: Rs 1.7523, Rp 14.544 (by hand). The
+// attenuation is taken as entered whatever its sign, a text reads as 0 (no
+// pad); a bad power goes back while the attenuation stays as entered until
+// Cancel.
+TEST(AttenuatorSheet, OpenOkCalcCancel)
 {
-    Design d = newDesign();
-    ImpedanceCorrectionSheet sheet(d, CorrectedDriver::Low);
-    sheet.field10 = GetParam().resistance;
-    sheet.field11 = GetParam().inductance;
-    EXPECT_EQ(sheet.calc(), kStaysOpenWithBeep);
-    EXPECT_EQ(d.RE, 6.0F);
-    EXPECT_EQ(d.LE, 0.5F);
-    EXPECT_EQ(sheet.field10, " 6");
-    EXPECT_EQ(sheet.field11, " 0.5");
-    EXPECT_EQ(sheet.result51(), " 6");
-    EXPECT_EQ(sheet.result52(), " 13.889");
-    EXPECT_EQ(d.DirtyFlag, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, ImpedanceSheetRefuses, kBadPairs,
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ImpedanceSheet, SmallestPositiveEntriesAreAccepted)
-{
-    Design d = newDesign();
-    ImpedanceCorrectionSheet sheet(d, CorrectedDriver::Low);
-    sheet.field10 = "0.001";
-    sheet.field11 = "1e-30";
-    EXPECT_EQ(sheet.ok(), SheetOutcome::accepted());
-    EXPECT_EQ(d.RE, 0.001F);
-    EXPECT_EQ(d.LE, 1e-30F);
-}
-
-TEST(ImpedanceSheet, CalcAppliesAndStaysOpen)
-{
-    Design d = newDesign();
-    ImpedanceCorrectionSheet sheet(d, CorrectedDriver::Low);
-    sheet.field10 = "5";
-    sheet.field11 = "0.7";
-    sheet.field12 = "ignored by Calc.";
-    EXPECT_EQ(sheet.calc(), kStaysOpen);
-    EXPECT_EQ(d.RE, 5.0F);
-    EXPECT_EQ(d.LE, 0.7F);
-    EXPECT_EQ(sheet.result51(), " 5");
-    EXPECT_EQ(sheet.result52(), " 28");  // 0.7 mH / 25 ohm²
-    // The backups hold the values in force before this Calc.
-    EXPECT_EQ(d.REbak, 6.0F);
-    EXPECT_EQ(d.LEbak, 0.5F);
-    EXPECT_EQ(d.s_SPE, "Default Low");
-    EXPECT_EQ(d.DirtyFlag, 0);
-    EXPECT_EQ(d.FreqCheckFlag, 1);
-}
-
-TEST(ImpedanceSheet, CancelAfterTwoCalcsReturnsToTheFirstCalc)
-{
-    Design d = newDesign();
-    ImpedanceCorrectionSheet sheet(d, CorrectedDriver::Low);
-    sheet.field10 = "5";
-    sheet.field11 = "0.7";
-    sheet.calc();
-    sheet.field10 = "4";
-    sheet.field11 = "0.9";
-    sheet.calc();
-    EXPECT_EQ(sheet.cancel(), SheetOutcome::cancelled());
-    EXPECT_EQ(d.RE, 5.0F);
-    EXPECT_EQ(d.LE, 0.7F);
-    EXPECT_NEAR(d.CEQL, 28.0, 1e-4);  // recomputed for the restored pair
-    EXPECT_EQ(d.FreqCheckFlag, 0);
-    EXPECT_EQ(d.DirtyFlag, 0);
-}
-
-TEST(ImpedanceSheet, CancelWithoutCalcRestoresTheOpeningValues)
-{
-    Design d = newDesign();
-    ImpedanceCorrectionSheet sheet(d, CorrectedDriver::High);
-    sheet.field10 = "0";
-    sheet.ok();  // refused
-    sheet.field10 = "3";
-    EXPECT_EQ(sheet.cancel(), SheetOutcome::cancelled());
-    EXPECT_EQ(d.RH, 6.0F);
-    EXPECT_EQ(d.LH, 0.125F);
-    EXPECT_NEAR(d.CEQH, 3.4722, 0.00005);
-    EXPECT_EQ(d.FreqCheckFlag, 0);
-}
-
-// ---------------------------------------------------------------------------
-// SPL sheet
-
-TEST(SplSheet, OpensWithTheLevels)
-{
-    Design d = newDesign(3);
-    SplSheet sheet(d);
-    EXPECT_EQ(sheet.field10, " 100");
-    EXPECT_EQ(sheet.field11, " 96");
-    EXPECT_EQ(sheet.field12, " 90");
-}
-
-TEST(SplSheet, TwoWayReadsHighAndLowOnly)
-{
-    Design d = newDesign(2);
-    SplSheet sheet(d);
-    sheet.field10 = "95.5";
-    sheet.field11 = "0";  // no mid field in a 2-way sheet: not read, not checked
-    sheet.field12 = "88";
-    EXPECT_EQ(sheet.ok(), SheetOutcome::accepted());
-    EXPECT_EQ(d.HigSPL, 95.5F);
-    EXPECT_EQ(d.MidSPL, 96.0F);
-    EXPECT_EQ(d.LowSPL, 88.0F);
-    EXPECT_EQ(d.AttH, -7.5F);  // 95.5 − 88, stored back negative
-    EXPECT_EQ(d.AttM, -8.0F);  // 96 − 88
-    EXPECT_EQ(d.HigSPLbak, 95.5F);
-    EXPECT_EQ(d.DirtyFlag, 1);
-}
-
-TEST(SplSheet, ThreeWayReadsAllThree)
-{
-    Design d = newDesign(3);
-    SplSheet sheet(d);
-    sheet.field10 = "92";
-    sheet.field11 = "89";
-    sheet.field12 = "90";
-    EXPECT_EQ(sheet.ok(), SheetOutcome::accepted());
-    EXPECT_EQ(d.MidSPL, 89.0F);
-    EXPECT_EQ(d.AttH, -2.0F);
-    EXPECT_EQ(d.AttM, 0.0F);  // quieter than the woofer: no pad
-    EXPECT_EQ(d.RSM, 0.0F);
-    EXPECT_EQ(d.RPM, 0.0F);
-}
-
-struct SplRefusalRow {
-    const char* name;
-    int channel;
-    const char* high;
-    const char* mid;
-    const char* low;
-    friend void PrintTo(const SplRefusalRow& r, std::ostream* os) { *os << r.name; }
-};
-
-class SplSheetRefuses : public testing::TestWithParam<SplRefusalRow> {};
-
-TEST_P(SplSheetRefuses, WholeEntryGoesBackWithOneBeep)
-{
-    const auto& row = GetParam();
-    Design d = newDesign(row.channel);
-    SplSheet sheet(d);
-    sheet.field10 = row.high;
-    sheet.field11 = row.mid;
-    sheet.field12 = row.low;
-    EXPECT_EQ(sheet.ok(), kStaysOpenWithBeep);
-    EXPECT_EQ(d.HigSPL, 100.0F);
-    EXPECT_EQ(d.MidSPL, 96.0F);
-    EXPECT_EQ(d.LowSPL, 90.0F);
-    EXPECT_EQ(d.AttH, -10.0F);
-    EXPECT_EQ(d.DirtyFlag, 0);
-    // The fields keep what was typed.
-    EXPECT_EQ(sheet.field10, row.high);
-    EXPECT_EQ(sheet.field12, row.low);
-    EXPECT_EQ(sheet.cancel(), SheetOutcome::cancelled());
-    EXPECT_EQ(d.HigSPL, 100.0F);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, SplSheetRefuses,
-                         testing::Values(SplRefusalRow{"zero_high", 2, "0", "96", "90"},
-                                         SplRefusalRow{"negative_low", 2, "100", "96", "-90"},
-                                         SplRefusalRow{"text_high", 2, "loud", "96", "90"},
-                                         SplRefusalRow{"zero_mid_three_way", 3, "101", "0", "91"},
-                                         SplRefusalRow{"text_mid_three_way", 3, "101", "dB", "91"},
-                                         SplRefusalRow{"empty_low_three_way", 3, "101", "95", ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// ---------------------------------------------------------------------------
-// Attenuator sheet
-
-TEST(AttenuatorSheet, OpensWithTheStoredAttenuationAndThePad)
-{
-    Design d = newDesign();
-    AttenuatorSheet sheet(d, AttenuatedDriver::High);
-    EXPECT_EQ(sheet.title(), "High Range Attenuator Calculation");
-    EXPECT_EQ(sheet.field10, "-10");  // stored back negative
-    EXPECT_EQ(sheet.field11, " 10");
-    // 10 dB into 6 ohm: Kp = 0.1, Rp = 6·(0.1 + 0.3162)/0.9 = 2.775 ohm,
-    // Rs = 6 − (Rp ∥ 6) = 4.103 ohm (worked by hand).
-    EXPECT_EQ(sheet.result51(), " 4.103");
-    EXPECT_EQ(sheet.result52(), " 2.775");
-
-    AttenuatorSheet mid(d, AttenuatedDriver::Mid);
-    EXPECT_EQ(mid.title(), "Mid Range Attenuator Calculation");
-    EXPECT_EQ(mid.field10, "-6");
-    EXPECT_EQ(mid.result51(), " 2.993");  // 6 dB into 6 ohm
-    EXPECT_EQ(mid.result52(), " 6.029");
+    check("high pad opens", 2, highPad, {},
+          "High Range Attenuator Calculation [-10| 10| 4.103| 2.775] [-10| 10| 4.103| 2.775] | ");
+    check("mid opens", 2, midPad, {},
+          "Mid Range Attenuator Calculation [-6| 10| 2.993| 6.029] [-6| 10| 2.993| 6.029] | ");
+    check("ok", 2, highPad, {{"3", "50", nullptr, Ok}},
+          "High Range Attenuator Calculation [-10| 10| 4.103| 2.775] accepted [3|50| 4.103| 2.775] | PinH 10→50 AttH "
+          "-10→-3 RSH 4.1026335→1.7523255 RPH 2.7748518→14.544129 PRSH 6.8377233→14.602714 PRPH 2.162278→10.337928 "
+          "DirtyFlag 0→1 PinHbak 10→50 AttHbak 10→-3 AttMbak 6→-6");
+    check("negative entry", 3, midPad, {{"-3", nullptr, nullptr, Ok}},
+          "Mid Range Attenuator Calculation [-6| 10| 2.993| 6.029] accepted [-3| 10| 2.993| 6.029] | AttM -6→-3 RSM "
+          "2.9928768→1.7523255 RPM 6.028561→14.544129 PRSM 4.9881287→2.920543 PRPM 2.4999864→2.0675857 RST "
+          "2.9928768→1.7523255 PRT 4.9881287→2.920543 DirtyFlag 0→1 AttHbak 10→-10 AttMbak 6→-3");
+    check("text entry", 3, midPad, {{"none", nullptr, nullptr, Ok}},
+          "Mid Range Attenuator Calculation [-6| 10| 2.993| 6.029] accepted [none| 10| 2.993| 6.029] | AttM -6→0 RSM "
+          "2.9928768→0 RPM 6.028561→0 PRSM 4.9881287→0 PRPM 2.4999864→0 RST 2.9928768→0 PRT 4.9881287→0 DirtyFlag 0→1 "
+          "AttHbak 10→-10 AttMbak 6→0");
+    check("cancel after calc", 2, highPad,
+          {{"3", "20", nullptr, Calc}, {"12", "40", nullptr, Calc}, {nullptr, nullptr, nullptr, Cancel}},
+          "High Range Attenuator Calculation [-10| 10| 4.103| 2.775] open open cancelled [12|40| 4.493| 2.013] | PinH "
+          "10→20 AttH -10→-3 RSH 4.1026335→1.7523255 RPH 2.7748518→14.544129 PRSH 6.8377233→5.8410854 PRPH "
+          "2.162278→4.135171 PinHbak 10→20 AttHbak 10→-3 AttMbak 6→-6");
+    for (const char* power : {"0", "-5", "watts", ""}) {
+        SCOPED_TRACE(power);
+        check("ok refused then cancel", 2, highPad, {{"3", power, nullptr, Ok}, {nullptr, nullptr, nullptr, Cancel}},
+              "High Range Attenuator Calculation [-10| 10| 4.103| 2.775] beep cancelled [3| 10| 4.103| 2.775] | "
+              "attValueFlag 0→1 AttHbak 10→-10 AttMbak 6→-6");
+        check("ok refused", 2, highPad, {{"3", power, nullptr, Ok}},
+              "High Range Attenuator Calculation [-10| 10| 4.103| 2.775] beep [3| 10| 4.103| 2.775] | AttH -10→3 "
+              "attValueFlag 0→1 AttHbak 10→-10 AttMbak 6→-6");
+        check("calc refused", 2, highPad, {{"3", power, nullptr, Calc}},
+              "High Range Attenuator Calculation [-10| 10| 4.103| 2.775] beep [3| 10| 1.752| 14.544] | AttH -10→-3 RSH "
+              "4.1026335→1.7523255 RPH 2.7748518→14.544129 PRSH 6.8377233→2.920543 PRPH 2.162278→2.0675857 AttHbak "
+              "10→-10 AttMbak 6→-6");
+    }
     EXPECT_EQ(attenuatedDriverForKey("HighAtt"), AttenuatedDriver::High);
     EXPECT_EQ(attenuatedDriverForKey("MidAtt"), AttenuatedDriver::Mid);
     EXPECT_FALSE(attenuatedDriverForKey("HighInc"));
 }
 
-TEST(AttenuatorSheet, OkGivesThePadOfTheEnteredAttenuation)
+// A later SPL entry, even unchanged, replaces the pad by the level difference.
+TEST(AttenuatorSheet, LaterSplEntryReplacesThePad)
 {
-    Design d = newDesign();
-    AttenuatorSheet sheet(d, AttenuatedDriver::High);
-    sheet.field10 = "3";
-    sheet.field11 = "50";
-    EXPECT_EQ(sheet.ok(), SheetOutcome::accepted());
-    EXPECT_EQ(d.AttH, -3.0F);
-    EXPECT_EQ(d.PinH, 50.0F);
-    EXPECT_NEAR(d.RSH, 1.7523, 0.0001);  // 3 dB into 6 ohm, by hand
-    EXPECT_NEAR(d.RPH, 14.544, 0.001);
-    EXPECT_EQ(d.AttHbak, -3.0F);
-    EXPECT_EQ(d.PinHbak, 50.0F);
-    EXPECT_EQ(d.attValueFlag, 0);
-    EXPECT_EQ(d.DirtyFlag, 1);
-    EXPECT_EQ(d.AttM, -6.0F);  // the mid pad stays
-    EXPECT_EQ(d.PinM, 10.0F);
-
-    // A later SPL entry, even unchanged, replaces it by the level difference.
-    SplSheet spl(d);
-    EXPECT_EQ(spl.ok(), SheetOutcome::accepted());
+    Design d = newDesign(2);
+    AttenuatorSheet pad(d, AttenuatedDriver::High);
+    pad.field10 = "3";
+    EXPECT_EQ(pad.ok(), SheetOutcome::accepted());
+    SplSheet levels(d);
+    EXPECT_EQ(levels.ok(), SheetOutcome::accepted());
     EXPECT_EQ(d.AttH, -10.0F);
-}
-
-TEST(AttenuatorSheet, AttenuationIsTakenAsEnteredWhateverItsSign)
-{
-    Design d = newDesign(3);
-    AttenuatorSheet sheet(d, AttenuatedDriver::Mid);
-    sheet.field10 = "-3";
-    EXPECT_EQ(sheet.ok(), SheetOutcome::accepted());
-    EXPECT_EQ(d.AttM, -3.0F);
-    EXPECT_NEAR(d.RSM, 1.7523, 0.0001);
-
-    AttenuatorSheet again(d, AttenuatedDriver::Mid);
-    again.field10 = "none";  // reads as 0: no L-pad
-    EXPECT_EQ(again.ok(), SheetOutcome::accepted());
-    EXPECT_EQ(d.AttM, 0.0F);
-    EXPECT_EQ(d.RSM, 0.0F);
-    EXPECT_EQ(d.RPM, 0.0F);
-    EXPECT_EQ(d.AttH, -10.0F);
-}
-
-class AttenuatorSheetRefuses : public testing::TestWithParam<const char*> {};
-
-TEST_P(AttenuatorSheetRefuses, PowerGoesBackAndTheAttenuationStays)
-{
-    Design d = newDesign();
-    AttenuatorSheet sheet(d, AttenuatedDriver::High);
-    sheet.field10 = "3";
-    sheet.field11 = GetParam();
-    EXPECT_EQ(sheet.ok(), kStaysOpenWithBeep);
-    EXPECT_EQ(d.PinH, 10.0F);
-    EXPECT_EQ(sheet.field11, " 10");
-    EXPECT_EQ(d.AttH, 3.0F);  // as entered; not yet applied to the pad
-    EXPECT_EQ(sheet.result51(), " 4.103");
-    EXPECT_EQ(sheet.result52(), " 2.775");
-    EXPECT_EQ(d.attValueFlag, 1);
-    EXPECT_EQ(d.DirtyFlag, 0);
-
-    // Cancel returns to the values in force before the refused OK.
-    EXPECT_EQ(sheet.cancel(), SheetOutcome::cancelled());
-    EXPECT_EQ(d.AttH, -10.0F);
-    EXPECT_EQ(d.PinH, 10.0F);
-    EXPECT_NEAR(d.RSH, 4.1026, 0.0001);
-}
-
-TEST_P(AttenuatorSheetRefuses, CalcRestoresThePowerButAppliesTheAttenuation)
-{
-    Design d = newDesign();
-    AttenuatorSheet sheet(d, AttenuatedDriver::High);
-    sheet.field10 = "3";
-    sheet.field11 = GetParam();
-    EXPECT_EQ(sheet.calc(), kStaysOpenWithBeep);
-    EXPECT_EQ(d.PinH, 10.0F);
-    EXPECT_EQ(d.AttH, -3.0F);
-    EXPECT_EQ(sheet.result51(), " 1.752");
-    EXPECT_EQ(sheet.result52(), " 14.544");
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, AttenuatorSheetRefuses, testing::Values("0", "-5", "watts", ""));
-
-TEST(AttenuatorSheet, CancelAfterCalcKeepsTheCalcValues)
-{
-    Design d = newDesign();
-    AttenuatorSheet sheet(d, AttenuatedDriver::High);
-    sheet.field10 = "3";
-    sheet.field11 = "20";
-    EXPECT_EQ(sheet.calc(), kStaysOpen);
-    EXPECT_EQ(sheet.result51(), " 1.752");
-    EXPECT_EQ(d.AttHbak, -10.0F);  // backups hold what was in force before
-    sheet.field10 = "12";
-    sheet.field11 = "40";
-    sheet.calc();
-    EXPECT_EQ(sheet.cancel(), SheetOutcome::cancelled());
-    EXPECT_EQ(d.AttH, -3.0F);
-    EXPECT_EQ(d.PinH, 20.0F);
-    EXPECT_NEAR(d.RSH, 1.7523, 0.0001);
-    EXPECT_EQ(d.DirtyFlag, 0);
 }
 
 }  // namespace

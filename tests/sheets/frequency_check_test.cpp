@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "rules/menu_rules.h"
-#include "sheets/frequency_sheets.h"
 
 namespace larkspan {
 namespace {
@@ -61,6 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CheckRow{"ratio2_8_too_near", 1, "Butter", 500, 1400, kNear,
                              "Enter more separate frequencis.   FXL x 3  \u2264  FXH", 1500},
                     CheckRow{"ratio4_butasy_limit_passes", 2, "ButAsy", 200, 800, nullptr, nullptr, 0},
+                    CheckRow{"ratio3_99_butasy_too_near", 2, "ButAsy", 200, 798, kNear,
+                             "Enter more separate frequencis.   FXL x 4  \u2264  FXH", 800},
                     CheckRow{"ratio25_chebyc_limit_passes", 2, "Chebyc", 100, 2500, nullptr, nullptr, 0},
                     CheckRow{"ratio26_chebyc_too_far", 2, "Chebyc", 100, 2600, kFar,
                              "Enter more narrow frequencis.   FXL x 25  \u2265  FXH", 2500},
@@ -120,85 +121,6 @@ TEST(FilterMenuPath, ButAsyCorrectsFxhWithoutASheet)
     fourth.FXH = 700;
     EXPECT_FALSE(chooseFilter(fourth, 3));
     EXPECT_EQ(fourth.FXH, 700.0F);
-}
-
-TEST(FrequencySheets, FieldsShowTwoDecimalsAtMost)
-{
-    EXPECT_EQ(frequencyFieldText(650), " 650");
-    EXPECT_EQ(frequencyFieldText(1234.5678F), " 1234.57");
-    EXPECT_EQ(frequencyFieldText(0.5F), " 0.5");
-}
-
-TEST(FrequencySheets, TwoWayAcceptsAnyPositiveFrequency)
-{
-    Design d;
-    FrequencySheet2Way sheet(d);
-    EXPECT_EQ(sheet.field10, " 650");
-    sheet.field10 = "0.5";
-    EXPECT_EQ(sheet.ok(), SheetOutcome::accepted());
-    EXPECT_EQ(d.FX, 0.5F);
-    EXPECT_EQ(d.FXbak, 0.5F);
-    EXPECT_EQ(d.DirtyFlag, 1);
-}
-
-TEST(FrequencySheets, TwoWayRefusesZeroNegativeAndTextWithOneBeep)
-{
-    for (const char* entry : {"0", "-20", "abc", ""}) {
-        Design d;
-        d.FX = d.FXbak = 800;
-        FrequencySheet2Way sheet(d);
-        sheet.field10 = entry;
-        const SheetOutcome outcome = sheet.ok();
-        EXPECT_FALSE(outcome.closed) << entry;
-        EXPECT_EQ(outcome.beeps, 1) << entry;
-        EXPECT_FALSE(outcome.alert) << entry;
-        EXPECT_EQ(d.FX, 800.0F) << entry;
-        EXPECT_EQ(sheet.field10, " 800") << entry;
-        EXPECT_EQ(d.DirtyFlag, 0) << entry;
-    }
-}
-
-TEST(FrequencySheets, ThreeWaySpacingRefusalRestoresBothAndDropsTheCorrection)
-{
-    Design d;
-    d.channel = 3;
-    FrequencySheet3Way sheet(d);
-    sheet.field10 = "500";
-    sheet.field11 = "1400";
-    const SheetOutcome outcome = sheet.ok();
-    EXPECT_FALSE(outcome.closed);
-    ASSERT_TRUE(outcome.alert);
-    EXPECT_EQ(outcome.alert->title, kNear);
-    EXPECT_EQ(d.FXL, 200.0F);
-    EXPECT_EQ(d.FXH, 2000.0F);
-    EXPECT_EQ(sheet.field10, " 200");
-    EXPECT_EQ(sheet.field11, " 2000");
-}
-
-TEST(FrequencySheets, ThreeWayNonPositiveBeepsBeforeAnyCheck)
-{
-    Design d;
-    FrequencySheet3Way sheet(d);
-    sheet.field10 = "500";
-    sheet.field11 = "x";
-    const SheetOutcome outcome = sheet.ok();
-    EXPECT_EQ(outcome.beeps, 1);
-    EXPECT_FALSE(outcome.alert);
-    EXPECT_EQ(d.FXL, 200.0F);
-}
-
-TEST(FrequencySheets, CancelRestoresTheLastAccepted)
-{
-    Design d;
-    FrequencySheet3Way sheet(d);
-    sheet.field10 = "300";
-    sheet.field11 = "3000";
-    ASSERT_TRUE(sheet.ok().closed);
-    d.FXL = 1;
-    d.FXH = 2;
-    EXPECT_EQ(sheet.cancel(), SheetOutcome::cancelled());
-    EXPECT_EQ(d.FXL, 300.0F);
-    EXPECT_EQ(d.FXH, 3000.0F);
 }
 
 }  // namespace
