@@ -87,11 +87,11 @@ void ImpedanceCorrectionDialog::pressCalc()
 
 void ImpedanceCorrectionDialog::display()
 {
-    field(10)->setText(qs(model_.field10));
-    field(11)->setText(qs(model_.field11));
+    showNumber(10, model_.field10);
+    showNumber(11, model_.field11);
     field(12)->setText(qs(model_.field12));
-    field(51)->setText(qs(model_.result51()));
-    field(52)->setText(qs(model_.result52()));
+    showNumber(51, model_.result51());
+    showNumber(52, model_.result52());
 }
 
 // ---- SPL entry ------------------------------------------------------------------
@@ -131,9 +131,9 @@ SheetOutcome SplDialog::okAction()
 
 void SplDialog::display()
 {
-    field(10)->setText(qs(model_.field10));
-    if (threeWay_) field(11)->setText(qs(model_.field11));
-    field(12)->setText(qs(model_.field12));
+    showNumber(10, model_.field10);
+    if (threeWay_) showNumber(11, model_.field11);
+    showNumber(12, model_.field12);
 }
 
 // ---- attenuator -----------------------------------------------------------------
@@ -186,10 +186,10 @@ void AttenuatorDialog::pressCalc()
 
 void AttenuatorDialog::display()
 {
-    field(10)->setText(qs(model_.field10));
-    field(11)->setText(qs(model_.field11));
-    field(51)->setText(qs(model_.result51()));
-    field(52)->setText(qs(model_.result52()));
+    showNumber(10, model_.field10);
+    showNumber(11, model_.field11);
+    showNumber(51, model_.result51());
+    showNumber(52, model_.result52());
 }
 
 }  // namespace larkspan

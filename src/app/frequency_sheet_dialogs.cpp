@@ -9,11 +9,6 @@ namespace larkspan {
 
 namespace {
 
-QString qs(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 std::string text(const QLineEdit* e)
 {
     return e->text().toStdString();
@@ -41,7 +36,7 @@ SheetOutcome FrequencySheet2WayDialog::okAction()
 
 void FrequencySheet2WayDialog::display()
 {
-    field(10)->setText(qs(model_.field10));
+    showNumber(10, model_.field10);
     focusField(10);
 }
 
@@ -69,8 +64,8 @@ SheetOutcome FrequencySheet3WayDialog::okAction()
 
 void FrequencySheet3WayDialog::display()
 {
-    field(10)->setText(qs(model_.field10));
-    field(11)->setText(qs(model_.field11));
+    showNumber(10, model_.field10);
+    showNumber(11, model_.field11);
     focusField(10);
 }
 

@@ -260,6 +260,7 @@ void MainWindow::openResponseWindow()
 {
     placement_.placeNewWindow();
     placement_.rememberPlace();
+    fitPending_ = true;
     shell_.WndOpenFlag = 1;
     shell_.RespWndOpenFlag = 1;
     view_->setShown(true);
@@ -280,7 +281,11 @@ void MainWindow::closeResponseWindow()
 void MainWindow::plot()
 {
     if (!shell_.RespWndOpenFlag) return;
-    if (shell_.FastOpenFlag == 0) placement_.fitView(design_.s_Resp == "schema");
+    // A new window or another view gets the view's own size; a redraw of
+    // the same view keeps the size the user gave the window.
+    const bool fit = fitPending_ || design_.s_Resp != view_->currentView();
+    if (shell_.FastOpenFlag == 0 && fit) placement_.fitView(design_.s_Resp == "schema");
+    fitPending_ = false;
     view_->showView(design_.s_Resp);
     drawn_ = encodeRecord(design_);
     shell_.FastOpenFlag = 0;

@@ -111,7 +111,8 @@ private:
     BuildCommands build_;
     std::unique_ptr<PrintCommands> printing_;
     QPointer<SheetDialog> sheet_;
-    Record drawn_{};  // the design as the view last drew it
+    Record drawn_{};           // the design as the view last drew it
+    bool fitPending_ = false;  // the next drawing sizes the window to its view
     UpdateChecker* updates_ = nullptr;
     bool closingForQuit_ = false;
 };

@@ -176,8 +176,8 @@ void NotchSheetDialog::showRearType()
 
 void NotchSheetDialog::display()
 {
-    for (const auto& [id, value] : {std::pair{51, &model_.field51},
-                                    {52, &model_.field52},
+    field(51)->setText(qs(model_.field51));
+    for (const auto& [id, value] : {std::pair{52, &model_.field52},
                                     {53, &model_.field53},
                                     {54, &model_.field54},
                                     {56, &model_.field56},
@@ -185,7 +185,7 @@ void NotchSheetDialog::display()
                                     {58, &model_.field58},
                                     {59, &model_.field59},
                                     {60, &model_.field60}})
-        field(id)->setText(qs(*value));
+        showNumber(id, *value);
     if (QAbstractButton* b = rearType_->button(model_.rearType())) b->setChecked(true);
     qaPopup_->setCurrentIndex(model_.qaItem() >= 1 && model_.qaItem() <= 5 ? model_.qaItem() - 1 : -1);
     removeImpInc_->setChecked(model_.removeImpIncChecked());

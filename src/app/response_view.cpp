@@ -16,27 +16,35 @@ namespace larkspan {
 namespace {
 
 // A static text of the view: a label with its help tag placed below-left
-// ("BL") or left-bottom ("LB") of it.
+// ("BL") or left-bottom ("LB") of it. It sits over the drawing at the
+// drawing's scale.
 class StaticTextLabel : public QLabel {
 public:
-    StaticTextLabel(const StaticText& t, QWidget* parent) : QLabel(parent)
+    StaticTextLabel(const StaticText& t, QWidget* parent) : QLabel(parent), text_(t)
     {
         const HelpTag tag = splitHelpTag(t.help);
-        help_ = QString::fromStdString(tag.text);
+        tagText_ = QString::fromStdString(tag.text);
         placement_ = QString::fromStdString(tag.placement);
-        setText(QString::fromStdString(t.text));
-        setFont(qt::drawingFont(static_cast<float>(t.fontSize)));
-        setGeometry(QRectF(t.left, t.top, t.right - t.left, t.bottom - t.top).toAlignedRect());
         setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         setObjectName(QStringLiteral("control%1").arg(t.id));
+    }
+
+    // Places the label over the drawing seen through `fit`, its type scaled
+    // with it.
+    void fit(const ViewFit& fit)
+    {
+        setFont(qt::drawingFont(static_cast<float>(text_.fontSize * fit.scale)));
+        setGeometry(
+            fit.map(QRectF(text_.left, text_.top, text_.right - text_.left, text_.bottom - text_.top)).toAlignedRect());
         // Texts longer than their field are elided, never spilled over.
         // The help tag of a cut text begins with the whole of it.
-        const QString full = text();
+        const QString full = QString::fromStdString(text_.text);
         const QString shown = fontMetrics().elidedText(full, Qt::ElideRight, width() + 4);
-        if (shown != full) {
-            setText(shown);
-            help_ = help_.isEmpty() ? full : full + QLatin1Char('\n') + help_;
-        }
+        setText(shown);
+        if (shown == full)
+            help_ = tagText_;
+        else
+            help_ = tagText_.isEmpty() ? full : full + QLatin1Char('\n') + tagText_;
     }
 
     const QString& help() const { return help_; }
@@ -57,6 +65,8 @@ protected:
     }
 
 private:
+    StaticText text_;
+    QString tagText_;
     QString help_;
     QString placement_;
 };
@@ -66,7 +76,10 @@ private:
 ResponseView::ResponseView(Design& design, QWidget* parent)
     : QWidget(parent), design_(design), imagesDir_(resourceFolder("Images"))
 {
-    setFixedSize(540, 390);
+    // Any size the user gives the window: the view is drawn to fit it. The
+    // window itself sets the view's own size when a view is shown.
+    setMinimumSize(kMinimumSize);
+    resize(540, 390);
     setAutoFillBackground(false);
 }
 
@@ -109,11 +122,32 @@ void ResponseView::placeControls(const std::vector<StaticText>& texts)
     for (QWidget* w : controlWidgets_) delete w;
     controlWidgets_.clear();
     controls_ = texts;
+    const ViewFit fit = drawingFit();
     for (const StaticText& t : controls_) {
         auto* label = new StaticTextLabel(t, this);
+        label->fit(fit);
         label->show();
         controlWidgets_.push_back(label);
     }
+}
+
+ViewFit ResponseView::drawingFit() const
+{
+    const ViewSize size = viewSize(view_);
+    return fitView(QSizeF(size.width, size.height), QSizeF(this->size()));
+}
+
+QRect ResponseView::drawingRect() const
+{
+    const ViewSize size = viewSize(view_);
+    return drawingFit().map(QRectF(0, 0, size.width, size.height)).toAlignedRect() & rect();
+}
+
+void ResponseView::resizeEvent(QResizeEvent*)
+{
+    const ViewFit fit = drawingFit();
+    for (QWidget* w : controlWidgets_) static_cast<StaticTextLabel*>(w)->fit(fit);
+    pictureValid_ = false;
 }
 
 void ResponseView::paintEvent(QPaintEvent*)
@@ -130,13 +164,17 @@ void ResponseView::paintEvent(QPaintEvent*)
         return;
     }
     const qreal ratio = devicePixelRatioF();
-    if (!pictureValid_ || picture_.devicePixelRatio() != ratio) {
+    const QSize pixels(static_cast<int>(std::ceil(width() * ratio)), static_cast<int>(std::ceil(height() * ratio)));
+    if (!pictureValid_ || picture_.devicePixelRatio() != ratio || picture_.size() != pixels) {
+        // Drawn afresh at the window's size and pixel ratio rather than a
+        // stored picture stretched: lines and type stay sharp at any scale.
         const ViewSize size = viewSize(view_);
-        picture_ = QPixmap(
-            QSize(static_cast<int>(std::ceil(size.width * ratio)), static_cast<int>(std::ceil(size.height * ratio))));
+        picture_ = QPixmap(pixels);
         picture_.setDevicePixelRatio(ratio);
         picture_.fill(Qt::white);
         QPainter pp(&picture_);
+        pp.setTransform(drawingFit().transform());
+        pp.setClipRect(QRectF(0, 0, size.width, size.height));
         qt::PainterCanvas canvas(pp);
         DrawTarget target{canvas};
         target.imagesDir = imagesDir_;

@@ -1,6 +1,6 @@
 // The response window's content: the current view drawn through the painter
 // canvas, at 540 × 390 points for graphs and 810 × 566 for the schematic
-// (588 with the title bar).
+// (588 with the title bar), scaled to fit when the user resizes the window.
 #pragma once
 
 #include <QPixmap>
@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "app/view_fit.h"
 #include "drawing/response_view.h"
 #include "drawing/static_text.h"
 #include "model/design.h"
@@ -44,12 +45,20 @@ public:
     QWidget* control(int id) const;
     const std::vector<StaticText>& controls() const { return controls_; }
 
+    // The smallest the user can make the window's content.
+    static constexpr QSize kMinimumSize{135, 98};
+    // How the view's points lie on the widget: the view fitted whole,
+    // centred; and the widget's rectangle the drawing covers.
+    ViewFit drawingFit() const;
+    QRect drawingRect() const;
+
 signals:
     // A design's view has been painted on screen.
     void painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Removes the previous view's labels and places the new ones.

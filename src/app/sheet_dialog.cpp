@@ -142,6 +142,12 @@ void SheetDialog::setHelp(QWidget* w, const QString& helpWithCode)
     w->installEventFilter(this);
 }
 
+void SheetDialog::showNumber(int id, std::string_view text)
+{
+    if (text.starts_with(' ')) text.remove_prefix(1);
+    field(id)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 void SheetDialog::focusField(int id)
 {
     if (QLineEdit* e = field(id)) {

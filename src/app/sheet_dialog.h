@@ -9,6 +9,7 @@
 #include <QString>
 #include <algorithm>
 #include <map>
+#include <string_view>
 #include <vector>
 
 #include "app/prompts.h"
@@ -63,6 +64,11 @@ protected:
     QLineEdit* addField(int id, const QRect& r, const QString& help = {});
     QPushButton* addButton(int id, const QRect& r, const QString& text, const QString& help = {});
     void setHelp(QWidget* w, const QString& helpWithCode);
+    // Shows a number from the model in a field. The model writes a number
+    // that is not negative with a leading blank, as the value sheet prints
+    // it; a field shows the number alone, also when a refused entry is
+    // replaced by the value it had.
+    void showNumber(int id, std::string_view text);
     void focusField(int id);
 
     void keyPressEvent(QKeyEvent* event) override;

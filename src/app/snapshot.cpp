@@ -10,9 +10,9 @@
 
 namespace larkspan {
 
-QImage snapshotPicture(QWidget& content)
+QImage snapshotPicture(ResponseView& content)
 {
-    return content.grab().toImage();
+    return content.grab(content.drawingRect()).toImage();
 }
 
 std::optional<QString> writePngFile(const QImage& picture, const QString& path)

@@ -7,13 +7,15 @@
 
 #include "app/print_shell.h"
 
-class QWidget;
-
 namespace larkspan {
 
-// The content as it is on screen, child controls included, at the screen's
-// device pixel ratio.
-QImage snapshotPicture(QWidget& content);
+class ResponseView;
+
+// The drawing as it is on screen, child controls included, at the screen's
+// device pixel ratio. In a window the user has resized or maximized that is
+// the drawing at the window's scale, without the bands beside it: what the
+// user sees is what is saved. At the view's own size it is the whole content.
+QImage snapshotPicture(ResponseView& content);
 
 // Writes the picture as PNG into a temporary file beside `path` and renames
 // it into place, so a failed write leaves no partial file. The reason on

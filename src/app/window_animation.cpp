@@ -1,7 +1,6 @@
 #include "app/window_animation.h"
 
 #include <QEasingCurve>
-#include <QLayout>
 #include <QVariantAnimation>
 #include <QWidget>
 #include <utility>
@@ -24,11 +23,10 @@ void ContentAnimator::place(const QRect& target)
 {
     if (!target.isValid()) return;
     moving_ = true;
+    // A placement gives the content its view's own size, also from a
+    // maximized or full-screen window.
+    if (window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) window_->showNormal();
     const int above = content_->y();
-    content_->setFixedSize(target.size());
-    // The window's own limits follow the content's new size first: without
-    // this a window shrinking at once keeps the larger size it had.
-    if (QLayout* layout = window_->layout()) layout->activate();
     window_->setGeometry(target.x() - content_->x(), target.y() - above, target.width() + content_->x(),
                          target.height() + above);
     moving_ = false;

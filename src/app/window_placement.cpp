@@ -65,9 +65,18 @@ QRect WindowPlacement::keptOnScreen(const QRect& content) const
                               shift(whole.top(), whole.bottom(), area.top(), area.bottom()));
 }
 
+QRect WindowPlacement::viewPlace(bool schema) const
+{
+    // The user may have resized the window: only where the view starts is
+    // remembered, with the view's own size.
+    const QRect graph(0, 0, 540, 390);
+    const QRect own = toRect(contentOf(resizeTarget(toBounds(graph), schema)));
+    return QRect(animator_->contentRect().topLeft(), own.size());
+}
+
 void WindowPlacement::rememberPlace()
 {
-    shell_.prefs.Bounds = toBounds(animator_->contentRect());
+    shell_.prefs.Bounds = toBounds(viewPlace(false));
 }
 
 void WindowPlacement::fitView(bool schema)
@@ -87,14 +96,15 @@ void WindowPlacement::fitView(bool schema)
 
 void WindowPlacement::windowMoved(bool schema)
 {
-    if (animator_->moving()) return;
+    // A maximized or full-screen window keeps the place it goes back to.
+    if (animator_->moving() || (window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
     schemaShift_ = QPoint();
     readBoundsBack(schema);
 }
 
 void WindowPlacement::readBoundsBack(bool schema)
 {
-    shell_.prefs.Bounds = toBounds(animator_->contentRect().translated(schemaShift_));
+    shell_.prefs.Bounds = toBounds(viewPlace(schema).translated(schemaShift_));
     BoundBiasState bias{shell_.BoundBias, shell_.BoundBiasFlag};
     ResetResponseWndBounds(shell_.prefs.Bounds, schema, bias);
     shell_.BoundBias = bias.BoundBias;

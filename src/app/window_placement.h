@@ -37,6 +37,8 @@ private:
     // screen; a window larger than that area keeps its top left corner on it.
     QRect keptOnScreen(const QRect& content) const;
     void readBoundsBack(bool schema);
+    // The content's place on screen at its view's own size.
+    QRect viewPlace(bool schema) const;
 
     QWidget* window_;
     QWidget* content_;

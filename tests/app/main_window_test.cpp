@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -28,8 +29,11 @@
 #include "app/qt_prompts.h"
 #include "app/response_view.h"
 #include "app/single_instance.h"
+#include "drawing/qt/painter_canvas.h"
+#include "drawing/response_view.h"
 #include "model/document_file.h"
 #include "model/document_record.h"
+#include "model/resource_folder.h"
 #include "support/design_changes.h"
 #include "window_fixture.h"
 
@@ -221,6 +225,77 @@ private slots:
             f.trigger(menu::kFile, 1);
             QTRY_COMPARE(content(f.window), graph);
             QCOMPARE(f.window.size(), QSize(540, 390 + f.window.view()->y()));
+        }
+    }
+
+    // Resized, the window shows the whole view at one scale, centred, with
+    // the labels over it at the same scale; the remembered place keeps the
+    // view's own size; the next view puts the window back to that size.
+    void viewScalesToFitTheWindow()
+    {
+        Fixture f;
+        f.window.placement().setTransitionMillis(0);
+        f.shell.FastOpenFlag = 0;
+        f.start();
+        ResponseView* view = f.window.view();
+        struct Row {
+            QSize content;
+            double scale;
+            QPointF offset;
+            QRect legend;  // the label "Total" (71)
+        };
+        const Row rows[] = {
+            {{540, 390}, 1, {0, 0}, {102, 352, 50, 16}},
+            {{1080, 780}, 2, {0, 0}, {204, 704, 100, 32}},
+            {{270, 600}, 0.5, {0, 202}, {51, 378, 25, 8}},
+            {{1280, 700}, 700 / 390.0, {155, 0}, {338, 631, 90, 30}},
+        };
+        for (const Row& row : rows) {
+            f.window.resize(row.content + QSize(0, view->y()));
+            QTRY_COMPARE(view->size(), row.content);
+            QCOMPARE(view->drawingFit().scale, row.scale);
+            QCOMPARE(view->drawingFit().offset, row.offset);
+            QCOMPARE(view->control(71)->geometry(), row.legend);
+            QCOMPARE(view->control(71)->font().pixelSize(), qRound(12 * row.scale));
+        }
+        // A redraw keeps the user's size; moving the window moves the
+        // remembered graph place, whose size stays the view's.
+        f.trigger(menu::kChannel, 2);
+        QCOMPARE(view->size(), rows[3].content);
+        f.window.move(f.window.pos() + QPoint(7, 5));
+        QTRY_COMPARE(QPoint(f.shell.prefs.Bounds.left, f.shell.prefs.Bounds.top), content(f.window).topLeft());
+        QCOMPARE(f.shell.prefs.Bounds.right - f.shell.prefs.Bounds.left, 540);
+        QCOMPARE(f.shell.prefs.Bounds.bottom - f.shell.prefs.Bounds.top, 390);
+        const Bounds16 before = f.shell.prefs.Bounds;
+        f.window.showMaximized();
+        QTRY_VERIFY(view->width() > 540);
+        QCOMPARE(f.shell.prefs.Bounds, before);  // a maximized window is not a place
+        f.trigger(menu::kResponse, 8);
+        QTRY_COMPARE(view->size(), QSize(810, 566));
+        QVERIFY(!f.window.isMaximized());
+    }
+
+    // At the view's own size the screen shows the view exactly as drawn
+    // without any transform, in every view.
+    void viewAtItsOwnSizeIsDrawnUnscaled()
+    {
+        Fixture f;
+        f.window.placement().setTransitionMillis(0);
+        f.start();
+        ResponseView* view = f.window.view();
+        for (const int item : {1, 2, 3, 8}) {
+            f.trigger(menu::kResponse, item);
+            QTRY_VERIFY(view->size() == (item == 8 ? QSize(810, 566) : QSize(540, 390)));
+            for (QWidget* label : view->findChildren<QLabel*>()) label->hide();
+            QImage direct(view->size(), QImage::Format_ARGB32_Premultiplied);
+            direct.fill(Qt::white);
+            QPainter painter(&direct);
+            qt::PainterCanvas canvas(painter);
+            DrawTarget target{canvas, {}, resourceFolder("Images")};
+            ViewState state = view->drawnFrom();
+            ResponsePlot(target, f.d(), state);
+            painter.end();
+            QCOMPARE(view->grab().toImage().convertToFormat(direct.format()), direct);
         }
     }
 
@@ -557,8 +632,8 @@ private slots:
         QCOMPARE(f.prompts.alerts, std::vector<QString>{QStringLiteral("ALERT!      Frequencis are too near.|"
                                                                        "Enter more separate frequencis.   FXL x 3  "
                                                                        "\u2264  FXH")});
-        QCOMPARE(sheet->field(10)->text(), QStringLiteral(" 200"));
-        QCOMPARE(sheet->field(11)->text(), QStringLiteral(" 2000"));
+        QCOMPARE(sheet->field(10)->text(), QStringLiteral("200"));
+        QCOMPARE(sheet->field(11)->text(), QStringLiteral("2000"));
         sheet->pressCancel();
     }
 
@@ -575,8 +650,8 @@ private slots:
         sheet->field(10)->setText(QStringLiteral("8"));
         sheet->pressCalc();
         QVERIFY(sheet->isVisible());
-        QCOMPARE(sheet->field(51)->text(), QStringLiteral(" 8"));
-        QCOMPARE(sheet->field(52)->text(), QStringLiteral(" 7.812"));
+        QCOMPARE(sheet->field(51)->text(), QStringLiteral("8"));
+        QCOMPARE(sheet->field(52)->text(), QStringLiteral("7.812"));
         sheet->field(11)->setText(QStringLiteral("-1"));
         sheet->pressOk();  // refused: the sheet stays
         QTest::keyClick(sheet->field(10), Qt::Key_Escape);
@@ -646,9 +721,9 @@ private slots:
             const char* shown;
         };
         const Row rows[] = {
-            {menu::kCorrection2Way, 1, 10, "-3", " 650"}, {menu::kCorrection3Way, 1, 11, "-3", " 2000"},
-            {menu::kCorrection3Way, 3, 11, "0", "0"},     {menu::kImpedanceIncrease3Way, 2, 11, "-1", " 0.25"},
-            {menu::kAttenuator3Way, 1, 11, "0", " 10"},   {menu::kNotch3Way, 1, 53, "0", "0"},
+            {menu::kCorrection2Way, 1, 10, "-3", "650"}, {menu::kCorrection3Way, 1, 11, "-3", "2000"},
+            {menu::kCorrection3Way, 3, 11, "0", "0"},    {menu::kImpedanceIncrease3Way, 2, 11, "-1", "0.25"},
+            {menu::kAttenuator3Way, 1, 11, "0", "10"},   {menu::kNotch3Way, 1, 53, "0", "0"},
         };
         for (const Row& row : rows) {
             Fixture f;

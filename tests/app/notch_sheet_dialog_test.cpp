@@ -98,9 +98,9 @@ private slots:
             const char* re;
         };
         const Row rows[] = {
-            {2, menu::kCorrection2Way, 9, "High Notch Parameters Enter", "HighNotch", 1, "Default High", " 5.5"},
-            {3, menu::kNotch3Way, 2, "Mid Notch Parameters Enter", "MidNotch", 2, "Default Mid", " 4.5"},
-            {3, menu::kNotch3Way, 1, "High Notch Parameters Enter", "HighNotch", 1, "Default High", " 5.5"},
+            {2, menu::kCorrection2Way, 9, "High Notch Parameters Enter", "HighNotch", 1, "Default High", "5.5"},
+            {3, menu::kNotch3Way, 2, "Mid Notch Parameters Enter", "MidNotch", 2, "Default Mid", "4.5"},
+            {3, menu::kNotch3Way, 1, "High Notch Parameters Enter", "HighNotch", 1, "Default High", "5.5"},
         };
         for (const Row& row : rows) {
             Fixture f(row.channel);
@@ -132,8 +132,8 @@ private slots:
         d.HigRemvImpInc = 1;
         NotchSheetDialog* s = f.openHigh2Way();
         QVERIFY(s);
-        QCOMPARE(fieldTexts(s), QStringList({"Ring Radiator", " 96", " 61.24", " 12.346", " 0.444", " 3", " 5.6",
-                                             " 0.062", " 7.062"}));
+        QCOMPARE(fieldTexts(s),
+                 QStringList({"Ring Radiator", "96", "61.24", "12.346", "0.444", "3", "5.6", "0.062", "7.062"}));
         QCOMPARE(s->qaPopup()->currentText(), QStringLiteral("    15"));
         QVERIFY(s->removeImpIncBox()->isChecked());
         QVERIFY(s->rearTypeButton(21)->isChecked());
@@ -287,7 +287,7 @@ private slots:
         QCOMPARE(qobject_cast<QLabel*>(f.window.view()->control(72))->text(), QStringLiteral("Before"));
 
         s = f.openHigh2Way();
-        QCOMPARE(s->field(53)->text(), QStringLiteral(" 800"));
+        QCOMPARE(s->field(53)->text(), QStringLiteral("800"));
         const int draws = f.window.view()->drawCount();
         QTest::mouseClick(s->button(3), Qt::LeftButton);
         QTRY_VERIFY(!f.window.currentSheet());
@@ -347,7 +347,7 @@ private slots:
         NotchSheetDialog* s = f.openHigh2Way();
         QGuiApplication::clipboard()->setText(parameterText("T", "90 1000 0 0 1 2 0 6 0 0 0 0 10"));
         s->pressPaste();
-        QCOMPARE(s->field(53)->text(), QStringLiteral(" 1000"));
+        QCOMPARE(s->field(53)->text(), QStringLiteral("1000"));
         QVERIFY(f.prompts.sounds.empty());
         s->pressCancel();
         QTRY_VERIFY(!f.window.currentSheet());
@@ -360,7 +360,7 @@ private slots:
         QVERIFY(f.prompts.alerts.empty() && f.prompts.beeps == 0);
         QCOMPARE(f.prompts.sounds, std::vector<QString>{QStringLiteral("Click.aif")});
         QCOMPARE(s->field(51)->text(), QStringLiteral("Soft Dome 28"));
-        QCOMPARE(s->field(53)->text(), QStringLiteral(" 850.56"));
+        QCOMPARE(s->field(53)->text(), QStringLiteral("850.56"));
         QVERIFY(s->rearTypeButton(22)->isChecked());  // Vas 0
         QVERIFY(!s->field(54)->isEnabled());
         QCOMPARE(s->qaPopup()->currentIndex(), 3);  // Qa 15

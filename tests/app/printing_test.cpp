@@ -8,8 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <regex>
+#include <utility>
 
 #include "app/printing.h"
+#include "app/response_view.h"
 #include "app/sound_player.h"
 #include "model/resource_folder.h"
 #include "support/pdf_tools.h"
@@ -214,8 +216,16 @@ private slots:
             qEnvironmentVariableIsSet("LARKSPAN_EXPECT_DPR") ? qEnvironmentVariableIntValue("LARKSPAN_EXPECT_DPR") : 1;
         PrintFixture f(path(QStringLiteral("unused.pdf")));
         const QString saved = path(QStringLiteral("dpr.png"));
-        f.snapshot(saved);
-        QCOMPARE(QImage(saved).size(), QSize(540 * dpr, 390 * dpr));
+        // At the view's size, then in a resized window: the drawing at the
+        // window's scale, without the bands beside it.
+        for (const auto& [content, picture] : {std::pair{QSize(540, 390), QSize(540, 390)},
+                                               {QSize(1080, 780), QSize(1080, 780)},
+                                               {QSize(1280, 700), QSize(970, 700)}}) {
+            f.window.resize(content + QSize(0, f.window.view()->y()));
+            QTRY_COMPARE(f.window.view()->size(), content);
+            f.snapshot(saved);
+            QCOMPARE(QImage(saved).size(), picture * dpr);
+        }
     }
 
     void soundsPlayToTheirEndOrGiveUp()
