@@ -281,8 +281,9 @@ void MainWindow::closeResponseWindow()
 void MainWindow::plot()
 {
     if (!shell_.RespWndOpenFlag) return;
-    // A new window or another view gets the view's own size; a redraw of
-    // the same view keeps the size the user gave the window.
+    // Departure: the window is fitted to its view for a new window or
+    // another view only, not for every drawing; a redraw of the same view
+    // keeps the size the user gave the window, and the view is scaled to it.
     const bool fit = fitPending_ || design_.s_Resp != view_->currentView();
     if (shell_.FastOpenFlag == 0 && fit) placement_.fitView(design_.s_Resp == "schema");
     fitPending_ = false;

@@ -35,23 +35,32 @@ QString fieldHelp(const char* text)
     return QString::fromUtf8(text) + QStringLiteral("\\@LB");
 }
 
-// Rows of the parameter groups: label, field, unit at fixed columns.
-constexpr int kLabelLeft = 25;
-constexpr int kLabelWidth = 112;
-constexpr int kFieldLeft = 140;
-constexpr int kFieldWidth = 80;
-constexpr int kUnitLeft = 226;
-constexpr int kUnitWidth = 52;
+// Rows of the parameter groups: label, field, unit at fixed columns from
+// the group's left edge.
+constexpr int kLabelLeft = 10;
+constexpr int kLabelWidth = 106;
+constexpr int kFieldLeft = 118;
+constexpr int kFieldWidth = 72;
+constexpr int kUnitLeft = 194;
+constexpr int kUnitWidth = 50;
 constexpr int kRowHeight = 22;
+constexpr int kGroupWidth = 250;
+// The two columns: the driver on the left, the box and the buttons on the
+// right.
+constexpr int kLeft = 10;
+constexpr int kRight = 270;
 
 }  // namespace
 
+// Departure: the sheet is laid out in two columns, 530 × 354, rather than
+// one of 300 × 540, so that it is no larger than the 540 × 390 graph window
+// it is a sheet of; the controls, their order and their texts are the same.
 NotchSheetDialog::NotchSheetDialog(QWidget* parent, Design& d, int soundCheck, Prompts& prompts)
-    : SheetDialog(parent, 9, QSize(300, 540), prompts), model_(d), soundCheck_(soundCheck)
+    : SheetDialog(parent, 9, QSize(530, 354), prompts), model_(d), soundCheck_(soundCheck)
 {
-    makeSheetTitle(addLabel(61, QRect(10, 8, 280, 24), qs(model_.title()), {}, 15));
+    makeSheetTitle(addLabel(61, QRect(10, 8, 510, 24), qs(model_.title()), {}, 15));
 
-    addGroupBox(this, QRect(15, 36, 270, 56), QStringLiteral("Speaker Rear Type"));
+    addGroupBox(this, QRect(kLeft, 36, kGroupWidth, 56), QStringLiteral("Speaker Rear Type"));
     rearType_ = new QButtonGroup(this);
     rearType_->setObjectName(QStringLiteral("radio13"));
     const auto radio = [this](int id, int value, const QRect& r, const QString& label) {
@@ -60,22 +69,23 @@ NotchSheetDialog::NotchSheetDialog(QWidget* parent, Design& d, int soundCheck, P
         b->setGeometry(r);
         rearType_->addButton(b, value);
     };
-    radio(21, 1, QRect(45, 60, 100, kRowHeight), QStringLiteral("Opened"));
-    radio(22, 2, QRect(165, 60, 100, kRowHeight), QStringLiteral("Closed"));
+    radio(21, 1, QRect(kLeft + 25, 60, 100, kRowHeight), QStringLiteral("Opened"));
+    radio(22, 2, QRect(kLeft + 140, 60, 100, kRowHeight), QStringLiteral("Closed"));
     connect(rearType_, &QButtonGroup::idClicked, this, [this](int value) {
         model_.chooseRearType(value);
         showRearType();
     });
 
-    addGroupBox(this, QRect(15, 98, 270, 246), QStringLiteral("Speaker Parameters"));
+    addGroupBox(this, QRect(kLeft, 98, kGroupWidth, 246), QStringLiteral("Speaker Parameters"));
+    int x = kLeft;
     int y = 122;
-    addLabel(31, QRect(kLabelLeft, y, 90, kRowHeight), QStringLiteral("Model Name :"));
-    addField(51, QRect(115, y, 163, kRowHeight), fieldHelp("Driver Model Name"));
+    addLabel(31, QRect(x + kLabelLeft, y, 90, kRowHeight), QStringLiteral("Model Name :"));
+    addField(51, QRect(x + 104, y, kGroupWidth - 110, kRowHeight), fieldHelp("Driver Model Name"));
     const auto row = [&](int labelId, const char* label, int fieldId, int unitId, const char* unit, const char* help) {
         y += 27;
-        addLabel(labelId, QRect(kLabelLeft, y, kLabelWidth, kRowHeight), QString::fromUtf8(label));
-        addField(fieldId, QRect(kFieldLeft, y, kFieldWidth, kRowHeight), fieldHelp(help));
-        if (unitId) addLabel(unitId, QRect(kUnitLeft, y, kUnitWidth, kRowHeight), QString::fromUtf8(unit));
+        addLabel(labelId, QRect(x + kLabelLeft, y, kLabelWidth, kRowHeight), QString::fromUtf8(label));
+        addField(fieldId, QRect(x + kFieldLeft, y, kFieldWidth, kRowHeight), fieldHelp(help));
+        if (unitId) addLabel(unitId, QRect(x + kUnitLeft, y, kUnitWidth, kRowHeight), QString::fromUtf8(unit));
     };
     row(32, "SPL @1W1m ..", 52, 33, "dB", "Sound Pressure Level (1W1m)");
     row(34, "Fs ..................", 53, 35, "Hz", "Free Air Resonance");
@@ -85,13 +95,14 @@ NotchSheetDialog::NotchSheetDialog(QWidget* parent, Design& d, int soundCheck, P
     row(41, "Re .................", 58, 42, "Ohm", "Voice Coile DC Resistance");
     row(43, "Le .................", 59, 44, "mH", "Voice Coile Inductance");
 
-    boxGroup_ = addGroupBox(this, QRect(15, 350, 270, 86), QStringLiteral("Box Parameters"));
-    y = 374 - 27;
+    boxGroup_ = addGroupBox(this, QRect(kRight, 36, kGroupWidth, 86), QStringLiteral("Box Parameters"));
+    x = kRight;
+    y = 60 - 27;
     row(45, "Box Volume ..", 60, 46, "Liter", "Box Net Volume");
-    addLabel(47, QRect(kLabelLeft, 404, kLabelWidth, kRowHeight), QStringLiteral("Qa ................."));
+    addLabel(47, QRect(x + kLabelLeft, 90, kLabelWidth, kRowHeight), QStringLiteral("Qa ................."));
     qaPopup_ = new QComboBox(this);
     qaPopup_->setObjectName(QStringLiteral("popup71"));
-    qaPopup_->setGeometry(kFieldLeft, 402, kFieldWidth, 26);
+    qaPopup_->setGeometry(x + kFieldLeft, 88, kFieldWidth, 26);
     for (const char* item : {"      5", "      7", "    10", "    15", "    20"})
         qaPopup_->addItem(QString::fromUtf8(item));
     setHelp(qaPopup_, fieldHelp("Box Loss Factor Q"));
@@ -99,16 +110,16 @@ NotchSheetDialog::NotchSheetDialog(QWidget* parent, Design& d, int soundCheck, P
 
     removeImpInc_ = new QCheckBox(QStringLiteral(" Remove Imp. Increase Correction"), this);
     removeImpInc_->setObjectName(QStringLiteral("check101"));
-    removeImpInc_->setGeometry(20, 442, 265, kRowHeight);
+    removeImpInc_->setGeometry(kRight, 132, kGroupWidth, kRowHeight);
     connect(removeImpInc_, &QCheckBox::clicked, this, [this](bool checked) { model_.setRemoveImpInc(checked); });
 
-    addButton(4, QRect(15, 470, 150, 28), QStringLiteral("Paste Parameters"),
+    addButton(4, QRect(kRight, 166, 150, 28), QStringLiteral("Paste Parameters"),
               QStringLiteral("Paste from Clipboard Parameters and Receive from Hollowmere."));
     connect(button(4), &QPushButton::clicked, this, &NotchSheetDialog::pressPaste);
-    addButton(3, QRect(15, 504, 80, 28), QStringLiteral("Abort"), QStringLiteral("Abort this Correction"));
+    addButton(3, QRect(kRight, 316, 80, 28), QStringLiteral("Abort"), QStringLiteral("Abort this Correction"));
     connect(button(3), &QPushButton::clicked, this, &NotchSheetDialog::pressAbort);
-    addButton(2, QRect(115, 504, 80, 28), QStringLiteral("Cancel"));
-    addButton(1, QRect(205, 504, 80, 28), QStringLiteral("OK"));
+    addButton(2, QRect(kRight + 85, 316, 80, 28), QStringLiteral("Cancel"));
+    addButton(1, QRect(kRight + 170, 316, 80, 28), QStringLiteral("OK"));
 
     // The texts are kept as length-byte strings.
     for (const int id : {51, 52, 53, 54, 56, 57, 58, 59, 60}) field(id)->setMaxLength(255);

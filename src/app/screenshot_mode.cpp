@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/menu_ids.h"
 #include "app/parts_list_window.h"
+#include "app/printing.h"
 #include "app/update_check.h"
 
 namespace larkspan {
@@ -70,20 +71,56 @@ void reportWindowLater(QWidget* w)
     QTimer::singleShot(400, w, [w] { report(QStringLiteral("window 0x%1").arg(w->winId(), 0, 16)); });
 }
 
+// Prints the screen area, in device pixels as the screen is captured, that
+// holds `window` and `over` (a menu or a sheet drawn over it).
+void reportArea(const QWidget& window, const QWidget& over)
+{
+    const qreal dpr = window.devicePixelRatio();
+    const QRect logical = window.frameGeometry().united(over.frameGeometry());
+    const QRect area(QPoint(qRound(logical.x() * dpr), qRound(logical.y() * dpr)),
+                     QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)));
+    report(QStringLiteral("area %1 %2 %3 %4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height()));
+}
+
+// Page Setup or Print over the response window. The sheet runs its own event
+// loop, so the area is reported from inside it, once the sheet has painted.
+void showPrintSheet(MainWindow& window, bool print)
+{
+    if (!print) window.chooseResponse(8);
+    QTimer::singleShot(400, &window, [&window] {
+        if (QWidget* sheet = QApplication::activeModalWidget())
+            reportArea(window, *sheet);
+        else
+            fail(QStringLiteral("no sheet is up"));
+    });
+    if (print)
+        window.printing().MyDoPrint();
+    else
+        window.printing().MyDoPageSetup();
+}
+
 // The cases of the window's own behaviour: the schematic chosen from a
-// window at the screen's left edge, the window after Close, a refused entry.
+// window at the screen's left edge, the window maximized, the window after
+// Close, a refused entry, and the page setup and print sheets.
 bool showCase(MainWindow& window, const QString& name)
 {
     if (name == QLatin1String("left-edge-schematic")) {
         window.move(window.screen()->availableGeometry().left(), window.y());
         window.chooseResponse(8);
+    } else if (name == QLatin1String("maximized")) {
+        window.chooseChannelItem(2);
+        window.showMaximized();
     } else if (name == QLatin1String("empty")) {
         window.documents().close();
+    } else if (name == QLatin1String("page-setup") || name == QLatin1String("print")) {
+        showPrintSheet(window, name == QLatin1String("print"));
+        return true;
     } else if (name == QLatin1String("refusal")) {
         window.openFrequencySheet();
         window.currentSheet()->field(10)->setText(QStringLiteral("-3"));
         window.currentSheet()->pressOk();
-        reportWindowLater(window.currentSheet());
+        QWidget* sheet = window.currentSheet();
+        QTimer::singleShot(400, sheet, [&window, sheet] { reportArea(window, *sheet); });
         return true;
     } else {
         return false;
@@ -143,6 +180,7 @@ void show(MainWindow& window, const QString& what)
     if (kind != QLatin1String("view") && kind != QLatin1String("menu"))
         return fail(QStringLiteral("unknown screenshot ") + what);
     if (parts.value(1) == QLatin1String("3")) window.chooseChannelItem(2);
+    if (kind == QLatin1String("menu") && parts.size() > 3) window.chooseOrderItem(parts.value(3).toInt());
     if (kind == QLatin1String("view")) {
         const int item = responseItemFor(parts.value(2));
         if (item == 0) return fail(QStringLiteral("no view named ") + parts.value(2));
@@ -152,14 +190,7 @@ void show(MainWindow& window, const QString& what)
     QMenu* menu = menuTitled(window, parts.value(2));
     if (!menu) return fail(QStringLiteral("no menu titled ") + parts.value(2));
     window.menuBar()->setActiveAction(menu->menuAction());
-    QTimer::singleShot(400, menu, [&window, menu] {
-        // In device pixels, as the screen is captured.
-        const qreal dpr = window.devicePixelRatio();
-        const QRect logical = window.frameGeometry().united(menu->geometry());
-        const QRect area(QPoint(qRound(logical.x() * dpr), qRound(logical.y() * dpr)),
-                         QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)));
-        report(QStringLiteral("area %1 %2 %3 %4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height()));
-    });
+    QTimer::singleShot(400, menu, [&window, menu] { reportArea(window, *menu); });
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ private slots:
             NotchSheetDialog* s = f.open(row.menuId, row.item);
             QVERIFY(s);
             QCOMPARE(s->windowNumber(), 9);
-            QCOMPARE(s->size(), QSize(300, 540));
+            QVERIFY(s->width() <= 540 && s->height() <= 390);  // no larger than the graph window
             QCOMPARE(s->label(61)->text(), QString::fromLatin1(row.title));
             QCOMPARE(f.shell.s_Corr, std::string(row.corr));
             QCOMPARE(f.d().notchSet.Notch, std::int16_t(row.notch));
