@@ -50,6 +50,7 @@ TEST(CliPrint, OnePageWithTheChosenPaperOrientationAndDate)
         args.insert(args.end(), {"--out", (folder / "page.pdf").string()});
         const auto r = cli(args);
         ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(r.err.empty()) << r.err;
         const std::string info = test::pdfinfo(folder / "page.pdf");
         ASSERT_FALSE(info.empty()) << "pdfinfo (poppler-utils) is needed to read the page";
         EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +1\\n"))) << info;

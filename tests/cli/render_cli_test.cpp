@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 using test::cli;
 
 // Renders with the given arguments into a scratch file; the file's contents,
-// or nothing when the tool failed.
+// or nothing when the tool failed. A rendering that succeeds prints nothing.
 std::string render(const std::vector<std::string>& args, const std::string& fileName)
 {
     test::ScratchFolder folder;
@@ -25,6 +25,7 @@ std::string render(const std::vector<std::string>& args, const std::string& file
     const auto r = cli(all);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_TRUE(r.err.empty()) << r.err;
     return test::readText(folder / fileName);
 }
 

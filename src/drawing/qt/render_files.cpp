@@ -18,6 +18,7 @@ namespace larkspan::qt {
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
+std::unique_ptr<QGuiApplication> app;
 
 // Headless runs often have no runtime folder, and Qt says so on every start;
 // that note is noise for a tool that only writes files.
@@ -31,6 +32,16 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
+// Ends the application that ensureGuiApplication made, once a file is
+// written: at exit this runs before the destructors of the font caches that
+// drawing created, which Qt expects to outlive the application.
+void releaseAtExit()
+{
+    if (!app) return;
+    static const bool registered = std::atexit([] { app.reset(); }) == 0;
+    (void)registered;
+}
+
 }  // namespace
 
 void ensureGuiApplication()
@@ -41,7 +52,7 @@ void ensureGuiApplication()
     static int argc = 1;
     static char name[] = "larkspan";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+    app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
 std::optional<std::string> writePng(const std::string& path, float width, float height, double scale,
@@ -63,6 +74,7 @@ std::optional<std::string> writePng(const std::string& path, float width, float 
         PainterCanvas canvas(painter);
         draw(canvas);
     }
+    releaseAtExit();
     QImageWriter writer(QString::fromStdString(path), "png");
     if (!writer.write(image)) return writer.errorString().toStdString();
     return std::nullopt;
@@ -78,7 +90,9 @@ std::optional<std::string> writePdfPage(const std::string& path, const PdfPageRe
     writer.setCreator(QStringLiteral("Larkspan"));
     const QSizeF area = adjustedPageSize(writer.pageLayout());
     const double scale = CalcPrintPageScale(page.s_Resp, area.width(), area.height(), page.GPrintScale);
-    if (!paintPrintedPage(writer, scale, draw)) return std::string("cannot write the file");
+    const bool painted = paintPrintedPage(writer, scale, draw);
+    releaseAtExit();
+    if (!painted) return std::string("cannot write the file");
     return std::nullopt;
 }
 
