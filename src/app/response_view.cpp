@@ -133,14 +133,13 @@ void ResponseView::placeControls(const std::vector<StaticText>& texts)
 
 ViewFit ResponseView::drawingFit() const
 {
-    const ViewSize size = viewSize(view_);
-    return fitView(QSizeF(size.width, size.height), QSizeF(this->size()));
+    // The view is fitted as the content the window gives it at its own size.
+    return fitView(QSizeF(viewContentSize(view_ == "schema")), QSizeF(size()));
 }
 
 QRect ResponseView::drawingRect() const
 {
-    const ViewSize size = viewSize(view_);
-    return drawingFit().map(QRectF(0, 0, size.width, size.height)).toAlignedRect() & rect();
+    return drawingFit().map(QRectF(QPointF(), QSizeF(viewContentSize(view_ == "schema")))).toAlignedRect() & rect();
 }
 
 void ResponseView::resizeEvent(QResizeEvent*)

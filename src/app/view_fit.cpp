@@ -3,7 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "rules/window_bounds.h"
+
 namespace larkspan {
+
+QSize viewContentSize(bool schema)
+{
+    // The graph's content at the origin, carried to the view's window.
+    const Bounds16 content = contentOf(resizeTarget({0, 0, 390, 540}, schema));
+    return QSize(content.right - content.left, content.bottom - content.top);
+}
 
 ViewFit fitView(const QSizeF& view, const QSizeF& area)
 {

@@ -4,6 +4,7 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 #include <QSizeF>
 #include <QTransform>
 
@@ -17,6 +18,10 @@ struct ViewFit {
     QTransform transform() const { return QTransform(scale, 0, 0, scale, offset.x(), offset.y()); }
     QRectF map(const QRectF& r) const { return QRectF(r.topLeft() * scale + offset, r.size() * scale); }
 };
+
+// The size the response window gives a view's content: 540 × 390 for a
+// graph, 810 × 566 for the schematic (whose drawing is a point lower).
+QSize viewContentSize(bool schema);
 
 // The largest scale at which `view` fits `area`, aspect kept. The offset is
 // rounded down to whole points, so that at scale 1 the view's pixels fall on

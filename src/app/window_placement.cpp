@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "app/view_fit.h"
 #include "app/window_animation.h"
 #include "rules/window_bounds.h"
 
@@ -69,9 +70,7 @@ QRect WindowPlacement::viewPlace(bool schema) const
 {
     // The user may have resized the window: only where the view starts is
     // remembered, with the view's own size.
-    const QRect graph(0, 0, 540, 390);
-    const QRect own = toRect(contentOf(resizeTarget(toBounds(graph), schema)));
-    return QRect(animator_->contentRect().topLeft(), own.size());
+    return QRect(animator_->contentRect().topLeft(), viewContentSize(schema));
 }
 
 void WindowPlacement::rememberPlace()

@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <regex>
-#include <utility>
 
 #include "app/printing.h"
 #include "app/response_view.h"
@@ -216,15 +215,19 @@ private slots:
             qEnvironmentVariableIsSet("LARKSPAN_EXPECT_DPR") ? qEnvironmentVariableIntValue("LARKSPAN_EXPECT_DPR") : 1;
         PrintFixture f(path(QStringLiteral("unused.pdf")));
         const QString saved = path(QStringLiteral("dpr.png"));
-        // At the view's size, then in a resized window: the drawing at the
-        // window's scale, without the bands beside it.
-        for (const auto& [content, picture] : {std::pair{QSize(540, 390), QSize(540, 390)},
-                                               {QSize(1080, 780), QSize(1080, 780)},
-                                               {QSize(1280, 700), QSize(970, 700)}}) {
-            f.window.resize(content + QSize(0, f.window.view()->y()));
-            QTRY_COMPARE(f.window.view()->size(), content);
+        // At the view's own size the whole content; in a resized window the
+        // drawing at the window's scale, without the bands beside it.
+        struct Row {
+            int view;
+            QSize content, picture;
+        };
+        for (const Row& row : {Row{1, {540, 390}, {540, 390}}, Row{1, {1080, 780}, {1080, 780}},
+                               Row{1, {1280, 700}, {970, 700}}, Row{8, {810, 566}, {810, 566}}}) {
+            f.trigger(menu::kResponse, row.view);
+            f.window.resize(row.content + QSize(0, f.window.view()->y()));
+            QTRY_COMPARE(f.window.view()->size(), row.content);
             f.snapshot(saved);
-            QCOMPARE(QImage(saved).size(), picture * dpr);
+            QCOMPARE(QImage(saved).size(), row.picture * dpr);
         }
     }
 
