@@ -33,28 +33,22 @@ TEST(WriteFile, ReplacesALongerFileWhollyAndLeavesNothingElse)
     EXPECT_EQ(folder.entries(), std::set<std::string>{"a.xvrdoc"}) << "a temporary file was left behind";
 }
 
-TEST(WriteFile, KeepsThePermissionsOfTheFileItReplaces)
+// A replaced file keeps its permissions; a new one gets 0666 less the mask.
+TEST(WriteFile, Permissions)
 {
     ScratchFolder folder;
-    writeBytes(folder / "a.xvrdoc", Bytes(10, 'x'));
-    fs::permissions(folder / "a.xvrdoc", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    Design d;
-    ASSERT_EQ(WriteFile(d, folder / "a.xvrdoc"), std::nullopt);
-    EXPECT_EQ(fs::status(folder / "a.xvrdoc").permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-TEST(WriteFile, NewFileGetsTheUsualPermissions)
-{
-    ScratchFolder folder;
+    const auto kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    writeBytes(folder / "old.xvrdoc", Bytes(10, 'x'));
+    fs::permissions(folder / "old.xvrdoc", kept);
     const mode_t mask = ::umask(022);
     Design d;
-    const auto error = WriteFile(d, folder / "a.xvrdoc");
+    const auto replaced = WriteFile(d, folder / "old.xvrdoc");
+    const auto created = WriteFile(d, folder / "new.xvrdoc");
     ::umask(mask);
-    ASSERT_EQ(error, std::nullopt);
-    // rw for the owner, r for the others: 0666 less the mask 022.
-    EXPECT_EQ(fs::status(folder / "a.xvrdoc").permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+    ASSERT_EQ(replaced, std::nullopt);
+    ASSERT_EQ(created, std::nullopt);
+    EXPECT_EQ(fs::status(folder / "old.xvrdoc").permissions(), kept);
+    EXPECT_EQ(fs::status(folder / "new.xvrdoc").permissions(), kept | fs::perms::others_read);
 }
 
 TEST(WriteFile, TextFieldsInMemoryEndAsTheyWillReadBack)

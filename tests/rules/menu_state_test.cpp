@@ -25,12 +25,22 @@ std::string shown(const MenuBarState& m)
            std::to_string(m.orderChecked) + " filter" + std::to_string(m.filterMenuId) + on(m.filterEnabled) +
            std::to_string(m.filterChecked) + " correction" + std::to_string(m.correctionMenuId) +
            on(m.correctionEnabled) + " notch" + on(m.notchHighEnabled) + on(m.notchMidEnabled) + " help" +
-           on(m.helpEnabled);
+           on(m.helpEnabled) + " build" + on(m.buildEnabled) + std::to_string(m.buildSeriesChecked) +
+           (m.buildAsBuiltChecked ? "*" : "");
+}
+
+// A bar whose Build menu marks (preferences) are set: no state touches them.
+MenuBarState marked()
+{
+    MenuBarState m;
+    m.buildSeriesChecked = 4;
+    m.buildAsBuiltChecked = true;
+    return m;
 }
 
 MenuBarState openOn(const Design& d)
 {
-    MenuBarState m;
+    MenuBarState m = marked();
     initMenu4(m, d);
     return m;
 }
@@ -41,13 +51,14 @@ MenuBarState openOn(const Design& d)
 // order parity, correction menu by ways, correction views only with their
 // notch and the mid one only in a 3-way design, the notch submenu offering
 // only the other driver while a correction view is shown); with no design
-// only New, Open, the application items and Help remain.
+// only New, Open, the application items and Help remain. The Build menu is on
+// with a design, off while modal and without one.
 TEST(MenuStates, EachStateOfTheBar)
 {
-    MenuBarState startUp;
+    MenuBarState startUp = marked();
     initMenu1(startUp);
     initMenu2(startUp);
-    MenuBarState fresh;
+    MenuBarState fresh = marked();
     initMenu1(fresh);
     Design second;
     chooseChannel(second, 2);
@@ -79,15 +90,24 @@ TEST(MenuStates, EachStateOfTheBar)
         {"no design", none},
     };
     const char* expected[] = {
-        "app- file---++++++++ edit+- response+x------------ channel-1 order-1 filter10-1 correction12- notch++ help-",
-        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction12+ notch++ help+",
-        "app+ file+--++++++++ edit+- response++++++*-+----+ channel+2 order+2 filter11+1 correction13+ notch++ help+",
-        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+3 filter10+1 correction12+ notch++ help+",
-        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction12+ notch++ help+",
-        "app+ file+--++++++++ edit+- response+*+++++-+-++-+ channel+1 order+1 filter10-1 correction13+ notch++ help+",
-        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction13+ notch+- help+",
-        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction13+ notch-+ help+",
-        "app+ file+++-------- edit-- response-*+++++-+----+ channel-1 order-1 filter10-1 correction12- notch++ help+",
+        "app- file---++++++++ edit+- response+x------------ channel-1 order-1 filter10-1 correction12- notch++ help- "
+        "build-4*",
+        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction12+ notch++ help+ "
+        "build+4*",
+        "app+ file+--++++++++ edit+- response++++++*-+----+ channel+2 order+2 filter11+1 correction13+ notch++ help+ "
+        "build+4*",
+        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+3 filter10+1 correction12+ notch++ help+ "
+        "build+4*",
+        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction12+ notch++ help+ "
+        "build+4*",
+        "app+ file+--++++++++ edit+- response+*+++++-+-++-+ channel+1 order+1 filter10-1 correction13+ notch++ help+ "
+        "build+4*",
+        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction13+ notch+- help+ "
+        "build+4*",
+        "app+ file+--++++++++ edit+- response+*+++++-+----+ channel+1 order+1 filter10-1 correction13+ notch-+ help+ "
+        "build+4*",
+        "app+ file+++-------- edit-- response-*+++++-+----+ channel-1 order-1 filter10-1 correction12- notch++ help+ "
+        "build-4*",
     };
     for (std::size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(shown(rows[i].second), expected[i]) << rows[i].first;
 }
@@ -108,28 +128,6 @@ TEST(BoundsText, ReadsTheNumberAtTheStartAndAfterEachCommaAndWritesEachWithItsBl
     EXPECT_EQ(boundsToText({-3, 7, 380, 560}), "-3, 7, 380, 560");
     const Bounds16 b{123, -45, 678, 910};
     EXPECT_EQ(boundsFromText(boundsToText(b)), b);
-}
-
-// The Build menu is on with a design, off while modal and without one; its
-// marks are preferences that no state touches.
-TEST(MenuStates, BuildMenuFollowsTheDesignState)
-{
-    MenuBarState m;
-    m.buildSeriesChecked = 4;
-    m.buildAsBuiltChecked = true;
-    const Design d;
-    const std::vector<std::pair<void (*)(MenuBarState&, const Design&), bool>> states{
-        {[](MenuBarState& s, const Design&) { initMenu1(s); }, true},
-        {[](MenuBarState& s, const Design&) { initMenu2(s); }, false},
-        {[](MenuBarState& s, const Design& x) { initMenu4(s, x); }, true},
-        {[](MenuBarState& s, const Design&) { initMenu3(s); }, false},
-    };
-    for (const auto& [apply, enabled] : states) {
-        apply(m, d);
-        EXPECT_EQ(m.buildEnabled, enabled);
-        EXPECT_EQ(m.buildSeriesChecked, 4);
-        EXPECT_TRUE(m.buildAsBuiltChecked);
-    }
 }
 
 }  // namespace
