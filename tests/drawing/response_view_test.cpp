@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "drawing/curve_drawing.h"
+#include "drawing/graph_frames.h"
 #include "drawing/response_window_text.h"
 #include "drawing/value_sheet.h"
 #include "drawing_test_support.h"
+#include "response/step_response.h"
 #include "support/designs.h"
 
 namespace larkspan {
@@ -89,6 +92,20 @@ TEST(ResponseView, NonFiniteDesignValuesNeverReachTheCanvas)
             ResponsePlot(r.target, d, state);
             EXPECT_TRUE(test::allFinite(r.canvas));
         }
+    }
+}
+
+// The step graph's time labels and the curves' time scale come from two
+// tables that must agree: a curve point at t lands at 46 + 690·c·t, so in
+// every band the last label (in ms, at the graph's right edge) times the
+// band's factor is 1/16, the window running 1/15 past the labelled span.
+TEST(StepGraph, TimeLabelsAgreeWithTheCurvesTimeScaleInEveryBand)
+{
+    const float oneInEachBand[] = {10, 20, 40, 100, 200, 400, 1000, 2000, 4000, 10000, 20000};
+    for (int band = 0; band < 11; ++band) {
+        const StepTimeAxis axis = stepTimeAxis(design().view("st").fx(oneInEachBand[band]));
+        EXPECT_EQ(axis.band, band);
+        EXPECT_DOUBLE_EQ(std::stod(stepTimeLabels(band)[5]) * axis.c, 0.0625) << band;
     }
 }
 

@@ -28,6 +28,11 @@ class DesignBuilder {
 public:
     DesignBuilder& ways(int n) { return set(d_.channel, n); }
     DesignBuilder& order(int n) { return set(d_.order, n); }
+    DesignBuilder& fx(float hz)
+    {
+        d_.FX = hz;
+        return *this;
+    }
     DesignBuilder& align(const std::string& key)
     {
         d_.s_Type = key;
