@@ -86,6 +86,23 @@ void BM_StepViewRedraw(benchmark::State& state)
     state.counters["points"] = static_cast<double>(canvas.count) / static_cast<double>(state.iterations());
 }
 
+// Every view's redraw in one window at the 3-way fourth order, its heaviest
+// network, onto a canvas that only counts: the sweeps and the drawing code
+// without a backend's cost. Argument: view index.
+void BM_ViewRedraw(benchmark::State& state)
+{
+    Design d = bench::designOf(3, 4);
+    d.s_Resp = kViews[static_cast<std::size_t>(state.range(0))];
+    ViewState view;
+    CountingCanvas canvas;
+    for (auto _ : state) {
+        DrawTarget target{canvas};
+        ResponsePlot(target, d, view);
+        benchmark::DoNotOptimize(canvas.count);
+    }
+    state.SetLabel(d.s_Resp);
+}
+
 // The same as the desktop window paints: every paint starts from a copy of
 // the state its view was first drawn from.
 void BM_StepViewPaintFromCopy(benchmark::State& state)
@@ -115,6 +132,7 @@ void viewArgs(benchmark::internal::Benchmark* b)
 
 BENCHMARK(BM_RedrawRecorded)->Apply(viewArgs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StepViewRedraw)->Args({3, 4, 10})->Args({2, 4, 10})->Args({3, 4, 200})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ViewRedraw)->DenseRange(0, static_cast<int>(kViews.size()) - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StepViewPaintFromCopy)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawSvg)->Args({0, 3, 4})->Args({5, 2, 2})->Args({6, 3, 4})->Unit(benchmark::kMillisecond);
 

@@ -319,7 +319,7 @@ Curve NotchImpPlot2(const Design& d, int ii)
     }
     // The frequency in Hz is rounded to single precision before it becomes
     // angular, as these curves have always been computed.
-    const auto omega = [](float k) { return f32(f32(std::pow(10.0, static_cast<double>(k))) * PI2); };
+    const auto omega = [](const SweepStep& s) { return f32(f32(std::pow(10.0, static_cast<double>(s.k))) * PI2); };
     const auto toY = [](float yy) { return f32(kCorrectedImpedanceAxis.map(yy)); };
     risingSweep(
         curve, omega, [&](EvalState& e) { eval(d, e); }, toY, impDrawable);

@@ -45,12 +45,14 @@ void gdOpt2(const Design& d, GroupDelayState& s, int ii)
     float yy1 = 0;
     bool nonFinite = false;
     // 370 points.
-    forEachK(kStart, kLowEnd, -0.01, 400, [&](float k) {
-        e.f = angularFrequency(k);
+    static const std::vector<SweepStep> steps = sweepSteps(kStart, kLowEnd, -0.01, 400);
+    for (const SweepStep& step : steps) {
+        const float k = step.k;
+        e.f = step.omega;
         gdCal(d, e, ii);
         if (k > kHighEnd) {
             yy1 = e.yy0;
-            return;
+            continue;
         }
         const float yy4 = e.yy0;
         nonFinite = nonFinite || !std::isfinite(yy4);
@@ -65,7 +67,7 @@ void gdOpt2(const Design& d, GroupDelayState& s, int ii)
         if (std::fabs(yy1) < std::fabs(yy4) && s.G2 < s.G1 && s.G1 < std::fabs(yy4)) s.G2 = std::fabs(yy1);
         s.G1 = std::fabs(yy4);
         yy1 = yy4;
-    });
+    }
     if (ii < 1 || ii > static_cast<int>(s.GG.size())) return;
     // A branch whose delay is not a number has no usable peak: it asks for the
     // largest scale rather than the smallest.
@@ -89,20 +91,20 @@ Curve gdPlot2(const Design& d, const GroupDelayState& s, int ii)
     if (!evaluatorFor(d, EvalKind::Gd, ii)) return curve;
 
     EvalState e;  // unwrap and difference state start from zero
-    curve.points.reserve(3700);
-    forEachK(kStart, kLowEnd, -0.001, 4000, [&](float k) {
-        e.f = angularFrequency(k);
+    static const std::vector<SweepStep> steps = sweepSteps(kStart, kLowEnd, -0.001, 4000);
+    curve.points.reserve(steps.size());
+    for (const SweepStep& step : steps) {
+        e.f = step.omega;
         gdCal(d, e, ii);
-        CurvePoint p;
-        p.k = k;
+        CurvePoint& p = curve.points.emplace_back();
+        p.k = step.k;
         // The accumulator's constant fits a 0.01-decade step; this sweep steps
         // 0.001 decade, hence the factor 10.
         p.value = static_cast<double>(e.yy0) * 10;
-        p.x = xFromK(k);
+        p.x = step.x;
         p.y = static_cast<float>(kGroupDelayAxis.map((static_cast<double>(e.yy0) / s.GDscl) * 10));
-        p.drawn = k <= kHighEnd;
-        curve.points.push_back(p);
-    });
+        p.drawn = step.k <= kHighEnd;
+    }
     dropNonFiniteSegments(curve);
     return curve;
 }

@@ -82,13 +82,18 @@ void forEachStepTime(const StepTimeAxis& axis, Fn fn)
     for (float t = 0; t <= axis.tmax && count < kMaxStepPoints; t = static_cast<float>(t + 0.05), ++count) fn(t);
 }
 
+float stepY(double v)
+{
+    return static_cast<float>(-v * 140 + 190 + 70);
+}
+
 CurvePoint stepPoint(const StepTimeAxis& axis, float t, double v)
 {
     CurvePoint p;
     p.k = t;
     p.value = v;
     p.x = static_cast<float>(static_cast<double>(t) * 23 * 30 * axis.timeScale / axis.F + 46);
-    p.y = static_cast<float>(-v * 140 + 190 + 70);
+    p.y = stepY(v);
     p.drawn = t != 0;
     return p;
 }
@@ -123,124 +128,106 @@ double SubroutineInverseLaplaceTransform(const EvalState& e, float x, float /*w*
 
 namespace {
 
-// All terms of one time point are evaluated side by side, four to a vector:
-// each term's Horner steps and quotient are exactly those of
-// SubroutineInverseLaplaceTransform, element by element, but the terms are
-// independent, so the long chains of dependent multiplications overlap.
-// Multiplications and additions stay separate (no fused multiply-add), so
-// every lane rounds as the scalar code does.
-using Lanes = double __attribute__((vector_size(4 * sizeof(double))));
-constexpr int kLaneWidth = 4;
-constexpr int kMaxVectors = (kDirectTerms + kMaxDIGT + kLaneWidth - 1) / kLaneWidth;
+// Consecutive times are inverted side by side, one to a lane of a vector:
+// each lane runs exactly the steps of SubroutineInverseLaplaceTransform and
+// of the series sum, in the same order, so that it rounds as scalar code
+// does (multiplications and additions stay separate: no fused multiply-add).
+// Everything a time needs is set up once for all branches.
+constexpr int kLanes = 4;
+using Lanes = double __attribute__((vector_size(kLanes * sizeof(double))));
+using FloatLanes = float __attribute__((vector_size(kLanes * sizeof(float))));
+constexpr int kMaxTerms = kDirectTerms + kMaxDIGT;
 
-// A fixed count of vectors keeps the partial sums in registers.
-template <int V>
-[[gnu::always_inline]] inline void evaluateVectors(const EvalState& e, double x, const Lanes* y, const Lanes* sign,
-                                                   Lanes* out)
+// The abscissa 6/t, the scale e^6/t and every term's imaginary part of
+// kLanes times. The imaginary parts run h/2, h/2 + h, ... with h = π/t
+// (summed in single precision); the terms' signs alternate from +1.
+struct TimeBlock {
+    Lanes x{};
+    Lanes E{};
+    std::int32_t DIGT = 0;
+    std::array<Lanes, kMaxTerms> y{};
+};
+
+void prepareBlock(FloatLanes t, std::int32_t DIGT, TimeBlock& b)
 {
-    Lanes nr[V];
-    Lanes ni[V];
-    Lanes dr[V];
-    Lanes di[V];
+    const Lanes td = __builtin_convertvector(t, Lanes);
+    b.x = __builtin_convertvector(__builtin_convertvector(6.0 / td, FloatLanes), Lanes);
+    b.E = __builtin_convertvector(__builtin_convertvector(std::exp(6.0) / td, FloatLanes), Lanes);
+    b.DIGT = std::clamp<std::int32_t>(DIGT, 0, kMaxDIGT);
+    const FloatLanes h = __builtin_convertvector(pi / td, FloatLanes);
+    FloatLanes y = __builtin_convertvector(__builtin_convertvector(h, Lanes) / 2.0, FloatLanes);
+    for (int n = 0; n < kDirectTerms + b.DIGT; ++n) {
+        b.y[static_cast<std::size_t>(n)] = __builtin_convertvector(y, Lanes);
+        y = y + h;
+    }
+}
+
+// Terms first .. first + G − 1 of every lane, G at a time so that their
+// Horner chains overlap.
+template <int G>
+[[gnu::always_inline]] inline void evaluateTerms(const EvalState& e, const TimeBlock& b, int first, Lanes* F)
+{
+    const Lanes* y = &b.y[static_cast<std::size_t>(first)];
+    Lanes nr[G];
+    Lanes ni[G];
+    Lanes dr[G];
+    Lanes di[G];
 #pragma GCC unroll 8
-    for (int v = 0; v < V; ++v) nr[v] = ni[v] = dr[v] = di[v] = Lanes{};
-    const std::int32_t nuo = boundedDegree(e.NUO);
-    const std::int32_t deo = boundedDegree(e.DEO);
-    for (std::int32_t i = 1; i <= nuo + 1; ++i) {
+    for (int g = 0; g < G; ++g) nr[g] = ni[g] = dr[g] = di[g] = Lanes{};
+    for (std::int32_t i = 1; i <= boundedDegree(e.NUO) + 1; ++i) {
         const double c = e.NUT[static_cast<std::size_t>(i)];
 #pragma GCC unroll 8
-        for (int v = 0; v < V; ++v) {
-            const Lanes re = nr[v] * x - ni[v] * y[v] + c;
-            const Lanes im = nr[v] * y[v] + ni[v] * x;
-            nr[v] = re;
-            ni[v] = im;
+        for (int g = 0; g < G; ++g) {
+            const Lanes re = nr[g] * b.x - ni[g] * y[g] + c;
+            const Lanes im = nr[g] * y[g] + ni[g] * b.x;
+            nr[g] = re;
+            ni[g] = im;
         }
     }
-    for (std::int32_t i = 1; i <= deo + 1; ++i) {
+    for (std::int32_t i = 1; i <= boundedDegree(e.DEO) + 1; ++i) {
         const double c = e.DET[static_cast<std::size_t>(i)];
 #pragma GCC unroll 8
-        for (int v = 0; v < V; ++v) {
-            const Lanes re = dr[v] * x - di[v] * y[v] + c;
-            const Lanes im = dr[v] * y[v] + di[v] * x;
-            dr[v] = re;
-            di[v] = im;
+        for (int g = 0; g < G; ++g) {
+            const Lanes re = dr[g] * b.x - di[g] * y[g] + c;
+            const Lanes im = dr[g] * y[g] + di[g] * b.x;
+            dr[g] = re;
+            di[g] = im;
         }
     }
-    for (int v = 0; v < V; ++v) out[v] = sign[v] * (nr[v] * di[v] - ni[v] * dr[v]) / (dr[v] * dr[v] + di[v] * di[v]);
+#pragma GCC unroll 8
+    for (int g = 0; g < G; ++g) {
+        const double sign = (first + g) % 2 == 0 ? 1 : -1;
+        F[first + g] = sign * (nr[g] * di[g] - ni[g] * dr[g]) / (dr[g] * dr[g] + di[g] * di[g]);
+    }
 }
 
 #if defined(__x86_64__) && defined(__GNUC__)
 [[gnu::target_clones("avx2", "default")]]
 #endif
-void evaluateTerms(const EvalState& e, int vectors, double x, const Lanes* y, const Lanes* sign, Lanes* out)
+void invertBlock(const EvalState& e, const EulerWeights& Euler, const TimeBlock& b, Lanes& out)
 {
-    static_assert(kMaxVectors == 7, "one case per vector count");
-    switch (vectors) {
-        case 2:
-            evaluateVectors<2>(e, x, y, sign, out);
-            break;
+    Lanes F[kMaxTerms];
+    const int terms = kDirectTerms + b.DIGT;
+    int first = 0;
+    for (; first + 4 <= terms; first += 4) evaluateTerms<4>(e, b, first, F);
+    switch (terms - first) {
         case 3:
-            evaluateVectors<3>(e, x, y, sign, out);
+            evaluateTerms<3>(e, b, first, F);
             break;
-        case 4:
-            evaluateVectors<4>(e, x, y, sign, out);
+        case 2:
+            evaluateTerms<2>(e, b, first, F);
             break;
-        case 5:
-            evaluateVectors<5>(e, x, y, sign, out);
-            break;
-        case 6:
-            evaluateVectors<6>(e, x, y, sign, out);
+        case 1:
+            evaluateTerms<1>(e, b, first, F);
             break;
         default:
-            evaluateVectors<7>(e, x, y, sign, out);
             break;
     }
-}
-
-// What the inversion at one time needs, whatever the branch: the abscissa
-// 6/t, the spacing π/t, the scale e^6/t, and every term's imaginary part and
-// sign. The imaginary parts run h/2, h/2 + h, ... (summed in single
-// precision) and the signs alternate, through the direct terms and on into
-// the weighted ones; lanes past the last term carry on the same way and are
-// ignored.
-struct InversionPoint {
-    float x = 0;
-    float h = 0;
-    float E = 0;
-    std::int32_t DIGT = 0;
-    int vectors = 0;
-    Lanes ys[kMaxVectors];
-    Lanes signs[kMaxVectors];
-};
-
-void prepareInversion(float t, std::int32_t DIGT, InversionPoint& p)
-{
-    p.x = static_cast<float>(6.0 / t);
-    p.h = static_cast<float>(pi / t);
-    p.E = static_cast<float>(std::exp(6.0) / t);
-    p.DIGT = std::clamp<std::int32_t>(DIGT, 0, kMaxDIGT);
-    p.vectors = (kDirectTerms + p.DIGT + kLaneWidth - 1) / kLaneWidth;
-    auto y = static_cast<float>(p.h / 2.0);
-    float sign = 1;
-    for (int n = 0; n < p.vectors * kLaneWidth; ++n) {
-        p.ys[n / kLaneWidth][n % kLaneWidth] = y;
-        p.signs[n / kLaneWidth][n % kLaneWidth] = sign;
-        y = y + p.h;
-        sign = -sign;
-    }
-}
-
-double invertAt(const EvalState& e, const EulerWeights& Euler, const InversionPoint& p)
-{
-    Lanes F[kMaxVectors];
-    evaluateTerms(e, p.vectors, p.x, p.ys, p.signs, F);
-    const auto term = [&F](int n) { return F[n / kLaneWidth][n % kLaneWidth]; };
-    double S = 0;
-    for (int n = 0; n < kDirectTerms; ++n) S += term(n);
+    Lanes S{};
+    for (int n = 0; n < kDirectTerms; ++n) S += F[n];
     S = S * Euler.Euler[0];
-    for (std::int32_t m = 1; m <= p.DIGT; ++m)
-        S += Euler.Euler[static_cast<std::size_t>(m)] * term(kDirectTerms + m - 1);
-    return p.E * S / Euler.Euler[0];
+    for (std::int32_t m = 1; m <= b.DIGT; ++m) S += Euler.Euler[static_cast<std::size_t>(m)] * F[kDirectTerms + m - 1];
+    out = b.E * S / Euler.Euler[0];
 }
 
 // The value at t = 0, set by the kind of branch.
@@ -254,9 +241,11 @@ double stepEdge(std::int16_t kind)
 double InverseLaplaceTransform(const EvalState& e, const EulerWeights& Euler, float t, std::int16_t kind)
 {
     if (t == 0) return stepEdge(kind);
-    InversionPoint p;
-    prepareInversion(t, Euler.DIGT, p);
-    return invertAt(e, Euler, p);
+    TimeBlock b;
+    prepareBlock(FloatLanes{} + t, Euler.DIGT, b);
+    Lanes v;
+    invertBlock(e, Euler, b, v);
+    return v[0];
 }
 
 StepTimeAxis stepTimeAxis(const Design& d)
@@ -317,9 +306,12 @@ void StepPlotInto(const Design& d, std::vector<Curve>& curves)
     const std::vector<StepBranch> branches = stepBranches(d.channel);
     curves.resize(branches.size() + 1);
 
+    // The total's points carry each time's t and x, the same for every
+    // branch, and gather the branch values.
     Curve& sum = curves.back();
     restyle(sum, d.channel, branchCount(d.channel));
-    forEachStepTime(axis, [&sum](float t) { sum.points.push_back(CurvePoint{.k = t}); });
+    forEachStepTime(axis, [&](float t) { sum.points.push_back(stepPoint(axis, t, 0)); });
+    const std::size_t count = sum.points.size();
 
     // Every branch's polynomials stay loaded, so that each time's terms are
     // set up once for all branches.
@@ -330,21 +322,33 @@ void StepPlotInto(const Design& d, std::vector<Curve>& curves)
         if (const Evaluator substitution = unit->step[branches[n].slot]) {
             substitution(d, loaded[n]);
             present[n] = true;
-            curves[n].points.reserve(sum.points.size());
+            curves[n].points.resize(count);
         }
     }
 
     // Each branch is inverted once per time and the total summed from those
-    // values, in branch order, as inverting every branch again would.
-    InversionPoint at;
-    for (CurvePoint& total : sum.points) {
-        const float t = total.k;
-        if (t != 0) prepareInversion(t, Euler.DIGT, at);
+    // values, in branch order, as inverting every branch again would. A last
+    // block short of kLanes times repeats its last time in the spare lanes.
+    TimeBlock block;
+    for (std::size_t first = 0; first < count; first += kLanes) {
+        const std::size_t lanes = std::min<std::size_t>(kLanes, count - first);
+        FloatLanes t{};
+        for (std::size_t l = 0; l < kLanes; ++l) t[l] = sum.points[first + std::min(l, lanes - 1)].k;
+        prepareBlock(t, Euler.DIGT, block);
         for (std::size_t n = 0; n < branches.size(); ++n) {
             if (!present[n]) continue;
-            const double v = t == 0 ? stepEdge(branches[n].kind) : invertAt(loaded[n], Euler, at);
-            total.value += v;
-            curves[n].points.push_back(stepPoint(axis, t, v));
+            Lanes v;
+            invertBlock(loaded[n], Euler, block, v);
+            for (std::size_t l = 0; l < lanes; ++l) {
+                CurvePoint& total = sum.points[first + l];
+                CurvePoint& p = curves[n].points[first + l];
+                p.k = total.k;
+                p.value = total.k == 0 ? stepEdge(branches[n].kind) : v[l];
+                p.x = total.x;
+                p.y = stepY(p.value);
+                p.drawn = total.drawn;
+                total.value += p.value;
+            }
         }
     }
     for (std::size_t n = 0; n < branches.size(); ++n) dropNonFiniteSegments(curves[n]);
@@ -353,7 +357,7 @@ void StepPlotInto(const Design& d, std::vector<Curve>& curves)
         sum.points.clear();
         return;
     }
-    for (CurvePoint& p : sum.points) p = stepPoint(axis, p.k, p.value);
+    for (CurvePoint& p : sum.points) p.y = stepY(p.value);
     dropNonFiniteSegments(sum);
 }
 

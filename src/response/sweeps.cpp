@@ -24,7 +24,7 @@ Curve rising(const Design& d, int ii, EvalKind kind, float (*toY)(float), bool (
     Curve curve = curveFor(d, ii);
     if (const Evaluator eval = evaluatorFor(d, kind, ii))
         risingSweep(
-            curve, angularFrequency, [&](EvalState& e) { eval(d, e); }, toY, drawable);
+            curve, [](const SweepStep& s) { return s.omega; }, [&](EvalState& e) { eval(d, e); }, toY, drawable);
     return curve;
 }
 
@@ -78,19 +78,19 @@ Curve phPlot2(const Design& d, int ii)
     if (!eval) return curve;
 
     EvalState e;  // ss and yy2 start from zero at 20 kHz
-    const float k2 = static_cast<float>(std::log10(20000.0));
-    curve.points.reserve(300);
-    forEachK(k2, static_cast<float>(std::log10(20.0)), -0.01, 1000, [&](float k) {
-        e.f = angularFrequency(k);
+    static const std::vector<SweepStep> steps =
+        sweepSteps(static_cast<float>(std::log10(20000.0)), static_cast<float>(std::log10(20.0)), -0.01, 1000);
+    curve.points.reserve(steps.size());
+    for (const SweepStep& step : steps) {
+        e.f = step.omega;
         eval(d, e);
-        CurvePoint p;
-        p.k = k;
+        CurvePoint& p = curve.points.emplace_back();
+        p.k = step.k;
         p.value = e.yy;
-        p.x = xFromK(k);
+        p.x = step.x;
         p.y = phY(e.yy);
-        p.drawn = k != k2;
-        curve.points.push_back(p);
-    });
+        p.drawn = &step != &steps.front();
+    }
     dropNonFiniteSegments(curve);
     return curve;
 }

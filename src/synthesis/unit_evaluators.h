@@ -265,7 +265,7 @@ void frCal(const Design& d, EvalState& e)
 {
     if constexpr (I == static_cast<std::size_t>(U.ways)) {
         totalTransfer<U>(d, e, U.total.amplitude);
-        e.yy = f32(-10.0 * std::log10(combinedRatio(e)));
+        e.yy = f32(-10.0 * decimalLog(combinedRatio(e)));
     } else {
         const Ratio r = transferAt<U, I>(d, e.f);
         magnitudes(e, r);

@@ -60,6 +60,18 @@ TEST(CliPrint, OnePageWithTheChosenPaperOrientationAndDate)
     }
 }
 
+// The step view's longest window has some 170 000 points; on the page its
+// curves keep what quarter-point columns show, a small fraction of the 1.3 MB
+// that every point took.
+TEST(CliPrint, DenseCurvesKeepWhatThePageShows)
+{
+    test::ScratchFolder folder;
+    const auto r = cli({"--ways", "3", "--order", "4", "--fxl", "10", "--fxh", "100", "render", "--view", "st", "--out",
+                        (folder / "st.pdf").string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_LT(std::filesystem::file_size(folder / "st.pdf"), 200'000U);
+}
+
 TEST(CliPrint, UserScaleActsOnceFromThePrintableCorner)
 {
     // The page is drawn from the printable area's corner, 18 points in: a

@@ -2,12 +2,15 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+#include "drawing/polyline_reduction.h"
 
 namespace larkspan::qt {
 
@@ -96,11 +99,31 @@ void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& 
         return;
     }
     if (points.size() < 2) return;
-    QPainterPath path(QPointF(points[0].x, points[0].y));
-    for (std::size_t i = 1; i < points.size(); ++i) path.lineTo(points[i].x, points[i].y);
+    const std::vector<CanvasPoint> reduced = shownPoints(points);
+    const std::vector<CanvasPoint>& drawn = reduced.empty() ? points : reduced;
+    QPainterPath path(QPointF(drawn[0].x, drawn[0].y));
+    for (std::size_t i = 1; i < drawn.size(); ++i) path.lineTo(drawn[i].x, drawn[i].y);
     QPen q = qtPen(pen);
     q.setJoinStyle(Qt::RoundJoin);
     painter_.strokePath(path, q);
+}
+
+std::vector<CanvasPoint> PainterCanvas::shownPoints(const std::vector<CanvasPoint>& points) const
+{
+    // On a page, columns a quarter of a point wide: finer than a printer's
+    // dot is placed at 300 dpi, and a fourth of the points of the step
+    // view's longest window or fewer. On screens and pictures every point
+    // is drawn: the antialiased stroke of a dense line counts where its
+    // outline overlaps itself, so any dropped point changes edge pixels.
+    constexpr double kColumnsPerPoint = 4;
+    constexpr std::size_t kDenseFrom = 2000;
+    const QTransform t = painter_.deviceTransform();
+    if (points.size() < kDenseFrom || t.type() > QTransform::TxScale || !(t.m11() > 0)) return {};
+    if (!painter_.paintEngine() || painter_.paintEngine()->type() != QPaintEngine::Pdf) return {};
+    const double dpi = painter_.device()->logicalDpiX();
+    if (!(dpi > 0)) return {};
+    const double columnsPerDeviceUnit = kColumnsPerPoint * 72.0 / dpi;
+    return reduceToColumns(points, {t.m11() * columnsPerDeviceUnit, t.dx() * columnsPerDeviceUnit});
 }
 
 void PainterCanvas::rect(float x1, float y1, float x2, float y2, const Pen& pen, bool fill)

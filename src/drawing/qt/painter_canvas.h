@@ -34,6 +34,9 @@ public:
 private:
     static bool cosmetic(const Pen& pen);
     QPen qtPen(const Pen& pen) const;
+    // A dense polyline's points reduced to narrow columns of a printed page;
+    // empty when the line is not dense or the device is not a page.
+    std::vector<CanvasPoint> shownPoints(const std::vector<CanvasPoint>& points) const;
     // The coordinate moved to the centre of the device pixel it falls in.
     double onPixelCentre(double v, bool vertical) const;
 
