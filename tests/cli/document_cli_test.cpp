@@ -47,54 +47,6 @@ TEST(CliDocument, SaveThenOpenGivesTheSameDesign)
     EXPECT_NE(reopened.out.find("\"s_Type\": \"Bessel\""), std::string::npos) << reopened.out;
 }
 
-TEST(CliDocument, StationeryHoldsTheSameRecord)
-{
-    ScratchFolder folder;
-    const std::string document = (folder / "a.xvrdoc").string();
-    const std::string stationery = (folder / "a.xvrdocsta").string();
-    ASSERT_EQ(cli({"--ways", "3", "--fxl", "250", "save", document}).status, 0);
-    ASSERT_EQ(cli({"--ways", "3", "--fxl", "250", "save", stationery}).status, 0);
-    EXPECT_EQ(readBytes(stationery), readBytes(document));
-
-    const auto r = cli({"--doc", stationery, "values", "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"channel\": 3"), std::string::npos);
-    EXPECT_NE(r.out.find("\"FXL\": 250"), std::string::npos) << r.out;
-}
-
-TEST(CliDocument, DocumentAppliesBeforeTheOtherOptions)
-{
-    ScratchFolder folder;
-    const std::string file = (folder / "a.xvrdoc").string();
-    ASSERT_EQ(cli({"--ways", "3", "--order", "2", "save", file}).status, 0);
-    // Given last on the command line, --doc still comes first: the order 4
-    // asked for is not overwritten by the file's order 2.
-    const auto r = cli({"--order", "4", "--doc", file, "values", "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"channel\": 3, \"order\": 4"), std::string::npos) << r.out;
-}
-
-TEST(CliDocument, ShortAndEmptyFilesOpenWithDefaults)
-{
-    ScratchFolder folder;
-    writeBytes(folder / "empty.xvrdoc", {});
-    auto r = cli({"--doc", (folder / "empty.xvrdoc").string(), "values", "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"channel\": 2, \"order\": 1, \"s_Type\": \"Butter\", \"FX\": 650"), std::string::npos)
-        << r.out;
-
-    // 65 bytes: the key "Bessel" and 3 ways, then nothing.
-    std::vector<std::uint8_t> head(65, ' ');
-    const std::string key = "Bessel";
-    std::copy(key.begin(), key.end(), head.begin());
-    head[63] = 0;
-    head[64] = 3;
-    writeBytes(folder / "short.xvrdoc", head);
-    r = cli({"--doc", (folder / "short.xvrdoc").string(), "values", "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"channel\": 3, \"order\": 1, \"s_Type\": \"Bessel\""), std::string::npos) << r.out;
-}
-
 // Failures: the status, what standard error must name, and that nothing
 // appears on standard output.
 struct FailureRow {
