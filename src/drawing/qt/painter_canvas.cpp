@@ -111,8 +111,8 @@ void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& 
 std::vector<CanvasPoint> PainterCanvas::shownPoints(const std::vector<CanvasPoint>& points) const
 {
     // On a page, columns a quarter of a point wide, about one dot of a
-    // 300 dpi printer: the step view's longest window then keeps a tenth of
-    // its points. On screens and pictures every point is drawn: the
+    // 300 dpi printer, where the step view's longest window has some twenty
+    // points to each column. On screens and pictures every point is drawn: the
     // antialiased fill of a dense line's stroke counts its outline twice
     // where it overlaps itself, so any dropped point changes edge pixels.
     constexpr double kColumnsPerPoint = 4;
