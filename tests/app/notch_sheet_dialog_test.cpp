@@ -266,69 +266,54 @@ private slots:
         s->pressCancel();
     }
 
-    void correctedViewAndAbortBackToAmplitude()
+    // Each notch offers its corrected-impedance view, which names the driver
+    // alone and corrected; while a corrected view is shown only its own notch
+    // can be opened, and its Abort goes back to the amplitude view. A mid
+    // notch is not offered in a 2-way design.
+    void correctedViewsFollowTheNotches()
     {
-        Fixture f;
-        NotchSheetDialog* s = f.openHigh2Way();
-        typeFreeAirTweeter(s);
-        s->pressOk();
-        QTRY_VERIFY(!f.window.currentSheet());
+        Fixture f(3);
+        QVERIFY(!f.enabled(menu::kResponse, 10) && !f.enabled(menu::kResponse, 11));
+        for (const int item : {1, 2}) {
+            NotchSheetDialog* s = f.open(menu::kNotch3Way, item);
+            typeFreeAirTweeter(s);
+            s->pressOk();
+            QTRY_VERIFY(!f.window.currentSheet());
+        }
+        QVERIFY(qAbs(f.d().RNTH - 8.88F) < 1e-4F && qAbs(f.d().RNTM - 8.88F) < 1e-4F);
+        QCOMPARE(f.d().RM, 6.0F);
 
-        // "High Imp. Correct" shows the high driver's corrected impedance.
         f.d().notchSet.FS = 1;  // stale working values are replaced by the driver's
         f.trigger(menu::kResponse, 10);
-        QCOMPARE(f.d().s_Resp, std::string("HigCorrImp"));
         QCOMPARE(f.window.view()->currentView(), std::string("HigCorrImp"));
         QCOMPARE(f.d().notchSet.Notch, std::int16_t{1});
         QCOMPARE(f.d().notchSet.FS, 800.0F);
         QVERIFY(f.checked(menu::kResponse, 10) && !f.checked(menu::kResponse, 1));
-        // The view's legend names the driver alone and the corrected driver.
         QCOMPARE(qobject_cast<QLabel*>(f.window.view()->control(71))->text(), QStringLiteral("After"));
         QCOMPARE(qobject_cast<QLabel*>(f.window.view()->control(72))->text(), QStringLiteral("Before"));
-
-        s = f.openHigh2Way();
+        NotchSheetDialog* s = f.open(menu::kNotch3Way, 1);
         QCOMPARE(s->field(53)->text(), QStringLiteral("800"));
+        s->pressCancel();
+        QTRY_VERIFY(!f.window.currentSheet());
+
+        f.trigger(menu::kResponse, 11);
+        QCOMPARE(f.d().s_Resp, std::string("MidCorrImp"));
+        QCOMPARE(f.d().notchSet.Notch, std::int16_t{2});
+        QVERIFY(!f.enabled(menu::kNotch3Way, 1) && f.enabled(menu::kNotch3Way, 2));
+        s = f.open(menu::kNotch3Way, 2);
+        f.window.setWindowModified(false);
         const int draws = f.window.view()->drawCount();
         QTest::mouseClick(s->button(3), Qt::LeftButton);
         QTRY_VERIFY(!f.window.currentSheet());
         QCOMPARE(f.window.view()->drawCount(), draws + 1);
         QCOMPARE(f.window.view()->currentView(), std::string("amp"));
         QVERIFY(f.checked(menu::kResponse, 1));
-        QVERIFY(!f.enabled(menu::kResponse, 10));  // no notch, no corrected view
-        QCOMPARE(f.d().HigCorrDisp, std::int16_t{0});
+        QVERIFY(!f.enabled(menu::kResponse, 11) && f.enabled(menu::kResponse, 10));
+        QCOMPARE(f.d().MidCorrDisp, std::int16_t{0});
+        QCOMPARE(f.d().LM, 0.25F);
         QVERIFY(f.window.isWindowModified());
         QVERIFY(f.menuEnabled(menu::kFile));
-    }
 
-    void threeWayMenusFollowTheNotches()
-    {
-        Fixture f(3);
-        QVERIFY(!f.enabled(menu::kResponse, 10));
-        QVERIFY(!f.enabled(menu::kResponse, 11));
-        NotchSheetDialog* s = f.open(menu::kNotch3Way, 2);
-        typeFreeAirTweeter(s);
-        s->pressOk();
-        QTRY_VERIFY(!f.window.currentSheet());
-        QCOMPARE(f.d().MidCorrDisp, std::int16_t{1});
-        QCOMPARE(f.d().RM, 6.0F);
-        QVERIFY(qAbs(f.d().RNTM - 8.88F) < 1e-4F);
-        QCOMPARE(f.d().RNTH, 0.0F);
-        QVERIFY(f.enabled(menu::kResponse, 11) && !f.enabled(menu::kResponse, 10));
-
-        // While the mid view is shown only the mid notch can be opened.
-        f.trigger(menu::kResponse, 11);
-        QCOMPARE(f.d().s_Resp, std::string("MidCorrImp"));
-        QCOMPARE(f.d().notchSet.Notch, std::int16_t{2});
-        QVERIFY(!f.enabled(menu::kNotch3Way, 1) && f.enabled(menu::kNotch3Way, 2));
-
-        // Abort of the mid notch from its own view goes back to amplitude.
-        f.open(menu::kNotch3Way, 2)->pressAbort();
-        QTRY_VERIFY(!f.window.currentSheet());
-        QCOMPARE(f.d().s_Resp, std::string("amp"));
-        QVERIFY(!f.enabled(menu::kResponse, 11) && f.enabled(menu::kNotch3Way, 1));
-        QCOMPARE(f.d().LM, 0.25F);
-
-        // A mid notch is not offered in a 2-way design.
         s = f.open(menu::kNotch3Way, 2);
         typeFreeAirTweeter(s);
         s->pressOk();

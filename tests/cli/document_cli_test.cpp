@@ -1,4 +1,5 @@
-// End-to-end tests of larkspan-cli's --doc option and save command.
+// larkspan-cli refusing a document or a save: the status, the reason, and
+// no file written or left behind.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,85 +16,6 @@ using test::ScratchFolder;
 using test::writeBytes;
 
 using test::cli;
-
-std::vector<std::string> with(std::vector<std::string> head, const std::vector<std::string>& tail)
-{
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-}
-
-TEST(CliDocument, SaveThenOpenGivesTheSameDesign)
-{
-    ScratchFolder folder;
-    const std::string file = (folder / "Box A.xvrdoc").string();
-    const std::vector<std::string> design{"--ways", "3",     "--order", "2",     "--align",
-                                          "Bessel", "--fxl", "300",     "--fxh", "3000"};
-    const auto saved = cli(with(design, {"save", file}));
-    ASSERT_EQ(saved.status, 0) << saved.err;
-    EXPECT_TRUE(saved.out.empty()) << saved.out;
-
-    // The record's layout is the core's tests' business; here its length and
-    // one field: FXL 300 (0x43960000) at offset 71.
-    const auto bytes = readBytes(file);
-    ASSERT_EQ(bytes.size(), 450U);
-    EXPECT_EQ((std::vector<std::uint8_t>(bytes.begin() + 71, bytes.begin() + 75)),
-              (std::vector<std::uint8_t>{0x43, 0x96, 0x00, 0x00}));
-
-    const auto direct = cli(with(design, {"values", "--json"}));
-    const auto reopened = cli({"--doc", file, "values", "--json"});
-    ASSERT_EQ(direct.status, 0) << direct.err;
-    ASSERT_EQ(reopened.status, 0) << reopened.err;
-    EXPECT_EQ(reopened.out, direct.out);
-    EXPECT_NE(reopened.out.find("\"s_Type\": \"Bessel\""), std::string::npos) << reopened.out;
-}
-
-TEST(CliDocument, StationeryHoldsTheSameRecord)
-{
-    ScratchFolder folder;
-    const std::string document = (folder / "a.xvrdoc").string();
-    const std::string stationery = (folder / "a.xvrdocsta").string();
-    ASSERT_EQ(cli({"--ways", "3", "--fxl", "250", "save", document}).status, 0);
-    ASSERT_EQ(cli({"--ways", "3", "--fxl", "250", "save", stationery}).status, 0);
-    EXPECT_EQ(readBytes(stationery), readBytes(document));
-
-    const auto r = cli({"--doc", stationery, "values", "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"channel\": 3"), std::string::npos);
-    EXPECT_NE(r.out.find("\"FXL\": 250"), std::string::npos) << r.out;
-}
-
-TEST(CliDocument, DocumentAppliesBeforeTheOtherOptions)
-{
-    ScratchFolder folder;
-    const std::string file = (folder / "a.xvrdoc").string();
-    ASSERT_EQ(cli({"--ways", "3", "--order", "2", "save", file}).status, 0);
-    // Given last on the command line, --doc still comes first: the order 4
-    // asked for is not overwritten by the file's order 2.
-    const auto r = cli({"--order", "4", "--doc", file, "values", "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"channel\": 3, \"order\": 4"), std::string::npos) << r.out;
-}
-
-TEST(CliDocument, ShortAndEmptyFilesOpenWithDefaults)
-{
-    ScratchFolder folder;
-    writeBytes(folder / "empty.xvrdoc", {});
-    auto r = cli({"--doc", (folder / "empty.xvrdoc").string(), "values", "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"channel\": 2, \"order\": 1, \"s_Type\": \"Butter\", \"FX\": 650"), std::string::npos)
-        << r.out;
-
-    // 65 bytes: the key "Bessel" and 3 ways, then nothing.
-    std::vector<std::uint8_t> head(65, ' ');
-    const std::string key = "Bessel";
-    std::copy(key.begin(), key.end(), head.begin());
-    head[63] = 0;
-    head[64] = 3;
-    writeBytes(folder / "short.xvrdoc", head);
-    r = cli({"--doc", (folder / "short.xvrdoc").string(), "values", "--json"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"channel\": 3, \"order\": 1, \"s_Type\": \"Bessel\""), std::string::npos) << r.out;
-}
 
 // Failures: the status, what standard error must name, and that nothing
 // appears on standard output.

@@ -4,14 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "drawing/curve_drawing.h"
 #include "drawing/graph_frames.h"
+#include "drawing/recording_canvas.h"
 #include "drawing/response_window_text.h"
 #include "drawing/value_sheet.h"
-#include "drawing_test_support.h"
 #include "response/step_response.h"
 #include "support/designs.h"
 
@@ -19,7 +20,20 @@ namespace larkspan {
 namespace {
 
 using test::design;
-using test::Recorder;
+
+// A recording canvas with a screen target around it.
+struct Recorder {
+    RecordingCanvas canvas;
+    DrawTarget target{canvas};
+};
+
+bool allFinite(const RecordingCanvas& c)
+{
+    return std::all_of(c.primitives.begin(), c.primitives.end(), [](const Primitive& p) {
+        return std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) && std::isfinite(p.y2) &&
+               std::isfinite(p.radius) && std::isfinite(p.begin) && std::isfinite(p.end);
+    });
+}
 
 TEST(ResponseView, EachRedrawReplacesTheControls)
 {
@@ -101,7 +115,7 @@ TEST(ResponseView, NonFiniteDesignValuesNeverReachTheCanvas)
             ViewState state;
             Recorder r;
             ResponsePlot(r.target, d, state);
-            EXPECT_TRUE(test::allFinite(r.canvas));
+            EXPECT_TRUE(allFinite(r.canvas));
         }
     }
 }

@@ -23,30 +23,19 @@ struct ChoiceRow {
 
 TEST(StandardValues, NearestAndPairs)
 {
+    constexpr auto E6 = SeriesName::E6, E12 = SeriesName::E12, E24 = SeriesName::E24;
+    constexpr auto C = PartKind::C, L = PartKind::L, R = PartKind::R;
     const std::vector<ChoiceRow> rows{
-        {"E12 capacitor between 12 and 15, nearer 15",
-         SeriesName::E12,
-         PartKind::C,
-         13.8889,
-         false,
-         {15},
-         false,
-         7.9999136},
-        {"a series value is its own choice", SeriesName::E12, PartKind::C, 1.2, false, {1.2}, false, 0},
-        {"below the smallest capacitor", SeriesName::E6, PartKind::C, 0.05, false, {0.1}, false, 100},
-        {"above the largest capacitor", SeriesName::E6, PartKind::C, 5000, false, {1000}, false, -80},
-        {"above the largest, paired in parallel", SeriesName::E6, PartKind::C, 5000, true, {1000, 1000}, true, -60},
-        {"within the tolerance one part does", SeriesName::E12, PartKind::C, 1.21, true, {1.2}, false, -0.826446281},
-        {"coil from the 0.01 mH steps and the air-core E12 steps in series",
-         SeriesName::E6,
-         PartKind::L,
-         9.0032,
-         true,
-         {0.8, 8.2},
-         false,
-         -0.0355429},
-        {"coil in 0.01 mH steps", SeriesName::E24, PartKind::L, 0.3001, false, {0.3}, false, -0.0333222},
-        {"E24 resistor pair", SeriesName::E24, PartKind::R, 1.6355, true, {0.82, 0.82}, false, 0.2751452},
+        {"E12 between 12 and 15, nearer 15", E12, C, 13.8889, false, {15}, false, 7.9999136},
+        {"a series value is its own choice", E12, C, 1.2, false, {1.2}, false, 0},
+        {"below the smallest capacitor", E6, C, 0.05, false, {0.1}, false, 100},
+        {"above the largest capacitor", E6, C, 5000, false, {1000}, false, -80},
+        {"above the largest, in parallel", E6, C, 5000, true, {1000, 1000}, true, -60},
+        {"within the tolerance one part", E12, C, 1.21, true, {1.2}, false, -0.826446281},
+        // The 0.01 mH steps and the air-core E12 steps in series.
+        {"coil pair", E6, L, 9.0032, true, {0.8, 8.2}, false, -0.0355429},
+        {"coil in 0.01 mH steps", E24, L, 0.3001, false, {0.3}, false, -0.0333222},
+        {"E24 resistor pair", E24, R, 1.6355, true, {0.82, 0.82}, false, 0.2751452},
     };
     for (const auto& r : rows) {
         SeriesChoice choice;

@@ -38,18 +38,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, GroupDelayScale,
                                          ScaleRow{"not_a_number", kNaN, 25.0F}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(GroupDelayScale, TakesTheLargestBranchPeak)
-{
-    GroupDelayState s;
-    s.GG = {0.1F, 0.3F, 0.02F, 0};
-    gdOptCal(s);
-    EXPECT_EQ(s.G2, 0.3F);
-    EXPECT_EQ(s.GDscl, 0.5F);
-    s.GG = {0.1F, static_cast<float>(kNaN), 0.02F, 0};
-    gdOptCal(s);
-    EXPECT_EQ(s.GDscl, 25.0F);
-}
-
 // First-order 2-way defaults (FX = 650 Hz, RE = RH = 6 ohm): each branch is a
 // single real pole at w0 = 2π·650, whose group delay is
 // tau(w) = (1/w0) / (1 + (w/w0)²), 1/w0 = 0.24485 ms.
