@@ -58,15 +58,17 @@ void drawCurrentView(DrawTarget& target, const Design& d, ViewState& state)
         // The scale comes first, so the frame's labels and the curves agree.
         gdOpt(d, state.gd);
         gdGraph(target, d, state.caption, state.gd.GDscl);
-        drawCurves(target.canvas, gdPlot(d, state.gd));
+        if (!state.curves) state.curves = std::make_shared<std::vector<Curve>>();
+        gdPlotInto(d, state.gd, *state.curves);
+        drawCurves(target.canvas, *state.curves);
     } else if (v == "nq") {
         nqGraph(target, d, state.caption);
         drawCurves(target.canvas, nqPlot(d));
     } else if (v == "st") {
         StepGraph(target, d, state.caption);
-        if (!state.step) state.step = std::make_shared<std::vector<Curve>>();
-        StepPlotInto(d, *state.step);
-        drawCurves(target.canvas, *state.step);
+        if (!state.curves) state.curves = std::make_shared<std::vector<Curve>>();
+        StepPlotInto(d, *state.curves);
+        drawCurves(target.canvas, *state.curves);
     } else if (v == "HigCorrImp" || v == "MidCorrImp") {
         // The corrected driver is the one the notch working set holds.
         impGraph(target, d, state.caption);

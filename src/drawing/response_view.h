@@ -21,11 +21,12 @@ struct ViewState {
     CaptionState caption;
     // The group-delay scale search, which carries state across redraws.
     GroupDelayState gd;
-    // The step-response curves of the last redraw, whose room the next one
-    // refills: the longest time window has about 170 000 points. Copies of
-    // a state share this room (it is scratch, not state), so a redraw that
-    // starts from a copy reuses it too instead of copying it.
-    std::shared_ptr<std::vector<Curve>> step = std::make_shared<std::vector<Curve>>();
+    // The step-response or group-delay curves of the last redraw, whose room
+    // the next one refills: the step's longest time window has about
+    // 170 000 points, the group delay some 15 000. Copies of a state share
+    // this room (it is scratch, not state), so a redraw that starts from a
+    // copy reuses it too instead of copying it.
+    std::shared_ptr<std::vector<Curve>> curves = std::make_shared<std::vector<Curve>>();
     // The standard values to overlay the amplitude, impedance and phase views
     // with, as built; nothing for the closed-form curves alone.
     std::optional<SeriesChoice> asBuilt;

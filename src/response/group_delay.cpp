@@ -82,13 +82,16 @@ void gdOptCal(GroupDelayState& s)
     s.GDscl = groupDelayScaleFor(s.G2);
 }
 
-Curve gdPlot2(const Design& d, const GroupDelayState& s, int ii)
+namespace {
+
+// One branch's curve into `curve`, reusing the room its points have.
+void gdPlot2Into(const Design& d, const GroupDelayState& s, int ii, Curve& curve)
 {
-    Curve curve;
     curve.branch = branchName(d.channel, ii);
     curve.colour = branchColour(d.channel, ii);
     curve.LineW = branchLineWidth(d.channel, ii);
-    if (!evaluatorFor(d, EvalKind::Gd, ii)) return curve;
+    curve.points.clear();
+    if (!evaluatorFor(d, EvalKind::Gd, ii)) return;
 
     EvalState e;  // unwrap and difference state start from zero
     static const std::vector<SweepStep> steps = sweepSteps(kStart, kLowEnd, -0.001, 4000);
@@ -106,14 +109,32 @@ Curve gdPlot2(const Design& d, const GroupDelayState& s, int ii)
         p.drawn = step.k <= kHighEnd;
     }
     dropNonFiniteSegments(curve);
+}
+
+}  // namespace
+
+Curve gdPlot2(const Design& d, const GroupDelayState& s, int ii)
+{
+    Curve curve;
+    gdPlot2Into(d, s, ii, curve);
     return curve;
+}
+
+void gdPlotInto(const Design& d, const GroupDelayState& s, std::vector<Curve>& curves)
+{
+    if (!unitFor(d.channel, d.order)) {
+        curves.clear();
+        return;
+    }
+    curves.resize(static_cast<std::size_t>(branchCount(d.channel)));
+    for (int ii = 1; ii <= branchCount(d.channel); ++ii)
+        gdPlot2Into(d, s, ii, curves[static_cast<std::size_t>(ii - 1)]);
 }
 
 std::vector<Curve> gdPlot(const Design& d, const GroupDelayState& s)
 {
     std::vector<Curve> curves;
-    if (!unitFor(d.channel, d.order)) return curves;
-    for (int ii = 1; ii <= branchCount(d.channel); ++ii) curves.push_back(gdPlot2(d, s, ii));
+    gdPlotInto(d, s, curves);
     return curves;
 }
 

@@ -51,5 +51,7 @@ void gdOptCal(GroupDelayState& s);
 // sweep steps a tenth of the scale search's step).
 Curve gdPlot2(const Design& d, const GroupDelayState& s, int ii);
 std::vector<Curve> gdPlot(const Design& d, const GroupDelayState& s);
+// The same into `curves`, reusing the room their points already have.
+void gdPlotInto(const Design& d, const GroupDelayState& s, std::vector<Curve>& curves);
 
 }  // namespace larkspan

@@ -50,7 +50,7 @@ TEST(ResponseView, EachRedrawReplacesTheControls)
     for (const auto& c : r.target.controls) EXPECT_FALSE(c.id >= 71 && c.id <= 74) << c.id;
 }
 
-TEST(ResponseView, StepRedrawsIntoKeptCurvesDrawWhatAFreshStateDraws)
+TEST(ResponseView, RedrawsIntoKeptCurvesDrawWhatAFreshStateDraws)
 {
     // The kept curves first hold the longest window (3-way, FXL below
     // 12.5 Hz: 200 ms); a redraw of a shorter one must leave nothing of it.
@@ -73,11 +73,22 @@ TEST(ResponseView, StepRedrawsIntoKeptCurvesDrawWhatAFreshStateDraws)
     ResponsePlot(fresh.target, shorter, freshState);
     EXPECT_EQ(fromKept.canvas.primitives, fresh.canvas.primitives);
     EXPECT_EQ(fromCopy.canvas.primitives, fresh.canvas.primitives);
-    ASSERT_TRUE(copy.step);
-    EXPECT_EQ(copy.step, kept.step);
+    ASSERT_TRUE(copy.curves);
+    EXPECT_EQ(copy.curves, kept.curves);
     // Lo, Hi and the total, each from t = 0 to 2.65 ms in 5 µs steps.
-    ASSERT_EQ(kept.step->size(), 3U);
-    for (const Curve& c : *kept.step) EXPECT_LT(c.points.size(), 1000U) << c.branch;
+    ASSERT_EQ(kept.curves->size(), 3U);
+    for (const Curve& c : *kept.curves) EXPECT_LT(c.points.size(), 1000U) << c.branch;
+
+    // The group delay refills the same room, here straight after the four
+    // curves of the longest window.
+    ViewState afterLongest;
+    Recorder stepFirst, gdAfter, gdFresh;
+    ResponsePlot(stepFirst.target, longest, afterLongest);
+    Design gd = design().view("gd");
+    ResponsePlot(gdAfter.target, gd, afterLongest);
+    ViewState gdState;
+    ResponsePlot(gdFresh.target, gd, gdState);
+    EXPECT_EQ(gdAfter.canvas.primitives, gdFresh.canvas.primitives);
 }
 
 TEST(ResponseView, NonFiniteDesignValuesNeverReachTheCanvas)

@@ -110,11 +110,11 @@ void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& 
 
 std::vector<CanvasPoint> PainterCanvas::shownPoints(const std::vector<CanvasPoint>& points) const
 {
-    // On a page, columns a quarter of a point wide: finer than a printer's
-    // dot is placed at 300 dpi, and a fourth of the points of the step
-    // view's longest window or fewer. On screens and pictures every point
-    // is drawn: the antialiased stroke of a dense line counts where its
-    // outline overlaps itself, so any dropped point changes edge pixels.
+    // On a page, columns a quarter of a point wide, about one dot of a
+    // 300 dpi printer, where the step view's longest window has some twenty
+    // points to each column. On screens and pictures every point is drawn: the
+    // antialiased fill of a dense line's stroke counts its outline twice
+    // where it overlaps itself, so any dropped point changes edge pixels.
     constexpr double kColumnsPerPoint = 4;
     constexpr std::size_t kDenseFrom = 2000;
     const QTransform t = painter_.deviceTransform();
