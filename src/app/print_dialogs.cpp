@@ -1,12 +1,10 @@
-// The page setup and print sheets and the stop alert of the real prompts.
+// The page setup and print sheets of the real prompts.
 #include <QBoxLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
 #include <cmath>
@@ -47,18 +45,6 @@ bool QtPrompts::print(QWidget* over, QPrinter& printer)
     // One page: no range to choose.
     dialog.setMinMax(1, 1);
     return dialog.exec() == QDialog::Accepted;
-}
-
-Prompts::FileErrorChoice QtPrompts::stopAlert(QWidget* over, const QString& title, const QString& message)
-{
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Larkspan"), title, QMessageBox::NoButton, over);
-    box.setInformativeText(message);
-    QPushButton* stop = box.addButton(QStringLiteral("Stop"), QMessageBox::DestructiveRole);
-    box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
-    box.setWindowModality(Qt::WindowModal);
-    box.exec();
-    return box.clickedButton() == static_cast<QAbstractButton*>(stop) ? FileErrorChoice::Stop
-                                                                      : FileErrorChoice::Continue;
 }
 
 }  // namespace larkspan

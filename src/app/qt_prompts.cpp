@@ -49,17 +49,21 @@ Prompts::SaveChanges QtPrompts::askSaveChanges(QWidget* over, const QString& doc
     }
 }
 
-Prompts::FileErrorChoice QtPrompts::fileError(QWidget* over, const std::array<std::string, 3>& lines)
+Prompts::FileErrorChoice QtPrompts::stopAlert(QWidget* over, const QString& title, const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Larkspan"), QString::fromStdString(lines[0]),
-                    QMessageBox::NoButton, over);
-    box.setInformativeText(QString::fromStdString(lines[1] + "\n" + lines[2]));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Larkspan"), title, QMessageBox::NoButton, over);
+    box.setInformativeText(message);
     QPushButton* stop = box.addButton(QStringLiteral("Stop"), QMessageBox::DestructiveRole);
     box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
     box.setWindowModality(Qt::WindowModal);
     box.exec();
     return box.clickedButton() == static_cast<QAbstractButton*>(stop) ? FileErrorChoice::Stop
                                                                       : FileErrorChoice::Continue;
+}
+
+Prompts::FileErrorChoice QtPrompts::fileError(QWidget* over, const std::array<std::string, 3>& lines)
+{
+    return stopAlert(over, QString::fromStdString(lines[0]), QString::fromStdString(lines[1] + "\n" + lines[2]));
 }
 
 namespace {

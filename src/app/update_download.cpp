@@ -81,12 +81,7 @@ void UpdateDownload::fail(const QString& reason)
 void UpdateDownload::stop()
 {
     file_.reset();  // removes the temporary file unless it became the archive
-    if (!reply_) return;
-    QNetworkReply* reply = reply_;
-    reply_ = nullptr;
-    reply->disconnect(this);
-    if (!reply->isFinished()) reply->abort();
-    reply->deleteLater();
+    releaseReply(reply_, this);
 }
 
 }  // namespace larkspan

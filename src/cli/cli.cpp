@@ -192,10 +192,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         }
     }
     if (!failure) failure = buildDesign(cl, d, err);
-    if (failure) {
-        err << failure->message << "\n";
-        return failure->status;
-    }
+    if (failure) return report(*failure, err);
     if (cl.command == "values") return valuesCommand(d, cl.commandArgs, out, err);
     if (cl.command == "sweep") return sweepCommand(d, cl.commandArgs, out, err);
     if (cl.command == "render") return renderCommand(d, cl.commandArgs, out, err);

@@ -24,6 +24,13 @@ struct Failure {
     std::string message;
 };
 
+// Writes the failure's text to `err` and gives its exit status.
+inline int report(const Failure& failure, std::ostream& err)
+{
+    err << failure.message << "\n";
+    return failure.status;
+}
+
 // The command line split into the design options (value by option name,
 // e.g. "--fx"), the command and the command's own arguments.
 struct CommandLine {

@@ -10,10 +10,7 @@ int netlistCommand(Design& d, const std::vector<std::string>& args, std::ostream
 {
     std::vector<std::string> rest = args;
     BuildOptions o;
-    if (auto f = takeBuildOptions(rest, o, false, true, err)) {
-        err << f->message << "\n";
-        return f->status;
-    }
+    if (auto f = takeBuildOptions(rest, o, false, true, err)) return report(*f, err);
     std::string file;
     for (std::size_t i = 0; i < rest.size(); ++i) {
         if (rest[i] == "--out" && i + 1 < rest.size()) {

@@ -92,10 +92,7 @@ int partsCommand(Design& d, const std::vector<std::string>& args, std::ostream& 
 {
     std::vector<std::string> rest = args;
     BuildOptions o;
-    if (auto f = takeBuildOptions(rest, o, true, false, err)) {
-        err << f->message << "\n";
-        return f->status;
-    }
+    if (auto f = takeBuildOptions(rest, o, true, false, err)) return report(*f, err);
     std::string format = "table";
     for (const auto& a : rest) {
         if (a != "--json" && a != "--csv") {

@@ -84,10 +84,7 @@ int renderCommand(Design& d, const std::vector<std::string>& commandArgs, std::o
 {
     std::vector<std::string> args = commandArgs;
     BuildOptions built;
-    if (auto f = takeBuildOptions(args, built, false, true, err)) {
-        err << f->message << "\n";
-        return f->status;
-    }
+    if (auto f = takeBuildOptions(args, built, false, true, err)) return report(*f, err);
     if (!built.asBuilt && (built.seriesGiven || built.series.pairs))
         return refusedWith(err, "render: --series and --pairs need --as-built");
     std::optional<SeriesChoice> asBuilt;

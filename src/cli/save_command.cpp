@@ -38,10 +38,7 @@ int saveCommand(Design& d, const std::vector<std::string>& args, std::ostream& /
     DocumentState state;
     const auto error =
         isStationeryName(file.filename().string()) ? saveStationeryChosen(d, file) : saveAsChosen(d, state, file);
-    if (error) {
-        err << ioFailure("write", *error).message << "\n";
-        return kIoError;
-    }
+    if (error) return report(ioFailure("write", *error), err);
     return kOk;
 }
 

@@ -170,10 +170,7 @@ int sweepCommand(Design& d, const std::vector<std::string>& args, std::ostream& 
 {
     std::vector<std::string> rest = args;
     BuildOptions built;
-    if (auto f = takeBuildOptions(rest, built, false, true, err)) {
-        err << f->message << "\n";
-        return f->status;
-    }
+    if (auto f = takeBuildOptions(rest, built, false, true, err)) return report(*f, err);
     if (!built.asBuilt && (built.seriesGiven || built.series.pairs)) {
         err << "larkspan-cli: sweep: --series and --pairs need --as-built\n";
         return kRefused;

@@ -55,10 +55,11 @@ void InitSetupParaOnSave(Design& d)
     d.DirtyFlag = 0;
 }
 
-void InitSetupParaNoSave(Design& d)
+namespace {
+
+// The frequencies and the drivers' impedances as last accepted.
+void takeLastAcceptedFrequenciesAndDrivers(Design& d)
 {
-    d.s_Resp = "amp";
-    d.respID = 1;
     d.FXbak = d.FX;
     d.FXLbak = d.FXL;
     d.FXHbak = d.FXH;
@@ -70,17 +71,18 @@ void InitSetupParaNoSave(Design& d)
     d.LHbak = d.LH;
 }
 
+}  // namespace
+
+void InitSetupParaNoSave(Design& d)
+{
+    d.s_Resp = "amp";
+    d.respID = 1;
+    takeLastAcceptedFrequenciesAndDrivers(d);
+}
+
 void takeLastAccepted(Design& d)
 {
-    d.FXbak = d.FX;
-    d.FXLbak = d.FXL;
-    d.FXHbak = d.FXH;
-    d.REbak = d.RE;
-    d.RMbak = d.RM;
-    d.RHbak = d.RH;
-    d.LEbak = d.LE;
-    d.LMbak = d.LM;
-    d.LHbak = d.LH;
+    takeLastAcceptedFrequenciesAndDrivers(d);
     d.LowSPLbak = d.LowSPL;
     d.MidSPLbak = d.MidSPL;
     d.HigSPLbak = d.HigSPL;

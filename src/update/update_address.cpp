@@ -69,4 +69,14 @@ QNetworkReply* guardedGet(QNetworkAccessManager& manager, QNetworkRequest reques
     return reply;
 }
 
+void releaseReply(QPointer<QNetworkReply>& reply, QObject* owner)
+{
+    if (!reply) return;
+    QNetworkReply* released = reply;
+    reply = nullptr;
+    released->disconnect(owner);
+    if (!released->isFinished()) released->abort();
+    released->deleteLater();
+}
+
 }  // namespace larkspan

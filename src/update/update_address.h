@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QUrl>
 
 #include <functional>
@@ -34,5 +35,10 @@ bool acceptedRedirect(const QUrl& url);
 // `context`; the caller owns the reply.
 QNetworkReply* guardedGet(QNetworkAccessManager& manager, QNetworkRequest request, qint64 cap, const QString& tooLong,
                           QObject* context, const std::function<void(const QString&)>& fail);
+
+// Lets go of a request's reply: no more signals reach `owner`, a running
+// transfer is aborted, and the reply is deleted from the event loop. `reply`
+// is empty afterwards.
+void releaseReply(QPointer<QNetworkReply>& reply, QObject* owner);
 
 }  // namespace larkspan

@@ -51,12 +51,7 @@ void VersionRequest::cancel()
 {
     ++starts_;
     deadline_.stop();
-    if (!reply_) return;
-    QNetworkReply* reply = reply_;
-    reply_ = nullptr;
-    reply->disconnect(this);
-    if (!reply->isFinished()) reply->abort();
-    reply->deleteLater();
+    releaseReply(reply_, this);
 }
 
 void VersionRequest::readSome()
