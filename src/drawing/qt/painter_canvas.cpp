@@ -110,20 +110,38 @@ void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& 
 
 std::vector<CanvasPoint> PainterCanvas::shownPoints(const std::vector<CanvasPoint>& points) const
 {
-    // On a page, columns a quarter of a point wide, about one dot of a
-    // 300 dpi printer, where the step view's longest window has some twenty
-    // points to each column. On screens and pictures every point is drawn: the
-    // antialiased fill of a dense line's stroke counts its outline twice
-    // where it overlaps itself, so any dropped point changes edge pixels.
+    // A line with many points to each column of the device is drawn as the
+    // columns it covers: on screens and pictures one column per device
+    // pixel, on a page columns a quarter of a point wide, about one dot of a
+    // 300 dpi printer. The step view's longest window has some ninety points
+    // to each pixel column; Qt strokes so dense a line slowly and badly, a
+    // thin one up to a half paler than it looks at eight times the
+    // resolution and a thick one darker where its outline folds over itself.
+    // Reduced to the columns' extremes it comes within a tenth of that.
+    // Lines of a few points to a column (the group delay's) are drawn as
+    // they are.
     constexpr double kColumnsPerPoint = 4;
-    constexpr std::size_t kDenseFrom = 2000;
+    constexpr double kDenseFrom = 8;  // points to a column
     const QTransform t = painter_.deviceTransform();
-    if (points.size() < kDenseFrom || t.type() > QTransform::TxScale || !(t.m11() > 0)) return {};
-    if (!painter_.paintEngine() || painter_.paintEngine()->type() != QPaintEngine::Pdf) return {};
-    const double dpi = painter_.device()->logicalDpiX();
-    if (!(dpi > 0)) return {};
-    const double columnsPerDeviceUnit = kColumnsPerPoint * 72.0 / dpi;
-    return reduceToColumns(points, {t.m11() * columnsPerDeviceUnit, t.dx() * columnsPerDeviceUnit});
+    if (points.size() < 2 || t.type() > QTransform::TxScale || !(t.m11() > 0)) return {};
+    const QPaintEngine* engine = painter_.paintEngine();
+    if (!engine) return {};
+    double columnsPerDeviceUnit = 0;
+    if (engine->type() == QPaintEngine::Raster) {
+        columnsPerDeviceUnit = 1;
+    } else if (engine->type() == QPaintEngine::Pdf) {
+        const double dpi = painter_.device()->logicalDpiX();
+        if (!(dpi > 0)) return {};
+        columnsPerDeviceUnit = kColumnsPerPoint * 72.0 / dpi;
+    } else {
+        return {};
+    }
+    const ColumnGrid grid{t.m11() * columnsPerDeviceUnit, t.dx() * columnsPerDeviceUnit};
+    const auto [left, right] = std::minmax_element(
+        points.begin(), points.end(), [](const CanvasPoint& a, const CanvasPoint& b) { return a.x < b.x; });
+    const double columns = (static_cast<double>(right->x) - left->x) * grid.scale + 1;
+    if (static_cast<double>(points.size()) < kDenseFrom * columns) return {};
+    return reduceToColumns(points, grid);
 }
 
 void PainterCanvas::rect(float x1, float y1, float x2, float y2, const Pen& pen, bool fill)

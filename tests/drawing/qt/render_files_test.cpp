@@ -140,6 +140,32 @@ TEST(PngView, ArcsTurnClockwiseOnScreen)
     EXPECT_TRUE(colourNear(image, 14, 26, kWhite));
 }
 
+TEST(PngView, DenseThinLinesCarryTheInkTheyHaveAtEightTimesTheResolution)
+{
+    // A curve at 300 points to a pixel column, as the step view's longest
+    // window has. Qt's own one-pixel stroke of it is a third paler than the
+    // same curve drawn eight times larger and averaged down.
+    std::vector<CanvasPoint> points;
+    for (int i = 0; i <= 200 * 300; ++i) {
+        const float x = 10.0f + static_cast<float>(i) / 300.0f;
+        points.push_back({x, static_cast<float>(30.0 + 12.0 * std::sin(x / 25.0))});
+    }
+    const auto ink = [&](double scale) {
+        const fs::path file = scratch("dense.png");
+        const auto failure = qt::writePng(file.string(), 220, 60, scale, [&](Canvas& c) {
+            c.polyline(points, Pen{1, Colour{}, Dash::Solid});
+        });
+        EXPECT_FALSE(failure);
+        const QImage image(QString::fromStdString(file.string()));
+        fs::remove(file);
+        double sum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) sum += 255 - image.pixelColor(x, y).lightness();
+        return sum / (scale * scale);
+    };
+    EXPECT_NEAR(ink(1) / ink(8), 1.0, 0.1);
+}
+
 // The rightmost column with ink (lightness below 160) in rows y0..y1; -1 when
 // there is none.
 int lastInkColumn(const QImage& image, int y0, int y1)
