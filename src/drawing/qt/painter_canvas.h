@@ -34,8 +34,8 @@ public:
 private:
     static bool cosmetic(const Pen& pen);
     QPen qtPen(const Pen& pen) const;
-    // A dense polyline's points reduced to narrow columns of a printed page;
-    // empty when the line is not dense or the device is not a page.
+    // A dense polyline's points reduced to the columns of the device; empty
+    // when the line is not dense or the device has no columns.
     std::vector<CanvasPoint> shownPoints(const std::vector<CanvasPoint>& points) const;
     // The coordinate moved to the centre of the device pixel it falls in.
     double onPixelCentre(double v, bool vertical) const;
