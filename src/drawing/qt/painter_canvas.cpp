@@ -110,18 +110,17 @@ void PainterCanvas::polyline(const std::vector<CanvasPoint>& points, const Pen& 
 
 std::vector<CanvasPoint> PainterCanvas::shownPoints(const std::vector<CanvasPoint>& points) const
 {
-    // A line with many points to each column of the device is drawn as the
-    // columns it covers: on screens and pictures one column per device
-    // pixel, on a page columns a quarter of a point wide, about one dot of a
-    // 300 dpi printer. The step view's longest window has some ninety points
-    // to each pixel column; Qt strokes so dense a line slowly and badly, a
-    // thin one up to a half paler than it looks at eight times the
-    // resolution and a thick one darker where its outline folds over itself.
-    // Reduced to the columns' extremes it comes within a tenth of that.
-    // Lines of a few points to a column (the group delay's) are drawn as
-    // they are.
+    // A line with four or more points to each column of the device is drawn
+    // as the columns it covers: on screens and pictures one column per
+    // device pixel, on a page columns a quarter of a point wide, about one
+    // dot of a 300 dpi printer. The step view's longest window has some
+    // ninety points to each pixel column, the group delay six or seven. Qt
+    // strokes so dense a line slowly and badly: a thin one up to a half
+    // paler than it looks at eight times the resolution, a thick one darker
+    // where its outline folds over itself. Reduced to the columns' extremes
+    // it comes within a tenth of that.
     constexpr double kColumnsPerPoint = 4;
-    constexpr double kDenseFrom = 8;  // points to a column
+    constexpr double kDenseFrom = 4;  // points to a column
     const QTransform t = painter_.deviceTransform();
     if (points.size() < 2 || t.type() > QTransform::TxScale || !(t.m11() > 0)) return {};
     const QPaintEngine* engine = painter_.paintEngine();
