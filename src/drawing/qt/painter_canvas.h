@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPainterPath>
 
 #include "drawing/canvas.h"
 
@@ -37,6 +38,9 @@ private:
     // A dense polyline's points reduced to the columns of the device; empty
     // when the line is not dense or the device has no columns.
     std::vector<CanvasPoint> shownPoints(const std::vector<CanvasPoint>& points) const;
+    // Discs of the given radius on the joints of a polyline where a round
+    // join differs visibly from a bevelled one.
+    QPainterPath roundJoints(const std::vector<CanvasPoint>& points, double radius) const;
     // The coordinate moved to the centre of the device pixel it falls in.
     double onPixelCentre(double v, bool vertical) const;
 
