@@ -1,11 +1,16 @@
 // Designs shared by the benchmarks.
 #pragma once
 
+#include <array>
+
 #include "model/design.h"
 #include "rules/menu_rules.h"
 #include "synthesis/cofcal.h"
 
 namespace larkspan::bench {
+
+// The response window's views, by the index the benchmarks take.
+inline constexpr std::array<const char*, 7> kViews{"amp", "imp", "ph", "gd", "nq", "st", "schema"};
 
 // A new design of `ways` ways and order `order`, as the menus make it.
 inline Design designOf(int ways, int order)

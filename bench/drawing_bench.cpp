@@ -14,14 +14,12 @@
 namespace larkspan {
 namespace {
 
-constexpr std::array<const char*, 7> kViews{"amp", "imp", "ph", "gd", "nq", "st", "schema"};
-
 Design designFor(const benchmark::State& state)
 {
     Design d;
     chooseChannel(d, state.range(1) == 3 ? 2 : 1);
     chooseOrder(d, static_cast<int>(state.range(2)));
-    d.s_Resp = kViews[static_cast<std::size_t>(state.range(0))];
+    d.s_Resp = bench::kViews[static_cast<std::size_t>(state.range(0))];
     return d;
 }
 
@@ -92,7 +90,7 @@ void BM_StepViewRedraw(benchmark::State& state)
 void BM_ViewRedraw(benchmark::State& state)
 {
     Design d = bench::designOf(3, 4);
-    d.s_Resp = kViews[static_cast<std::size_t>(state.range(0))];
+    d.s_Resp = bench::kViews[static_cast<std::size_t>(state.range(0))];
     ViewState view;
     CountingCanvas canvas;
     for (auto _ : state) {
@@ -125,14 +123,14 @@ void BM_StepViewPaintFromCopy(benchmark::State& state)
 
 void viewArgs(benchmark::internal::Benchmark* b)
 {
-    for (int view = 0; view < static_cast<int>(kViews.size()); ++view) b->Args({view, 3, 4});
+    for (int view = 0; view < static_cast<int>(bench::kViews.size()); ++view) b->Args({view, 3, 4});
     b->Args({0, 2, 1});
     b->Args({5, 2, 2});
 }
 
 BENCHMARK(BM_RedrawRecorded)->Apply(viewArgs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StepViewRedraw)->Args({3, 4, 10})->Args({2, 4, 10})->Args({3, 4, 200})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ViewRedraw)->DenseRange(0, static_cast<int>(kViews.size()) - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ViewRedraw)->DenseRange(0, static_cast<int>(bench::kViews.size()) - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StepViewPaintFromCopy)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawSvg)->Args({0, 3, 4})->Args({5, 2, 2})->Args({6, 3, 4})->Unit(benchmark::kMillisecond);
 

@@ -17,15 +17,13 @@
 namespace larkspan {
 namespace {
 
-constexpr std::array<const char*, 7> kViews{"amp", "imp", "ph", "gd", "nq", "st", "schema"};
-
 // Arguments: view index, device pixels per point. The 3-way fourth order
 // with its crossovers at 10 and 100 Hz, where the step view's time window
 // is longest.
 void BM_PaintView(benchmark::State& state)
 {
     Design d = bench::stepDesignOf(3, 4, 10);
-    d.s_Resp = kViews[static_cast<std::size_t>(state.range(0))];
+    d.s_Resp = bench::kViews[static_cast<std::size_t>(state.range(0))];
     const double scale = static_cast<double>(state.range(1));
     const ViewSize size = viewSize(d.s_Resp);
     QImage picture(static_cast<int>(size.width * scale), static_cast<int>(size.height * scale),

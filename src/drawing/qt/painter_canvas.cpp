@@ -51,15 +51,18 @@ QPen PainterCanvas::qtPen(const Pen& pen) const
     if (pen.dash != Dash::Solid) {
         // Dashes are measured in points; Qt measures them in pen widths, and
         // a cosmetic pen is one device pixel wide.
-        const QTransform t = painter_.deviceTransform();
-        const double devicePerPoint = std::sqrt(std::fabs(t.determinant()));
-        const double widthInPoints =
-            thin ? 1.0 / (devicePerPoint > 0 ? devicePerPoint : 1.0) : static_cast<double>(pen.width);
+        const double perPoint = devicePerPoint();
+        const double widthInPoints = thin ? 1.0 / (perPoint > 0 ? perPoint : 1.0) : static_cast<double>(pen.width);
         const double on = pen.dash == Dash::FourThree ? 4.0 : 1.0;
         const double off = pen.dash == Dash::OneThree || pen.dash == Dash::FourThree ? 3.0 : 1.0;
         q.setDashPattern({on / widthInPoints, off / widthInPoints});
     }
     return q;
+}
+
+double PainterCanvas::devicePerPoint() const
+{
+    return std::sqrt(std::fabs(painter_.deviceTransform().determinant()));
 }
 
 bool PainterCanvas::cosmetic(const Pen& pen)
@@ -130,20 +133,23 @@ QPainterPath PainterCanvas::roundJoints(const std::vector<CanvasPoint>& points, 
     constexpr double kVisibleArea = 1.0 / 50;
     QPainterPath discs;
     discs.setFillRule(Qt::WindingFill);
-    const QTransform t = painter_.deviceTransform();
-    const double r = radius * std::sqrt(std::fabs(t.determinant()));
+    const double r = radius * devicePerPoint();
     if (!(r > 0)) return discs;
     const double cosTurn = std::cos(std::cbrt(12.0 * kVisibleArea / (r * r)));
-    QPointF before;  // the last segment of some length, in device pixels
+    const QTransform t = painter_.deviceTransform();
+    QPointF from = t.map(QPointF(points[0].x, points[0].y));  // in device pixels
+    QPointF before;                                           // the last segment of some length
+    double lengthBefore = 0;
     for (std::size_t i = 1; i < points.size(); ++i) {
-        const QPointF joint(points[i - 1].x, points[i - 1].y);
-        const QPointF segment = t.map(QPointF(points[i].x, points[i].y)) - t.map(joint);
+        const QPointF to = t.map(QPointF(points[i].x, points[i].y));
+        const QPointF segment = to - from;
         const double length = std::hypot(segment.x(), segment.y());
         if (!(length > 0)) continue;  // a repeated point joins nothing
-        const double lengthBefore = std::hypot(before.x(), before.y());
         if (lengthBefore > 0 && QPointF::dotProduct(before, segment) < cosTurn * lengthBefore * length)
-            discs.addEllipse(joint, radius, radius);
+            discs.addEllipse(QPointF(points[i - 1].x, points[i - 1].y), radius, radius);
+        from = to;
         before = segment;
+        lengthBefore = length;
     }
     return discs;
 }

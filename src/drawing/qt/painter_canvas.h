@@ -35,6 +35,8 @@ public:
 private:
     static bool cosmetic(const Pen& pen);
     QPen qtPen(const Pen& pen) const;
+    // Device pixels to a point of the drawing (the painter's scale).
+    double devicePerPoint() const;
     // A dense polyline's points reduced to the columns of the device; empty
     // when the line is not dense or the device has no columns.
     std::vector<CanvasPoint> shownPoints(const std::vector<CanvasPoint>& points) const;
